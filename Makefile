@@ -1,0 +1,60 @@
+# One-command build, run and test. Every target installs what it lacks first.
+#   make run    build, then start Tintlens under Wine
+#   make test   build every flavour and run every test
+#   make bench  run the benchmarks
+#   make screenshots  refresh the README's pictures from the end-to-end tests
+
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CI ?=
+WERROR := $(if $(CI),ON,OFF)
+GEN := -G Ninja
+
+.PHONY: all bootstrap build native win64 win32 test run bench screenshots clean
+
+all: build
+
+bootstrap:
+	@tools/bootstrap.sh
+
+$(BUILD)/native/build.ninja: | bootstrap
+	cmake -S . -B $(BUILD)/native $(GEN) -DCMAKE_BUILD_TYPE=Debug -DTL_SANITIZE=ON -DTL_WERROR=$(WERROR)
+
+$(BUILD)/win64/build.ninja: | bootstrap
+	cmake -S . -B $(BUILD)/win64 $(GEN) -DCMAKE_BUILD_TYPE=Release -DTL_WERROR=$(WERROR) \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+
+$(BUILD)/win32/build.ninja: | bootstrap
+	cmake -S . -B $(BUILD)/win32 $(GEN) -DCMAKE_BUILD_TYPE=Release -DTL_WERROR=$(WERROR) \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+
+$(BUILD)/bench/build.ninja: | bootstrap
+	cmake -S . -B $(BUILD)/bench $(GEN) -DCMAKE_BUILD_TYPE=Release -DTL_BENCH=ON
+
+native: bootstrap $(BUILD)/native/build.ninja
+	cmake --build $(BUILD)/native -j $(JOBS)
+
+win64: bootstrap $(BUILD)/win64/build.ninja
+	cmake --build $(BUILD)/win64 -j $(JOBS)
+
+win32: bootstrap $(BUILD)/win32/build.ninja
+	cmake --build $(BUILD)/win32 -j $(JOBS)
+
+build: native win64 win32
+
+test: build
+	@tools/run-tests.sh $(BUILD)
+
+run: win64
+	@tools/run.sh $(BUILD)
+
+bench: bootstrap $(BUILD)/bench/build.ninja
+	cmake --build $(BUILD)/bench -j $(JOBS)
+	$(BUILD)/bench/codec_bench
+
+# The README's pictures, as the end-to-end tests take them.
+screenshots: test
+	cp $(BUILD)/test-artefacts/main-window.png docs/main-window.png
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,10 @@
+# The -posix compilers: GoogleTest needs std::mutex, which the win32-threads
+# variant of mingw-w64 lacks.
+set(CMAKE_C_COMPILER ${TL_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TL_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TL_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TL_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

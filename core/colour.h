@@ -1,0 +1,69 @@
+#pragma once
+// The colour value and its text notations. Portable: no window system here.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tl {
+
+// 0x00BBGGRR, the layout the Win32 graphics calls take (COLORREF). Top byte 0.
+using ColourValue = std::uint32_t;
+
+constexpr unsigned RedOf(ColourValue c) { return c & 0xFFu; }
+constexpr unsigned GreenOf(ColourValue c) { return (c >> 8) & 0xFFu; }
+constexpr unsigned BlueOf(ColourValue c) { return (c >> 16) & 0xFFu; }
+constexpr ColourValue MakeColour(unsigned r, unsigned g, unsigned b) {
+  return ((b & 0xFFu) << 16) | ((g & 0xFFu) << 8) | (r & 0xFFu);
+}
+
+constexpr ColourValue kWhite = 0xFFFFFF;
+constexpr ColourValue kBlack = 0x000000;
+
+// Notation ids, as the format box maps its rows to them.
+constexpr int kNotationInteger = 0;
+constexpr int kNotationRgb = 1;
+constexpr int kNotationCpp = 100;
+constexpr int kNotationHtml = 101;
+constexpr int kNotationFlash = 102;
+constexpr int kNotationVb = 103;
+constexpr int kNotationDelphi = 104;
+constexpr int kNotationRgbFloat = 105;
+
+struct Notation {
+  int id;
+  const char* name;  // shown in the format box exactly so (some end in a blank)
+};
+
+// Row order is the format box order; never sort it.
+constexpr std::array<Notation, 8> kNotationTable{{
+    {kNotationInteger, "Integer"},
+    {kNotationCpp, "C++ (0xFFFFFF)"},
+    {kNotationHtml, "HTML "},
+    {kNotationFlash, "Flash "},
+    {kNotationVb, "VB "},
+    {kNotationDelphi, "Delphi"},
+    {kNotationRgb, "RGB (Red,Green,Blue)"},
+    {kNotationRgbFloat, "RGB Float (Red,Green,Blue)"},
+}};
+
+// Row of the notation with this id, or -1 when the id is not in the table.
+int NotationRowOf(int id);
+
+// The colour as text in a notation; an id outside the table gives "".
+std::string NotationText(ColourValue colour, int notationId);
+
+// "R, G, B" in decimal: the text of a colour list entry.
+std::string ColourListEntryText(ColourValue colour);
+
+// "R: %d G: %d B: %d" for the RGB label.
+std::string RgbLabelText(ColourValue colour);
+
+// "Zoom Level: %d" for the zoom label.
+std::string ZoomLabelText(int zoomLevel);
+
+// Black or white, whichever reads better on the colour (hue, saturation and
+// lightness with strict comparisons): the text colour of a colour list entry.
+ColourValue TextColourFor(ColourValue background);
+
+}  // namespace tl

@@ -1,0 +1,49 @@
+#pragma once
+// The colour list file (.clf): "TintLns", 00 10, a little-endian count, then one
+// little-endian colour value per entry, top of the list first.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/colour.h"
+#include "files/byte_order.h"
+
+namespace tl {
+
+constexpr std::size_t kColourListHeaderSize = 13;
+
+// The whole file for these colours.
+Bytes EncodeColourListFile(const std::vector<ColourValue>& colours);
+
+// Reads a colour list file in pieces of any size, as the bytes arrive.
+// Like the program always has, it accepts any file: the magic and marker are not
+// compared, the count is signed (0 or below: no entries), and reading stops at the
+// first incomplete entry. It never allocates by the count, so a short file that
+// claims two billion entries costs only what is really there.
+class ColourListFileDecoder {
+ public:
+  // Takes the next bytes of the file; returns false once no more are wanted
+  // (every counted entry read, or the count says there are none).
+  bool Feed(const std::uint8_t* data, std::size_t size);
+
+  // How many more bytes are of use at most; lets a reader size its buffer.
+  std::size_t BytesWanted() const;
+
+  // The entries read so far, in file order.
+  const std::vector<ColourValue>& Colours() const { return m_colours; }
+  std::vector<ColourValue> TakeColours() { return std::move(m_colours); }
+
+ private:
+  std::uint8_t m_header[kColourListHeaderSize] = {};
+  std::size_t m_headerFill = 0;
+  std::uint8_t m_partial[4] = {};
+  std::size_t m_partialFill = 0;
+  std::int64_t m_remaining = 0;  // entries still counted after the header
+  std::vector<ColourValue> m_colours;
+};
+
+// Convenience for a file held whole in memory.
+std::vector<ColourValue> DecodeColourListFile(const std::uint8_t* data, std::size_t size);
+
+}  // namespace tl

@@ -1,0 +1,58 @@
+/* Resource, control and command ids. Read by the resource compiler and by C++. */
+#pragma once
+
+#define IDR_MAINFRAME 128 /* program icon, accelerators, program name */
+#define IDD_ABOUT 100
+#define IDD_MAIN 129
+#define IDD_OPTIONS 206
+#define IDR_MAINMENU 201
+#define IDR_TRAYMENU 208
+#define IDI_PICKER 207
+#define IDC_DRAG_CURSOR 205
+#define IDB_COPY 210
+#define IDB_DELETE 212
+
+/* Main window controls */
+#define IDC_COLOUR_LIST 1000
+#define IDC_FORMAT_BOX 1001
+#define IDC_COLOUR_TEXT 1002
+#define IDC_MODE_BUTTON 1003
+#define IDC_POSITION_LABEL 1004
+#define IDC_RGB_LABEL 1005
+#define IDC_ZOOM_LABEL 1006
+#define IDC_MAGNIFIER 1007
+#define IDC_SWATCH 1008
+#define IDC_PICK_BUTTON 1009
+#define IDC_COPY_BUTTON 1010
+#define IDC_DELETE_BUTTON 1011
+#define IDC_RED_SLIDER 1012
+#define IDC_GREEN_SLIDER 1013
+#define IDC_BLUE_SLIDER 1014
+#define IDC_RGB_GROUP 1015
+#define IDC_PICKER_ICON 1019
+
+/* Commands */
+#define ID_CLEAR_ALL 32775
+#define ID_ALWAYS_ON_TOP 32776
+#define ID_ZOOM_IN 32778
+#define ID_ZOOM_OUT 32779
+#define ID_OPTIONS 32780
+#define ID_OPEN_MAIN_WINDOW 32783
+#define ID_EXPORT_ASE 32785
+#define ID_EXPORT_ACT 32786
+#define ID_LIST_DELETE 32787
+#define ID_SUPPORT 32789
+#define ID_CHECK_UPDATE 32790
+#define ID_FILE_NEW 57600
+#define ID_FILE_OPEN 57601
+#define ID_APP_EXIT 57602
+#define ID_FILE_SAVE 57603
+#define ID_FILE_SAVE_AS 57604
+#define ID_FILE_PRINT 57607
+#define ID_EDIT_COPY 57634
+#define ID_EDIT_CUT 57635
+#define ID_EDIT_PASTE 57637
+#define ID_EDIT_UNDO 57643
+#define ID_APP_ABOUT 57664
+#define ID_NEXT_PANE 57680
+#define ID_PREV_PANE 57681

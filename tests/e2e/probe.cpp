@@ -1,0 +1,102 @@
+// Reads the program's windows from outside, for the end-to-end tests.
+// Each command prints one line on stdout and exits 0, or says why on stderr and
+// exits 1.
+//   find-window TITLE [CLASS]     the first top-level window with that title
+//   window-rect HWND              left top right bottom (screen)
+//   client-origin HWND            client (0,0) in screen coordinates
+//   work-area                     left top right bottom
+//   has-menu HWND                 1 when the window has a menu bar, else 0
+//   visible HWND                  1 or 0
+//   post-command HWND ID          posts WM_COMMAND with that id
+//   exists HWND                   1 or 0
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+HWND ParseWindow(const char* text) {
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::strtoll(text, nullptr, 0)));
+}
+
+struct FindRequest {
+  std::wstring title;
+  std::wstring className;
+  HWND found;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
+  auto* request = reinterpret_cast<FindRequest*>(parameter);
+  wchar_t title[256] = {}, className[256] = {};
+  ::GetWindowTextW(window, title, 256);
+  ::GetClassNameW(window, className, 256);
+  if (request->title == title && (request->className.empty() || request->className == className)) {
+    request->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::wstring Widen(const char* text) {
+  wchar_t buffer[512] = {};
+  ::MultiByteToWideChar(CP_UTF8, 0, text, -1, buffer, 512);
+  return buffer;
+}
+
+void PrintRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom); }
+
+int Fail(const char* why) {
+  std::fprintf(stderr, "probe: %s\n", why);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Fail("no command");
+  const std::string command = argv[1];
+  if (command == "find-window" && argc >= 3) {
+    FindRequest request{Widen(argv[2]), argc >= 4 ? Widen(argv[3]) : L"", nullptr};
+    ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&request));
+    if (!request.found) return Fail("no such window");
+    std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(request.found)));
+    return 0;
+  }
+  if (command == "work-area") {
+    RECT r{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    PrintRect(r);
+    return 0;
+  }
+  if (argc < 3) return Fail("missing window");
+  const HWND window = ParseWindow(argv[2]);
+  if (command == "exists") {
+    std::printf("%d\n", ::IsWindow(window) ? 1 : 0);
+    return 0;
+  }
+  if (!::IsWindow(window)) return Fail("not a window");
+  if (command == "window-rect") {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    PrintRect(r);
+  } else if (command == "client-origin") {
+    POINT p{0, 0};
+    ::ClientToScreen(window, &p);
+    std::printf("%ld %ld\n", p.x, p.y);
+  } else if (command == "has-menu") {
+    std::printf("%d\n", ::GetMenu(window) ? 1 : 0);
+  } else if (command == "visible") {
+    std::printf("%d\n", ::IsWindowVisible(window) ? 1 : 0);
+  } else if (command == "post-command" && argc >= 4) {
+    if (!::PostMessageW(window, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0)) {
+      return Fail("post failed");
+    }
+    std::printf("ok\n");
+  } else {
+    return Fail("unknown command");
+  }
+  return 0;
+}

@@ -1,0 +1,210 @@
+// The real main window, built from its template, driven by messages.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "res/resource_ids.h"
+
+namespace tl {
+namespace {
+
+std::string TextOf(HWND window) {
+  char buffer[256] = {};
+  ::GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+std::string ClassOf(HWND window) {
+  char buffer[64] = {};
+  ::GetClassNameA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    LoopTable::Add(::GetCurrentThreadId(), &m_loop);
+    ASSERT_TRUE(m_window.Create());
+  }
+  void TearDown() override { LoopTable::Remove(::GetCurrentThreadId()); }
+
+  HWND Window() const { return m_window.Handle(); }
+  HWND Item(int id) const { return ::GetDlgItem(Window(), id); }
+
+  MessageLoop m_loop;
+  MainWindow m_window;
+};
+
+struct ControlCase {
+  int id;
+  const char* className;
+  const char* text;
+  LONG styles;  // must all be present
+};
+
+TEST_F(MainWindowTest, TemplateBuildsEveryControlWithItsClassTextAndStyle) {
+  const ControlCase cases[] = {
+      {IDC_MAGNIFIER, "Static", "", SS_BLACKRECT},
+      // WS_VSCROLL is not checked: a list box drops it while its scroll bar is hidden.
+      {IDC_COLOUR_LIST, "ListBox", "",
+       WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS |
+           LBS_NOINTEGRALHEIGHT},
+      {IDC_FORMAT_BOX, "ComboBox", "", WS_TABSTOP | CBS_DROPDOWNLIST},
+      {IDC_COLOUR_TEXT, "Edit", "", WS_TABSTOP | ES_AUTOHSCROLL},
+      {IDC_POSITION_LABEL, "Static", "x,y", WS_GROUP},
+      {IDC_RGB_LABEL, "Static", "R,G,B", WS_GROUP},
+      {IDC_ZOOM_LABEL, "Static", "Zoom Level:", WS_GROUP},
+      {IDC_SWATCH, "Static", "", SS_BLACKFRAME},
+      {IDC_PICK_BUTTON, "Button", "Pick", WS_TABSTOP},
+      {IDC_COPY_BUTTON, "Button", "&C", WS_TABSTOP | BS_BITMAP},
+      {IDC_RGB_GROUP, "Button", "RGB Values", BS_GROUPBOX},
+      {IDC_RED_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS},
+      {IDC_GREEN_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS},
+      {IDC_BLUE_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS},
+      {IDC_PICKER_ICON, "Static", "", SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE},
+      {IDC_DELETE_BUTTON, "Button", "", WS_TABSTOP | BS_BITMAP},
+  };
+  for (const ControlCase& c : cases) {
+    const HWND item = Item(c.id);
+    ASSERT_NE(item, nullptr) << c.id;
+    EXPECT_EQ(ClassOf(item), c.className) << c.id;
+    if (c.id != IDC_PICKER_ICON) {
+      EXPECT_EQ(TextOf(item), c.text) << c.id;
+    }
+    const LONG style = static_cast<LONG>(::GetWindowLongPtrA(item, GWL_STYLE));
+    EXPECT_EQ(style & c.styles, c.styles) << c.id;
+    EXPECT_TRUE(style & WS_VISIBLE) << c.id;
+  }
+  // The icon static names its picture by resource number.
+  EXPECT_NE(::SendMessageA(Item(IDC_PICKER_ICON), STM_GETICON, 0, 0), 0);
+}
+
+TEST_F(MainWindowTest, IsAnUnownedCaptionedDialogWithoutMaximiseBox) {
+  EXPECT_EQ(TextOf(Window()), "Tintlens");
+  const LONG_PTR style = ::GetWindowLongPtrA(Window(), GWL_STYLE);
+  EXPECT_FALSE(style & WS_VISIBLE) << "shown only by the start-up code";
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & (WS_POPUP | WS_CHILD));
+  EXPECT_EQ(::GetWindow(Window(), GW_OWNER), nullptr);
+  EXPECT_NE(::SendMessageA(Window(), WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(::SendMessageA(Window(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(MainWindowTest, OpensCentredOnTheWorkArea) {
+  RECT area{}, rect{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  ::GetWindowRect(Window(), &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  EXPECT_EQ(rect.left, (area.left + area.right) / 2 - width / 2);
+  EXPECT_EQ(rect.top, (area.top + area.bottom) / 2 - height / 2);
+}
+
+struct MenuItem {
+  int popup;
+  int position;
+  UINT id;  // 0 for a separator, -1 for a sub-menu
+  const char* text;
+};
+
+std::string MenuText(HMENU menu, int position) {
+  char buffer[128] = {};
+  ::GetMenuStringA(menu, position, buffer, sizeof buffer, MF_BYPOSITION);
+  return buffer;
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryCommandInOrder) {
+  const HMENU bar = ::GetMenu(Window());
+  ASSERT_NE(bar, nullptr);
+  const char* popups[] = {"File", "Edit", "Option", "Help"};
+  ASSERT_EQ(::GetMenuItemCount(bar), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(MenuText(bar, i), popups[i]);
+
+  const UINT kSubMenu = static_cast<UINT>(-1);
+  const MenuItem items[] = {
+      {0, 0, ID_FILE_NEW, "&New"},          {0, 1, ID_FILE_OPEN, "&Open..."},
+      {0, 2, ID_FILE_SAVE, "&Save..."},     {0, 3, ID_FILE_SAVE_AS, "Save &As..."},
+      {0, 4, 0, ""},                        {0, 5, kSubMenu, "Expo&rt To"},
+      {0, 6, 0, ""},                        {0, 7, ID_APP_EXIT, "E&xit"},
+      {1, 0, ID_ZOOM_IN, "Zoom In\tCtrl+Up"}, {1, 1, ID_ZOOM_OUT, "Zoom Out\tCtrl+Down"},
+      {1, 2, 0, ""},                        {1, 3, ID_CLEAR_ALL, "Clear All\tCtrl+Shift+C"},
+      {2, 0, ID_ALWAYS_ON_TOP, "Always on top"}, {2, 1, ID_OPTIONS, "Options..."},
+      {3, 0, ID_SUPPORT, "&Support"},       {3, 1, ID_CHECK_UPDATE, "Check for update..."},
+      {3, 2, 0, ""},                        {3, 3, ID_APP_ABOUT, "About"},
+  };
+  const int counts[] = {8, 4, 2, 4};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, i)), counts[i]);
+  for (const MenuItem& item : items) {
+    const HMENU popup = ::GetSubMenu(bar, item.popup);
+    EXPECT_EQ(::GetMenuItemID(popup, item.position), item.id) << item.text;
+    EXPECT_EQ(MenuText(popup, item.position), item.text);
+    if (item.id != 0) {
+      EXPECT_EQ(::GetMenuState(popup, item.position, MF_BYPOSITION) & (MF_CHECKED | MF_GRAYED),
+                0u)
+          << item.text;
+    }
+  }
+  const HMENU exportTo = ::GetSubMenu(::GetSubMenu(bar, 0), 5);
+  EXPECT_EQ(::GetMenuItemID(exportTo, 0), static_cast<UINT>(ID_EXPORT_ASE));
+  EXPECT_EQ(MenuText(exportTo, 0), "Adobe Swatch &Exchange(*.ASE)...");
+  EXPECT_EQ(::GetMenuItemID(exportTo, 1), static_cast<UINT>(ID_EXPORT_ACT));
+  EXPECT_EQ(MenuText(exportTo, 1), "Adobe Color &Table (*.ACT)...");
+}
+
+TEST(Resources, AcceleratorTableInItsStoredOrder) {
+  const HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128));
+  ASSERT_NE(table, nullptr);
+  // Every entry is a virtual key without menu highlighting.
+  const BYTE kKey = FVIRTKEY | FNOINVERT;
+  const BYTE kCtrl = kKey | FCONTROL, kShift = kKey | FSHIFT, kAlt = kKey | FALT;
+  const ACCEL expected[] = {
+      {kCtrl, 'C', 57634},        {BYTE(kCtrl | FSHIFT), 'C', 32775}, {kCtrl, 'N', 57600},
+      {kCtrl, 'O', 57601},        {kCtrl, 'P', 57607},            {kCtrl, 'S', 57603},
+      {kCtrl, 'V', 57637},        {kAlt, VK_BACK, 57643},         {kShift, VK_DELETE, 57635},
+      {kCtrl, VK_DOWN, 32779},    {kKey, VK_F6, 57680},       {kShift, VK_F6, 57681},
+      {kCtrl, VK_INSERT, 57634},  {kShift, VK_INSERT, 57637},     {kCtrl, VK_UP, 32778},
+      {kCtrl, 'X', 57635},        {kCtrl, 'Z', 57643},
+  };
+  std::vector<ACCEL> stored(::CopyAcceleratorTableA(table, nullptr, 0));
+  ASSERT_EQ(stored.size(), std::size(expected));
+  ::CopyAcceleratorTableA(table, stored.data(), static_cast<int>(stored.size()));
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    EXPECT_EQ(stored[i].fVirt & ~0x80, expected[i].fVirt) << i;  // 0x80 marks the last entry
+    EXPECT_EQ(stored[i].key, expected[i].key) << i;
+    EXPECT_EQ(stored[i].cmd, expected[i].cmd) << i;
+  }
+}
+
+TEST(Resources, ProgramNameString) {
+  char name[32] = {};
+  ::LoadStringA(::GetModuleHandleA(nullptr), IDR_MAINFRAME, name, sizeof name);
+  EXPECT_STREQ(name, "Tintlens");
+}
+
+TEST_F(MainWindowTest, CloseAndEscapeHideEnterDoesNothing) {
+  ::ShowWindow(Window(), SW_SHOW);
+  ::SendMessageA(Window(), WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(::IsWindowVisible(Window()));
+  ::SendMessageA(Window(), WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(::IsWindowVisible(Window()));
+  ::ShowWindow(Window(), SW_SHOW);
+  ::SendMessageA(Window(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindowVisible(Window()));
+  EXPECT_TRUE(::IsWindow(Window()));
+}
+
+TEST_F(MainWindowTest, ExitDestroysTheWindowAndEndsTheLoopWithCodeZero) {
+  const HWND window = Window();
+  ::PostMessageA(window, WM_COMMAND, ID_APP_EXIT, 0);
+  EXPECT_EQ(m_loop.Run(), 0);
+  EXPECT_FALSE(::IsWindow(window));
+  EXPECT_TRUE(m_window.IsExiting());
+}
+
+}  // namespace
+}  // namespace tl

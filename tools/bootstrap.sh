@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tintlens needs, through apt-get (as root, or
+# with sudo). Does nothing, in well under a second, when everything is there.
+set -eu
+
+packages=(
+  cmake ninja-build make g++ python3
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+  googletest libgtest-dev libbenchmark-dev
+  wine wine64 xvfb xdotool xclip x11-utils imagemagick
+  fonts-wine fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "bootstrap: installing ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "bootstrap: done"

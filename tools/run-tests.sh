@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs every test suite against the builds in BUILD (default build/) and ends with
+# one summary line: native unit tests, then, in one Wine session on a private X
+# display, the Windows in-process tests and the end-to-end tests.
+set -u
+build=${1:-build}
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+artefacts="$build/test-artefacts"
+rm -rf "$artefacts"; mkdir -p "$artefacts"
+
+names=(); results=()
+record() { names+=("$1"); results+=("$2"); }
+
+echo "== native unit tests"
+"$build/native/unit_tests" --gtest_brief=1
+record "native unit tests" $?
+
+echo "== Windows tests under Wine"
+TL_BUILD="$build/win64" TL_ARTEFACTS="$artefacts" \
+  tools/wine-session.sh -- tools/windows-tests.sh "$build/win64" "$artefacts"
+windows=$?
+# windows-tests.sh leaves one line per suite: "name<TAB>exit code".
+if [ -f "$artefacts/windows-results.tsv" ]; then
+  while IFS=$'\t' read -r name rc; do record "$name" "$rc"; done < "$artefacts/windows-results.tsv"
+else
+  record "Windows session" "$windows"
+fi
+
+passed=0; failed=0
+echo
+echo "== summary"
+for i in "${!names[@]}"; do
+  if [ "${results[$i]}" = 0 ]; then passed=$((passed + 1)); state=PASS; else failed=$((failed + 1)); state="FAIL (${results[$i]})"; fi
+  printf '  %-28s %s\n' "${names[$i]}" "$state"
+done
+[ "$failed" -gt 0 ] && echo "  artefacts (screenshots): $artefacts"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Runs a command inside a private Wine session: its own X display (Xvfb) unless one
+# is asked for, its own Wine prefix with a 1024x768 virtual desktop named "shell"
+# (taskbar with a notification area), shared by every Windows process the command
+# starts. On exit, failure or interrupt it stops only what it started: its Xvfb by
+# process id, the wineserver of its own prefix, and it removes a temporary prefix.
+#
+# usage: tools/wine-session.sh [--use-display] [--prefix DIR] [--] command [args...]
+#   --use-display  run on $DISPLAY when it is set instead of a private Xvfb
+#   --prefix DIR   keep the Wine prefix in DIR (created when missing) instead of a
+#                  temporary one that is removed afterwards
+# Inside the command: DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES are exported,
+# and TL_SESSION_SCREEN=1024x768.
+set -u
+
+use_display=0
+prefix_dir=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --use-display) use_display=1; shift ;;
+    --prefix) prefix_dir="$2"; shift 2 ;;
+    --) shift; break ;;
+    -*) echo "wine-session: unknown option $1" >&2; exit 2 ;;
+    *) break ;;
+  esac
+done
+[ $# -gt 0 ] || { echo "usage: $0 [--use-display] [--prefix DIR] [--] command..." >&2; exit 2; }
+
+xvfb_pid=""
+temp_prefix=""
+cmd_pid=""
+
+log() { printf 'wine-session: %s\n' "$*" >&2; }
+
+cleanup() {
+  local rc=$?
+  trap - EXIT INT TERM
+  if [ -n "$cmd_pid" ] && kill -0 "$cmd_pid" 2>/dev/null; then
+    kill -TERM "$cmd_pid" 2>/dev/null
+    wait "$cmd_pid" 2>/dev/null
+  fi
+  if [ -n "${WINEPREFIX:-}" ]; then
+    wineserver -k >/dev/null 2>&1
+    # -k only asks; wait (bounded) until this prefix's server has really gone.
+    timeout 15 wineserver -w >/dev/null 2>&1
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill -TERM "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+  [ -n "$temp_prefix" ] && rm -rf "$temp_prefix"
+  exit "$rc"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# A display nobody uses: no socket and no lock file.
+free_display() {
+  local n
+  for n in $(seq 90 189); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      echo "$n"; return 0
+    fi
+  done
+  return 1
+}
+
+if [ "$use_display" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+  log "using display $DISPLAY"
+else
+  started=0
+  for attempt in 1 2 3; do
+    n=$(free_display) || { log "no free X display number"; exit 1; }
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && { started=1; break; }
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    [ "$started" = 1 ] && break
+    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""
+  done
+  [ "$started" = 1 ] || { log "Xvfb did not start"; exit 1; }
+  export DISPLAY=":$n"
+fi
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ -n "$prefix_dir" ]; then
+  mkdir -p "$prefix_dir"
+  export WINEPREFIX
+  WINEPREFIX=$(cd "$prefix_dir" && pwd)
+else
+  temp_prefix=$(mktemp -d "${TMPDIR:-/tmp}/tintlens-wine.XXXXXX")
+  export WINEPREFIX="$temp_prefix"
+fi
+export TL_SESSION_SCREEN=1024x768
+
+if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.tintlens-desktop" ]; then
+  wineboot -i >/dev/null 2>&1 || { log "wineboot failed"; exit 1; }
+  # One virtual desktop for every process of the session; "shell" brings a taskbar.
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.tintlens-desktop"
+fi
+
+"$@" &
+cmd_pid=$!
+wait "$cmd_pid"
+rc=$?
+cmd_pid=""
+exit "$rc"
