@@ -54,7 +54,7 @@ bench: bootstrap $(BUILD)/bench/build.ninja
 
 # The README's pictures, as the end-to-end tests take them.
 screenshots: test
-	cp $(BUILD)/test-artefacts/main-window.png docs/main-window.png
+	cp $(BUILD)/test-artefacts/main-window.png $(BUILD)/test-artefacts/main-window-advanced.png docs/
 
 clean:
 	rm -rf $(BUILD)

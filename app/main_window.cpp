@@ -1,17 +1,30 @@
 #include "app/main_window.h"
 
+#include <cstdlib>
+
 #include "app/window_centring.h"
 #include "platform/module.h"
+#include "platform/reflection.h"
 #include "res/resource_ids.h"
 
 namespace tl {
+namespace {
+
+constexpr int kDefaultZoomLevel = 4;
+constexpr COLORREF kButtonMaskColour = 0xFF00FF;  // magenta is transparent in the pictures
+
+bool IsVisibleStyle(HWND window) {
+  return (::GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+}  // namespace
 
 MainWindow::~MainWindow() {
   if (m_loop) {
     m_loop->RemoveMessageFilter(this);
     m_loop->RemoveIdleHandler(this);
   }
-  // The icons must outlive the window that shows them.
+  // The icons and the font must outlive the window that uses them.
   if (Handle()) ::DestroyWindow(Handle());
 }
 
@@ -25,11 +38,17 @@ bool MainWindow::PreTranslateMessage(MSG& message) {
 
 void MainWindow::OnIdle() { m_menuState.Apply(); }
 
-bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
+    case kListEditMessage:
+      DeleteSelected(static_cast<int>(wParam));
+      return true;
     case WM_INITDIALOG:
       result = OnInitDialog();
+      return true;
+    case WM_HSCROLL:
+      OnSliderScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return true;
     case WM_CLOSE:
       // The close box, Alt+F4 and the exit sequence all end here. Run the close
@@ -38,16 +57,23 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
       OnClose();
       return true;
     case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam), nullptr);
+      if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return true;
+      break;
     default:
-      return false;
+      break;
   }
+  return ReflectNotification(Handle(), message, wParam, lParam, result);
 }
 
 bool MainWindow::OnInitDialog() {
   CentreWindow(Handle());
+  m_pickerIcon.AttachDlgItem(Handle(), IDC_PICKER_ICON);
+  m_copyButton.AttachDlgItem(Handle(), IDC_COPY_BUTTON);
+  m_deleteButton.AttachDlgItem(Handle(), IDC_DELETE_BUTTON);
   m_accelerators = ::LoadAcceleratorsA(Module::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
   LoadWindowIcons();
+  SetUpImageButton(m_copyButton, IDB_COPY, "Copy to clipboard");
+  SetUpImageButton(m_deleteButton, IDB_DELETE, "Delete");
 
   m_loop = LoopTable::ForCurrentThread();
   if (m_loop) {
@@ -59,7 +85,36 @@ bool MainWindow::OnInitDialog() {
 
   m_currentNotation = kNotationRgb;
   m_currentColour = kWhite;
+  AttachControls();
+  FillFormatBox();
+  m_zoomLevel = kDefaultZoomLevel;
+
+  const bool topmost = (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  m_menuState.SetCheck(ID_ALWAYS_ON_TOP, topmost);
+  CreateColourTextFont();
+  for (HWND slider : {m_redSlider, m_greenSlider, m_blueSlider}) {
+    ::SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
+  }
+  RefreshColour(false, false);
+  ::GetWindowRect(Handle(), &m_advancedRect);
+  SetLayout(false);
   return true;  // the dialog manager focuses the first tab stop
+}
+
+void MainWindow::AttachControls() {
+  m_magnifier.Attach(::GetDlgItem(Handle(), IDC_MAGNIFIER));
+  m_magnifier.useBitmap = 1;
+  m_positionLabel = ::GetDlgItem(Handle(), IDC_POSITION_LABEL);
+  m_swatch.Attach(::GetDlgItem(Handle(), IDC_SWATCH));
+  m_swatch.useBitmap = 0;
+  m_rgbLabel = ::GetDlgItem(Handle(), IDC_RGB_LABEL);
+  m_colourText = ::GetDlgItem(Handle(), IDC_COLOUR_TEXT);
+  m_formatBox = ::GetDlgItem(Handle(), IDC_FORMAT_BOX);
+  m_list.AttachDlgItem(Handle(), IDC_COLOUR_LIST);
+  m_redSlider = ::GetDlgItem(Handle(), IDC_RED_SLIDER);
+  m_greenSlider = ::GetDlgItem(Handle(), IDC_GREEN_SLIDER);
+  m_blueSlider = ::GetDlgItem(Handle(), IDC_BLUE_SLIDER);
+  m_zoomLabel = ::GetDlgItem(Handle(), IDC_ZOOM_LABEL);
 }
 
 void MainWindow::LoadWindowIcons() {
@@ -74,19 +129,171 @@ void MainWindow::LoadWindowIcons() {
   ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
 }
 
-bool MainWindow::OnCommand(int id, int, HWND) {
+// The image lists live until the program ends; the buttons only borrow them.
+void MainWindow::SetUpImageButton(ImageButton& button, int bitmapId, const char* tooltip) {
+  const HIMAGELIST images = ImageList_LoadImageA(Module::Instance(), MAKEINTRESOURCEA(bitmapId),
+                                                 30, 1, kButtonMaskColour, IMAGE_BITMAP, 0);
+  button.SetExtendedStyle(ImageButton::Edge3DDouble | ImageButton::SharedImageList);
+  button.SetTooltipText(tooltip);
+  button.SetImageList(images);
+  button.SetNormalImage(0);
+}
+
+void MainWindow::FillFormatBox() {
+  int selected = 0;
+  for (std::size_t row = 0; row < kNotationTable.size(); ++row) {
+    ::SendMessageA(m_formatBox, CB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(kNotationTable[row].name));
+    if (kNotationTable[row].id == m_currentNotation) selected = static_cast<int>(row);
+  }
+  ::SendMessageA(m_formatBox, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+void MainWindow::CreateColourTextFont() {
+  const WindowDC screen;
+  const int height = -std::abs(::MulDiv(::GetDeviceCaps(screen.Get(), LOGPIXELSY), 120, 720));
+  m_colourTextFont.Reset(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold"));
+  ::SendMessageA(m_colourText, WM_SETFONT, reinterpret_cast<WPARAM>(m_colourTextFont.Get()), FALSE);
+}
+
+void MainWindow::RefreshColour(bool addToList, bool keepSliders) {
+  const ColourValue colour = m_currentColour;
+  ::SetWindowTextA(m_colourText, NotationText(colour, m_currentNotation).c_str());
+  ::SetWindowTextA(m_rgbLabel, RgbLabelText(colour).c_str());
+  m_swatch.fillColour = colour;
+  ::InvalidateRect(m_swatch.Handle(), nullptr, TRUE);
+  ::SetWindowTextA(m_zoomLabel, ZoomLabelText(m_zoomLevel).c_str());
+  if (addToList) m_list.AddColour(colour);
+  if (!keepSliders) {
+    ::SendMessageA(m_redSlider, TBM_SETPOS, TRUE, RedOf(colour));
+    ::SendMessageA(m_greenSlider, TBM_SETPOS, TRUE, GreenOf(colour));
+    ::SendMessageA(m_blueSlider, TBM_SETPOS, TRUE, BlueOf(colour));
+  }
+}
+
+bool MainWindow::IsAdvancedLayout() const {
+  return IsVisibleStyle(::GetDlgItem(Handle(), IDC_RGB_GROUP));
+}
+
+// The simple layout is the advanced one less the RGB group's height; the window
+// keeps its position either way.
+void MainWindow::SetLayout(bool advanced) {
+  const HWND group = ::GetDlgItem(Handle(), IDC_RGB_GROUP);
+  const HWND hideable[] = {group, m_redSlider, m_greenSlider, m_blueSlider};
+  const HWND modeButton = ::GetDlgItem(Handle(), IDC_MODE_BUTTON);
+  RECT window{};
+  ::GetWindowRect(Handle(), &window);
+  if (advanced) {
+    ::MoveWindow(Handle(), window.left, window.top, m_advancedRect.right - m_advancedRect.left,
+                 m_advancedRect.bottom - m_advancedRect.top, TRUE);
+    for (HWND control : hideable) ::ShowWindow(control, SW_SHOW);
+    ::SetWindowTextA(modeButton, "Simple <<");
+  } else {
+    RECT groupRect{};
+    ::GetWindowRect(group, &groupRect);
+    for (HWND control : hideable) ::ShowWindow(control, SW_HIDE);
+    ::SetWindowTextA(modeButton, "Advanced >>");
+    ::MoveWindow(Handle(), window.left, window.top, window.right - window.left,
+                 (window.bottom - window.top) - (groupRect.bottom - groupRect.top), TRUE);
+  }
+}
+
+bool MainWindow::OnCommand(int id, int code) {
   switch (id) {
+    case ID_OPEN_MAIN_WINDOW:
+      ShowMainWindow();
+      return true;
     case IDOK:  // Enter outside a push button does nothing
       return true;
     case IDCANCEL:
       OnClose();
       return true;
+    case ID_ALWAYS_ON_TOP:
+      ToggleAlwaysOnTop();
+      return true;
+    case IDC_FORMAT_BOX:
+      if (code != CBN_SELCHANGE) return false;
+      OnFormatChange();
+      return true;
+    case IDC_COPY_BUTTON:
+      CopyColourText();
+      return true;
+    case IDC_MODE_BUTTON:
+      SetLayout(!IsAdvancedLayout());
+      return true;
+    case IDC_COLOUR_LIST:
+      if (code != LBN_SELCHANGE) return false;
+      OnListSelection();
+      return true;
     case ID_APP_EXIT:
       OnExit();
+      return true;
+    case IDC_DELETE_BUTTON:
+      DeleteSelected(m_list.Selection());
+      return true;
+    case ID_CLEAR_ALL:
+      m_list.Clear();
       return true;
     default:
       return false;
   }
+}
+
+void MainWindow::OnSliderScroll(int code, int position, HWND slider) {
+  // Only a dragged thumb edits the colour; keys and page clicks just move it.
+  if (code != TB_THUMBPOSITION && code != TB_THUMBTRACK) return;
+  const unsigned value = static_cast<unsigned>(position) & 0xFF;
+  unsigned r = RedOf(m_currentColour), g = GreenOf(m_currentColour), b = BlueOf(m_currentColour);
+  if (slider == m_redSlider) r = value;
+  else if (slider == m_greenSlider) g = value;
+  else if (slider == m_blueSlider) b = value;
+  else return;
+  m_currentColour = MakeColour(r, g, b);
+  RefreshColour(false, true);
+}
+
+void MainWindow::OnFormatChange() {
+  const LRESULT row = ::SendMessageA(m_formatBox, CB_GETCURSEL, 0, 0);
+  if (row < 0 || row >= static_cast<LRESULT>(kNotationTable.size())) return;
+  m_currentNotation = kNotationTable[static_cast<std::size_t>(row)].id;
+  RefreshColour(false, false);
+}
+
+void MainWindow::OnListSelection() {
+  const int index = m_list.Selection();
+  if (index < 0 || static_cast<std::size_t>(index) >= Colours().Count()) return;
+  m_currentColour = Colours().ColourAt(static_cast<std::size_t>(index));
+  RefreshColour(false, false);
+}
+
+void MainWindow::DeleteSelected(int index) {
+  const ColourList::DeleteResult result = m_list.DeleteAt(index);
+  if (result.deleted && result.selection != ColourList::kNoSelection) {
+    m_currentColour = Colours().ColourAt(static_cast<std::size_t>(result.selection));
+  }
+  RefreshColour(false, false);
+}
+
+void MainWindow::CopyColourText() {
+  // The box is editable: whatever stands in it now is what gets copied.
+  ::SendMessageA(m_colourText, EM_SETSEL, 0, -1);
+  ::SendMessageA(m_colourText, EM_SCROLLCARET, 0, 0);
+  ::SendMessageA(m_colourText, WM_COPY, 0, 0);
+}
+
+void MainWindow::ToggleAlwaysOnTop() {
+  const bool topmost = (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  ::SetWindowPos(Handle(), topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+  m_menuState.SetCheck(ID_ALWAYS_ON_TOP,
+                       (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+}
+
+// A hidden window comes back as it was; a visible one, minimised or not, is left alone.
+void MainWindow::ShowMainWindow() {
+  if (!::IsWindowVisible(Handle())) ::ShowWindow(Handle(), SW_SHOW);
 }
 
 // Closing only hides the window, unless the program is exiting.

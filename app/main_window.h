@@ -3,13 +3,18 @@
 // all run-time state and is the message loop's filter and idle handler.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "core/colour.h"
-#include "core/colour_list.h"
+#include "core/colour_list_box.h"
 #include "platform/dialog.h"
+#include "platform/gdi.h"
 #include "platform/handles.h"
 #include "platform/menu_state.h"
 #include "platform/message_loop.h"
+#include "ui/framed_fill_static.h"
+#include "ui/image_button.h"
+#include "ui/picker_icon_static.h"
 
 namespace tl {
 
@@ -24,29 +29,69 @@ class MainWindow final : public Dialog, public MessageFilter, public IdleHandler
   bool PreTranslateMessage(MSG& message) override;
   void OnIdle() override;
 
-  // Read-outs for tests and for the parts that act on the window's state.
+  // Pushes the current colour into every read-out; with addToList it also goes
+  // on top of the colour list, and keepSliders leaves the sliders where they are
+  // (the one being dragged must not be moved back under the user's hand).
+  void RefreshColour(bool addToList, bool keepSliders);
+
+  ColourValue CurrentColour() const { return m_currentColour; }
+  void SetCurrentColour(ColourValue colour) { m_currentColour = colour & 0xFFFFFF; }
+  int CurrentNotation() const { return m_currentNotation; }
+  int ZoomLevel() const { return m_zoomLevel; }
+  const ColourList& Colours() const { return m_list.Model(); }
+  bool IsAdvancedLayout() const;
   bool IsExiting() const { return m_exiting; }
-  const ColourList& Colours() const { return m_colours; }
 
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   bool OnInitDialog();
-  bool OnCommand(int id, int code, HWND control);
+  void AttachControls();
+  void SetUpImageButton(ImageButton& button, int bitmapId, const char* tooltip);
+  void FillFormatBox();
+  void LoadWindowIcons();
+  void CreateColourTextFont();
+
+  bool OnCommand(int id, int code);
+  void OnSliderScroll(int code, int position, HWND slider);
+  void OnFormatChange();
+  void OnListSelection();
+  void DeleteSelected(int index);
+  void CopyColourText();
+  void ToggleAlwaysOnTop();
+  void ShowMainWindow();
+  void SetLayout(bool advanced);
   void OnClose();
   void OnExit();
-  void LoadWindowIcons();
+
+  // Controls, attached while the window initialises.
+  PickerIconStatic m_pickerIcon;
+  ImageButton m_copyButton;
+  ImageButton m_deleteButton;
+  FramedFillStatic m_magnifier;
+  FramedFillStatic m_swatch;
+  ColourListBox m_list;
+  HWND m_formatBox = nullptr;
+  HWND m_colourText = nullptr;
+  HWND m_positionLabel = nullptr;
+  HWND m_rgbLabel = nullptr;
+  HWND m_zoomLabel = nullptr;
+  HWND m_redSlider = nullptr;
+  HWND m_greenSlider = nullptr;
+  HWND m_blueSlider = nullptr;
 
   HACCEL m_accelerators = nullptr;
   UniqueIcon m_bigIcon;
   UniqueIcon m_smallIcon;
+  GdiObject<HFONT> m_colourTextFont;
   MenuStateTable m_menuState;
   MessageLoop* m_loop = nullptr;
+  RECT m_advancedRect{};
 
   ColourValue m_currentColour = kWhite;
   int m_currentNotation = kNotationRgb;
-  ColourList m_colours;
+  int m_zoomLevel = 4;
   bool m_exiting = false;
 };
 

@@ -11,6 +11,7 @@
 #define IDC_DRAG_CURSOR 205
 #define IDB_COPY 210
 #define IDB_DELETE 212
+#define IDR_LISTMENU 209 /* the never-shown "__List_" popup */
 
 /* Main window controls */
 #define IDC_COLOUR_LIST 1000
@@ -30,6 +31,12 @@
 #define IDC_BLUE_SLIDER 1014
 #define IDC_RGB_GROUP 1015
 #define IDC_PICKER_ICON 1019
+
+/* Options and About dialog controls */
+#define IDC_START_HOTKEY 1017
+#define IDC_STOP_HOTKEY 1018
+#define IDC_WEB_LINK 1025
+#define IDC_MAIL_LINK 1026
 
 /* Commands */
 #define ID_CLEAR_ALL 32775

@@ -9,6 +9,11 @@ Every picture is a list of shapes in a unit square (0..1, y down), drawn with
   palette.ico  (icon 128)  an oval painter's palette with a thumb hole and five
                            paint dabs, an eyedropper lying across it; 16 to 128 px
   picker.ico   (icon 207)  an eyedropper alone, 16 x 16, 8-bit and 32-bit
+Small pictures that must stay crisp are drawn pixel by pixel from rules instead:
+  picker.ico and drag.cur (cursor 205, 32 x 32 black and white, hot spot at the
+  tip, (1, 15)) share one 16 x 16 eyedropper; copy.bmp (bitmap 210) shows two
+  document pages and delete.bmp (bitmap 212) a dark red cross, both 30 x 30 in
+  16 colours on magenta, the colour the buttons treat as transparent.
 """
 import math
 import os
@@ -78,8 +83,67 @@ def palette_layers():
     layers += eyedropper(0.30, 0.92, 0.95, 0.10, 0.055)
     return layers
 
-def picker_layers():
-    return eyedropper(0.10, 0.92, 0.92, 0.10, 0.09)
+# ---- pixel rules -----------------------------------------------------------------
+
+def eyedropper_pixel(x, y):
+    """The 16 x 16 eyedropper, tip at (0, 15), bulb towards the top right.
+    `across` is the distance from the axis x + y = 15, `along` runs from the tip
+    (-15) to the end of the bulb (13). Returns a role name or None."""
+    across, along = abs(x + y - 15), x - y
+    if along < -15 or along > 13 or (along == 13 and across > 1):
+        return None
+    if along <= -10:                       # the needle
+        return 'outline' if across == 0 else None
+    if along <= 1:                         # the glass tube, paint drawn up in its lower half
+        if across == 2:
+            return 'outline'
+        if across <= 1:
+            return 'paint' if along <= -5 else 'glass'
+        return None
+    if along <= 3:                         # the collar
+        return 'outline' if across <= 3 else None
+    if along <= 11:                        # the rubber bulb
+        if across == 3:
+            return 'outline'
+        return 'rubber' if across <= 2 else None
+    return 'outline' if across <= 2 else None  # the bulb's rounded end
+
+EYEDROPPER_COLOURS = {'outline': (0, 0, 0, 255), 'paint': (40, 90, 220, 255),
+                      'glass': (215, 235, 250, 255), 'rubber': (90, 90, 100, 255)}
+
+def picker_rows():
+    return [[EYEDROPPER_COLOURS.get(eyedropper_pixel(x, y), (0, 0, 0, 0)) for x in range(16)]
+            for y in range(16)]
+
+def drag_cursor_roles():
+    """32 x 32: the eyedropper in the top-left quarter, moved one pixel right so
+    that its tip is the hot spot (1, 15)."""
+    return [[eyedropper_pixel(x - 1, y) if 1 <= x <= 16 and y < 16 else None
+             for x in range(32)] for y in range(32)]
+
+# 16-colour palette of the bitmaps (the classic VGA one).
+VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+       (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+       (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+BLACK, DARK_RED, GREY, MAGENTA, WHITE, SILVER = 0, 1, 8, 13, 15, 7
+
+def copy_pixel(x, y):
+    """Two overlapping pages, the front one lower right, each with a few text lines."""
+    for left, top in ((11, 9), (4, 2)):    # front page first: it covers the back one
+        right, bottom = left + 14, top + 18
+        if left <= x <= right and top <= y <= bottom:
+            if x in (left, right) or y in (top, bottom):
+                return BLACK
+            if (y - top) % 3 == 0 and left + 3 <= x <= right - 3 and y < bottom - 2:
+                return GREY
+            return WHITE
+    return MAGENTA
+
+def delete_pixel(x, y):
+    """A dark red cross, two strokes three pixels thick."""
+    if 6 <= x <= 23 and 6 <= y <= 23 and (abs(x - y) <= 1 or abs(x + y - 29) <= 1):
+        return DARK_RED
+    return MAGENTA
 
 # ---- rasterising ---------------------------------------------------------------
 
@@ -155,6 +219,43 @@ def dib_8(rows, size):
         pixels += line
     return header + palette + bytes(pixels) + and_mask(rows, size)
 
+def write_bmp_4bit(path, pixel, size):
+    stride = ((size * 4 + 31) // 32) * 4
+    rows = bytearray()
+    for y in reversed(range(size)):
+        line = bytearray(stride)
+        for x in range(size):
+            line[x // 2] |= pixel(x, y) << (0 if x % 2 else 4)
+        rows += line
+    palette = b''.join(bytes((b, g, r, 0)) for r, g, b in VGA)
+    offset = 14 + 40 + len(palette)
+    header = struct.pack('<2sIHHI', b'BM', offset + len(rows), 0, 0, offset)
+    info = struct.pack('<IiiHHIIiiII', 40, size, size, 1, 4, 0, len(rows), 2835, 2835, 16, 16)
+    with open(path, 'wb') as f:
+        f.write(header + info + palette + bytes(rows))
+
+def write_monochrome_cursor(path, roles, hotspot):
+    """Outline and bulb black, the glass white, the rest transparent."""
+    size = len(roles)
+    stride = ((size + 31) // 32) * 4
+    xor, mask = bytearray(), bytearray()
+    for row in reversed(roles):
+        xor_line, mask_line = bytearray(stride), bytearray(stride)
+        for x, role in enumerate(row):
+            bit = 0x80 >> (x % 8)
+            if role is None:
+                mask_line[x // 8] |= bit       # transparent
+            elif role not in ('outline', 'rubber'):
+                xor_line[x // 8] |= bit        # white
+        xor += xor_line
+        mask += mask_line
+    info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    data = info + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + bytes(xor) + bytes(mask)
+    header = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 2, 0, hotspot[0], hotspot[1], len(data), 22)
+    with open(path, 'wb') as f:
+        f.write(header + entry + data)
+
 def write_ico(path, images):
     """images: list of (size, bits per pixel, DIB bytes)."""
     out = bytearray(struct.pack('<HHH', 0, 1, len(images)))
@@ -175,9 +276,12 @@ def main():
     palette = palette_layers()
     write_ico(os.path.join(out_dir, 'palette.ico'),
               [(s, 32, dib_32(render(palette, s), s)) for s in (16, 20, 24, 32, 48, 64, 128)])
-    picker = render(picker_layers(), 16)
+    picker = picker_rows()
     write_ico(os.path.join(out_dir, 'picker.ico'),
               [(16, 8, dib_8(picker, 16)), (16, 32, dib_32(picker, 16))])
+    write_monochrome_cursor(os.path.join(out_dir, 'drag.cur'), drag_cursor_roles(), (1, 15))
+    write_bmp_4bit(os.path.join(out_dir, 'copy.bmp'), copy_pixel, 30)
+    write_bmp_4bit(os.path.join(out_dir, 'delete.bmp'), delete_pixel, 30)
 
 if __name__ == '__main__':
     main()

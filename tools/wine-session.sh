@@ -103,9 +103,24 @@ if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.tintlens-desktop" ]
   # One virtual desktop for every process of the session; "shell" brings a taskbar.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
+  # Wine's own fonts (Marlett draws the caption buttons, MS Sans Serif the
+  # dialogs) are not found where Debian installs them; the prefix's font folder is
+  # always searched.
+  fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -d /usr/share/wine/fonts ] && mkdir -p "$fonts" && cp -n /usr/share/wine/fonts/* "$fonts"/ 2>/dev/null
   wineserver -w
   touch "$WINEPREFIX/.tintlens-desktop"
 fi
+
+# Start the desktop now and wait until it is up, so that the first programs of the
+# command do not race each other to start it (that race can hang the desktop).
+wine explorer.exe /desktop=shell,1024x768 >/dev/null 2>&1 &
+desktop_up=0
+for _ in $(seq 1 200); do
+  xdotool search --name 'shell - Wine desktop' >/dev/null 2>&1 && { desktop_up=1; break; }
+  sleep 0.05
+done
+[ "$desktop_up" = 1 ] || log "the Wine desktop did not appear; going on"
 
 "$@" &
 cmd_pid=$!

@@ -49,6 +49,27 @@ def window_rect(window):
     return tuple(int(v) for v in probe('window-rect', window).split())
 
 
+def item_rect(window, control_id):
+    return tuple(int(v) for v in probe('item-rect', window, control_id).split())
+
+
+def item_text(window, control_id):
+    return probe('item-text', window, control_id)
+
+
+def click_item(window, control_id):
+    """Clicks the middle of a control, as a user would."""
+    left, top, right, bottom = item_rect(window, control_id)
+    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+    xdotool('click', 1)
+
+
+def clipboard_text():
+    result = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
+                            text=True, timeout=30)
+    return result.stdout if result.returncode == 0 else None
+
+
 def work_area():
     return tuple(int(v) for v in probe('work-area').split())
 
@@ -99,6 +120,7 @@ class ProgramTest(unittest.TestCase):
     def setUp(self):
         subprocess.run(['wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f'],
                        capture_output=True, timeout=60)
+        xdotool('mousemove', 1, 1)  # no pointer left over a control from the last test
         self.program = Program()
         self.addCleanup(self.program.stop)
         self.addCleanup(self._screenshot_if_failed)  # runs before the stop

@@ -9,6 +9,8 @@
 //   visible HWND                  1 or 0
 //   post-command HWND ID          posts WM_COMMAND with that id
 //   exists HWND                   1 or 0
+//   item-rect HWND ID             a control's rectangle (screen)
+//   item-text HWND ID             a control's current text (UTF-8)
 #include <windows.h>
 
 #include <cstdio>
@@ -90,6 +92,21 @@ int main(int argc, char** argv) {
     std::printf("%d\n", ::GetMenu(window) ? 1 : 0);
   } else if (command == "visible") {
     std::printf("%d\n", ::IsWindowVisible(window) ? 1 : 0);
+  } else if ((command == "item-rect" || command == "item-text") && argc >= 4) {
+    const HWND item = ::GetDlgItem(window, std::atoi(argv[3]));
+    if (!item) return Fail("no such control");
+    if (command == "item-rect") {
+      RECT r{};
+      ::GetWindowRect(item, &r);
+      PrintRect(r);
+    } else {
+      // Another process's text comes back as UTF-16 only through the W message.
+      wchar_t text[1024] = {};
+      ::SendMessageW(item, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+      char utf8[4096] = {};
+      ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+      std::printf("%s\n", utf8);
+    }
   } else if (command == "post-command" && argc >= 4) {
     if (!::PostMessageW(window, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0)) {
       return Fail("post failed");

@@ -7,17 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "res/resource_ids.h"
+#include "tests/win/win_test_support.h"
 
 namespace tl {
 namespace {
 
-std::string TextOf(HWND window) {
-  char buffer[256] = {};
-  ::GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
+using testing_support::MainWindowTest;
+using testing_support::TextOf;
 
 std::string ClassOf(HWND window) {
   char buffer[64] = {};
@@ -25,60 +21,47 @@ std::string ClassOf(HWND window) {
   return buffer;
 }
 
-class MainWindowTest : public testing::Test {
- protected:
-  void SetUp() override {
-    LoopTable::Add(::GetCurrentThreadId(), &m_loop);
-    ASSERT_TRUE(m_window.Create());
-  }
-  void TearDown() override { LoopTable::Remove(::GetCurrentThreadId()); }
-
-  HWND Window() const { return m_window.Handle(); }
-  HWND Item(int id) const { return ::GetDlgItem(Window(), id); }
-
-  MessageLoop m_loop;
-  MainWindow m_window;
-};
-
 struct ControlCase {
   int id;
   const char* className;
-  const char* text;
-  LONG styles;  // must all be present
+  const char* text;  // as initialisation leaves it (the start colour is white)
+  LONG styles;       // must all be present
+  bool visible;      // in the simple layout the window opens in
 };
 
-TEST_F(MainWindowTest, TemplateBuildsEveryControlWithItsClassTextAndStyle) {
+TEST_F(MainWindowTest, EveryControlHasItsClassTextStyleAndVisibility) {
   const ControlCase cases[] = {
-      {IDC_MAGNIFIER, "Static", "", SS_BLACKRECT},
+      {IDC_MAGNIFIER, "Static", "", SS_BLACKRECT, true},
       // WS_VSCROLL is not checked: a list box drops it while its scroll bar is hidden.
       {IDC_COLOUR_LIST, "ListBox", "",
-       WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS |
-           LBS_NOINTEGRALHEIGHT},
-      {IDC_FORMAT_BOX, "ComboBox", "", WS_TABSTOP | CBS_DROPDOWNLIST},
-      {IDC_COLOUR_TEXT, "Edit", "", WS_TABSTOP | ES_AUTOHSCROLL},
-      {IDC_POSITION_LABEL, "Static", "x,y", WS_GROUP},
-      {IDC_RGB_LABEL, "Static", "R,G,B", WS_GROUP},
-      {IDC_ZOOM_LABEL, "Static", "Zoom Level:", WS_GROUP},
-      {IDC_SWATCH, "Static", "", SS_BLACKFRAME},
-      {IDC_PICK_BUTTON, "Button", "Pick", WS_TABSTOP},
-      {IDC_COPY_BUTTON, "Button", "&C", WS_TABSTOP | BS_BITMAP},
-      {IDC_RGB_GROUP, "Button", "RGB Values", BS_GROUPBOX},
-      {IDC_RED_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS},
-      {IDC_GREEN_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS},
-      {IDC_BLUE_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS},
-      {IDC_PICKER_ICON, "Static", "", SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE},
-      {IDC_DELETE_BUTTON, "Button", "", WS_TABSTOP | BS_BITMAP},
+       WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+       true},
+      {IDC_FORMAT_BOX, "ComboBox", "RGB (Red,Green,Blue)", WS_TABSTOP | CBS_DROPDOWNLIST, true},
+      {IDC_COLOUR_TEXT, "Edit", "255, 255, 255", WS_TABSTOP | ES_AUTOHSCROLL, true},
+      {IDC_MODE_BUTTON, "Button", "Advanced >>", WS_TABSTOP, true},
+      {IDC_POSITION_LABEL, "Static", "x,y", WS_GROUP, true},
+      {IDC_RGB_LABEL, "Static", "R: 255 G: 255 B: 255", WS_GROUP, true},
+      {IDC_ZOOM_LABEL, "Static", "Zoom Level: 4", WS_GROUP, true},
+      {IDC_SWATCH, "Static", "", SS_BLACKFRAME, true},
+      {IDC_PICK_BUTTON, "Button", "Pick", WS_TABSTOP, true},
+      {IDC_COPY_BUTTON, "Button", "&C", WS_TABSTOP | BS_BITMAP | BS_OWNERDRAW, true},
+      {IDC_RGB_GROUP, "Button", "RGB Values", BS_GROUPBOX, false},
+      {IDC_RED_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS, false},
+      {IDC_GREEN_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS, false},
+      {IDC_BLUE_SLIDER, "msctls_trackbar32", "", WS_TABSTOP | TBS_BOTH | TBS_NOTICKS, false},
+      {IDC_PICKER_ICON, "Static", nullptr, SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE, true},
+      {IDC_DELETE_BUTTON, "Button", "", WS_TABSTOP | BS_BITMAP | BS_OWNERDRAW, true},
   };
   for (const ControlCase& c : cases) {
     const HWND item = Item(c.id);
     ASSERT_NE(item, nullptr) << c.id;
     EXPECT_EQ(ClassOf(item), c.className) << c.id;
-    if (c.id != IDC_PICKER_ICON) {
+    if (c.text) {
       EXPECT_EQ(TextOf(item), c.text) << c.id;
     }
     const LONG style = static_cast<LONG>(::GetWindowLongPtrA(item, GWL_STYLE));
     EXPECT_EQ(style & c.styles, c.styles) << c.id;
-    EXPECT_TRUE(style & WS_VISIBLE) << c.id;
+    EXPECT_EQ((style & WS_VISIBLE) != 0, c.visible) << c.id;
   }
   // The icon static names its picture by resource number.
   EXPECT_NE(::SendMessageA(Item(IDC_PICKER_ICON), STM_GETICON, 0, 0), 0);
@@ -96,13 +79,16 @@ TEST_F(MainWindowTest, IsAnUnownedCaptionedDialogWithoutMaximiseBox) {
   EXPECT_NE(::SendMessageA(Window(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
-TEST_F(MainWindowTest, OpensCentredOnTheWorkArea) {
-  RECT area{}, rect{};
+TEST_F(MainWindowTest, OpensCentredOnTheWorkAreaThenShortenedToTheSimpleLayout) {
+  RECT area{}, group{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  ::GetWindowRect(Window(), &rect);
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  ::GetWindowRect(Item(IDC_RGB_GROUP), &group);
+  const RECT rect = WindowRect();
+  const int width = rect.right - rect.left;
+  const int fullHeight = rect.bottom - rect.top + (group.bottom - group.top);
   EXPECT_EQ(rect.left, (area.left + area.right) / 2 - width / 2);
-  EXPECT_EQ(rect.top, (area.top + area.bottom) / 2 - height / 2);
+  EXPECT_EQ(rect.top, (area.top + area.bottom) / 2 - fullHeight / 2);
+  EXPECT_FALSE(m_window.IsAdvancedLayout());
 }
 
 struct MenuItem {

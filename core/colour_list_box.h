@@ -1,0 +1,48 @@
+#pragma once
+// The owner-drawn list box that shows the colour list: each entry a bar in its
+// colour with its "R, G, B" text in black or white. The model is the source of
+// truth; every operation changes the model and the list box together.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "core/colour_list.h"
+#include "platform/subclass.h"
+
+namespace tl {
+
+// Sent to the parent when Delete is released in the list: wParam is the selected
+// index (-1 for none), lParam 0.
+constexpr UINT kListEditMessage = WM_USER + 0x201;
+
+class ColourListBox final : public Subclass {
+ public:
+  const ColourList& Model() const { return m_model; }
+
+  // A picked colour: on top, and the list is modified. The selection stays.
+  void AddColour(ColourValue colour);
+  // Colours read from a file, appended in order; the modified flag stays.
+  void Append(const std::vector<ColourValue>& colours);
+  // Empties the list; nothing else changes.
+  void Clear();
+  // Deletes the entry at index and selects its successor (or the new last
+  // entry); says what was deleted and which entry is selected now.
+  ColourList::DeleteResult DeleteAt(int index);
+  int Selection() const;
+  void SetModified(bool modified) { m_model.SetModified(modified); }
+
+  // Draws one entry; public so that a test can draw into a surface of its own.
+  static void DrawEntry(const DRAWITEMSTRUCT& item);
+
+ protected:
+  void OnAttached() override;
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Insert(int index, ColourValue colour);
+
+  ColourList m_model;
+};
+
+}  // namespace tl

@@ -1,0 +1,33 @@
+#pragma once
+// A static control that paints, double-buffered and without erasing, either a
+// solid colour or a picture, inside a one-pixel black frame: the magnifier view
+// and the colour swatch.
+
+#include <windows.h>
+
+#include "core/colour.h"
+#include "platform/subclass.h"
+
+namespace tl {
+
+class FramedFillStatic final : public Subclass {
+ public:
+  // The owner sets these and then invalidates the control.
+  int useBitmap = 0;             // 0: paint fillColour; else paint bitmap
+  HBITMAP bitmap = nullptr;      // not owned
+  ColourValue fillColour = 0;
+
+  // Shown in picture mode until a picture is handed over.
+  static constexpr ColourValue kNoPictureColour = 0xC0C0C0;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint();
+};
+
+// Fills a rectangle with a solid colour (an opaque ExtTextOut with no text).
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+
+}  // namespace tl

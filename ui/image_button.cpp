@@ -1,0 +1,157 @@
+#include "ui/image_button.h"
+
+#include "platform/gdi.h"
+#include "platform/module.h"
+
+namespace tl {
+
+ImageButton::~ImageButton() {
+  if (imageList && !(extendedStyle & SharedImageList)) ImageList_Destroy(imageList);
+}
+
+void ImageButton::OnAttached() {
+  const LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE);
+  if ((style & BS_TYPEMASK) != BS_OWNERDRAW) {
+    ::SetWindowLongPtrA(Handle(), GWL_STYLE, (style & ~BS_TYPEMASK) | BS_OWNERDRAW);
+  }
+  // No owner: a topmost tooltip owned by the dialog keeps the dialog itself from
+  // becoming topmost under Wine. The button relays its own mouse messages and
+  // destroys the tooltip with itself, so nothing needs the ownership.
+  tooltipWindow = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    0, 0, nullptr, nullptr, Module::Instance(), nullptr);
+}
+
+void ImageButton::SetTooltipText(const char* text) {
+  tooltipText = text ? text : "";
+  if (!::IsWindow(tooltipWindow)) return;
+  ::SendMessageA(tooltipWindow, TTM_ACTIVATE, TRUE, 0);
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = ::GetParent(Handle());
+  tool.uId = reinterpret_cast<UINT_PTR>(Handle());
+  tool.hinst = Module::Instance();
+  tool.lpszText = tooltipText.data();
+  ::SendMessageA(tooltipWindow, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ImageButton::SetImageList(HIMAGELIST list) {
+  imageList = list;
+  if (!(extendedStyle & AutoSize) || !list) return;
+  int width = 0, height = 0;
+  if (ImageList_GetIconSize(list, &width, &height)) {
+    ::SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void ImageButton::RepaintNow() {
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+  ::UpdateWindow(Handle());
+}
+
+void ImageButton::SetPressed(bool value) {
+  if (pressed == value) return;
+  pressed = value;
+  RepaintNow();
+}
+
+int ImageButton::ImageForState() const {
+  int image = -1;
+  if (!::IsWindowEnabled(Handle())) image = disabledImage;
+  else if (pressed) image = pushedImage;
+  else if (hasFocus) image = focusImage;
+  return image == -1 ? normalImage : image;
+}
+
+void ImageButton::Paint(HDC dc) {
+  const bool edge = (extendedStyle & Edge3DDouble) != 0;
+  // Without a picture of its own for the pushed state the picture moves instead.
+  const int offset = pressed && edge && pushedImage == -1 ? 1 : 0;
+  if (imageList) ImageList_Draw(imageList, ImageForState(), dc, offset, offset, ILD_NORMAL);
+  if (!edge) return;
+  RECT rect{};
+  ::GetClientRect(Handle(), &rect);
+  ::DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  if (hasFocus) {
+    const int dx = 2 * ::GetSystemMetrics(SM_CXEDGE), dy = 2 * ::GetSystemMetrics(SM_CYEDGE);
+    ::InflateRect(&rect, -dx, -dy);
+    ::DrawFocusRect(dc, &rect);
+  }
+}
+
+LRESULT ImageButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL && ::IsWindow(tooltipWindow)) {
+    MSG relayed{Handle(), message, wParam, lParam, 0, {0, 0}};
+    ::SendMessageA(tooltipWindow, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  }
+  switch (message) {
+    case WM_DESTROY:
+      if (::IsWindow(tooltipWindow)) ::DestroyWindow(tooltipWindow);
+      tooltipWindow = nullptr;
+      break;
+    case WM_SETFOCUS:
+      hasFocus = true;
+      RepaintNow();
+      break;
+    case WM_KILLFOCUS:
+      hasFocus = false;
+      RepaintNow();
+      break;
+    case WM_ENABLE:
+      RepaintNow();
+      break;
+    case WM_CAPTURECHANGED:
+      SetPressed(false);
+      break;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+      if (wParam) {
+        Paint(reinterpret_cast<HDC>(wParam));
+      } else {
+        const PaintDC paint(Handle());
+        Paint(paint.Get());
+      }
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the picture covers what matters; erasing would only flicker
+    case WM_LBUTTONDOWN: {
+      const LRESULT result = CallPrevious(message, wParam, lParam);
+      if (HoldsCapture()) SetPressed(true);
+      return result;
+    }
+    case WM_LBUTTONDBLCLK: {
+      const LRESULT result = CallPrevious(message, wParam, lParam);
+      if (!HoldsCapture()) ::SetCapture(Handle());
+      SetPressed(true);
+      return result;
+    }
+    case WM_LBUTTONUP: {
+      const LRESULT result = CallPrevious(message, wParam, lParam);
+      if (HoldsCapture()) ::ReleaseCapture();
+      return result;
+    }
+    case WM_MOUSEMOVE:
+      if (HoldsCapture()) {
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ::ClientToScreen(Handle(), &point);
+        RECT window{};
+        ::GetWindowRect(Handle(), &window);
+        SetPressed(::PtInRect(&window, point) != FALSE);
+      }
+      break;
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) SetPressed(true);
+      break;
+    case WM_KEYUP:
+      if (wParam == VK_SPACE) SetPressed(false);
+      break;
+    case WM_UPDATEUISTATE:
+      return 0;  // keep the standard button's keyboard cues out of our picture
+    default:
+      break;
+  }
+  return CallPrevious(message, wParam, lParam);
+}
+
+}  // namespace tl
