@@ -48,9 +48,10 @@ test: build
 run: win64
 	@tools/run.sh $(BUILD)
 
-bench: bootstrap $(BUILD)/bench/build.ninja
+bench: bootstrap $(BUILD)/bench/build.ninja win64
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/codec_bench
+	tools/wine-session.sh -- wine $(BUILD)/win64/sampler_bench.exe
 
 # The README's pictures, as the end-to-end tests take them.
 screenshots: test

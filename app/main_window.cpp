@@ -6,11 +6,15 @@
 #include "platform/module.h"
 #include "platform/reflection.h"
 #include "res/resource_ids.h"
+#include "sampling/magnifier_geometry.h"
+#include "sampling/own_window.h"
+#include "sampling/pointer_hook.h"
 
 namespace tl {
 namespace {
 
-constexpr int kDefaultZoomLevel = 4;
+constexpr int kStartHotkeyId = 998;
+constexpr int kStopHotkeyId = 999;
 constexpr COLORREF kButtonMaskColour = 0xFF00FF;  // magenta is transparent in the pictures
 
 bool IsVisibleStyle(HWND window) {
@@ -47,8 +51,31 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_INITDIALOG:
       result = OnInitDialog();
       return true;
+    case kSampleRequest:
+      TakeSample(true);
+      return true;
+    case WM_HOTKEY:
+      OnHotkey(static_cast<int>(wParam));
+      return true;
     case WM_HSCROLL:
       OnSliderScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return true;
+    case WM_MOUSEMOVE:
+      if (m_dragging) TakeSample(true);
+      return true;
+    case WM_LBUTTONDOWN:
+      OnLeftButtonDown(lParam);
+      return true;
+    case WM_LBUTTONUP:
+      OnLeftButtonUp();
+      return true;
+    case WM_CAPTURECHANGED:
+      // Capture lost in the middle of a drag (Alt+Tab, another program): end it
+      // without adding anything, so no later release adds a colour nobody picked.
+      if (m_dragging) EndIconDrag();
+      return true;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return true;
     case WM_CLOSE:
       // The close box, Alt+F4 and the exit sequence all end here. Run the close
@@ -92,29 +119,35 @@ bool MainWindow::OnInitDialog() {
   const bool topmost = (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   m_menuState.SetCheck(ID_ALWAYS_ON_TOP, topmost);
   CreateColourTextFont();
+  {
+    const WindowDC screen;
+    m_dpi = static_cast<UINT>(::GetDeviceCaps(screen.Get(), LOGPIXELSY));
+  }
+  MeasureMagnifier();
   for (HWND slider : {m_redSlider, m_greenSlider, m_blueSlider}) {
     ::SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
   }
   RefreshColour(false, false);
   ::GetWindowRect(Handle(), &m_advancedRect);
   SetLayout(false);
-  return true;  // the dialog manager focuses the first tab stop
+  TakeSample(false);  // wherever the pointer is, even over our own window
+  return true;        // the dialog manager focuses the first tab stop
 }
 
 void MainWindow::AttachControls() {
   m_magnifier.Attach(::GetDlgItem(Handle(), IDC_MAGNIFIER));
   m_magnifier.useBitmap = 1;
-  m_positionLabel = ::GetDlgItem(Handle(), IDC_POSITION_LABEL);
+  m_positionLabel.Attach(::GetDlgItem(Handle(), IDC_POSITION_LABEL));
   m_swatch.Attach(::GetDlgItem(Handle(), IDC_SWATCH));
   m_swatch.useBitmap = 0;
-  m_rgbLabel = ::GetDlgItem(Handle(), IDC_RGB_LABEL);
+  m_rgbLabel.Attach(::GetDlgItem(Handle(), IDC_RGB_LABEL));
   m_colourText = ::GetDlgItem(Handle(), IDC_COLOUR_TEXT);
   m_formatBox = ::GetDlgItem(Handle(), IDC_FORMAT_BOX);
   m_list.AttachDlgItem(Handle(), IDC_COLOUR_LIST);
   m_redSlider = ::GetDlgItem(Handle(), IDC_RED_SLIDER);
   m_greenSlider = ::GetDlgItem(Handle(), IDC_GREEN_SLIDER);
   m_blueSlider = ::GetDlgItem(Handle(), IDC_BLUE_SLIDER);
-  m_zoomLabel = ::GetDlgItem(Handle(), IDC_ZOOM_LABEL);
+  m_zoomLabel.Attach(::GetDlgItem(Handle(), IDC_ZOOM_LABEL));
 }
 
 void MainWindow::LoadWindowIcons() {
@@ -161,10 +194,13 @@ void MainWindow::CreateColourTextFont() {
 void MainWindow::RefreshColour(bool addToList, bool keepSliders) {
   const ColourValue colour = m_currentColour;
   ::SetWindowTextA(m_colourText, NotationText(colour, m_currentNotation).c_str());
-  ::SetWindowTextA(m_rgbLabel, RgbLabelText(colour).c_str());
-  m_swatch.fillColour = colour;
-  ::InvalidateRect(m_swatch.Handle(), nullptr, TRUE);
-  ::SetWindowTextA(m_zoomLabel, ZoomLabelText(m_zoomLevel).c_str());
+  m_rgbLabel.SetText(RgbLabelText(colour));
+  if (m_swatch.fillColour != colour || !m_swatchPainted) {
+    m_swatch.fillColour = colour;
+    ::InvalidateRect(m_swatch.Handle(), nullptr, TRUE);
+    m_swatchPainted = true;
+  }
+  m_zoomLabel.SetText(ZoomLabelText(m_zoomLevel));
   if (addToList) m_list.AddColour(colour);
   if (!keepSliders) {
     ::SendMessageA(m_redSlider, TBM_SETPOS, TRUE, RedOf(colour));
@@ -212,6 +248,13 @@ bool MainWindow::OnCommand(int id, int code) {
       return true;
     case ID_ALWAYS_ON_TOP:
       ToggleAlwaysOnTop();
+      return true;
+    case ID_ZOOM_IN:
+    case ID_ZOOM_OUT:
+      Zoom(id == ID_ZOOM_IN);
+      return true;
+    case IDC_PICK_BUTTON:
+      m_session.Toggle();
       return true;
     case IDC_FORMAT_BOX:
       if (code != CBN_SELCHANGE) return false;
@@ -303,7 +346,128 @@ void MainWindow::OnClose() {
     return;
   }
   ::DestroyWindow(Handle());
+  m_session.Stop();
   ::PostQuitMessage(IDCANCEL);
+}
+
+// Measured from the view's window rectangle, so the picture covers it exactly.
+void MainWindow::MeasureMagnifier() {
+  RECT view{};
+  ::GetWindowRect(m_magnifier.Handle(), &view);
+  m_sampler.SetViewSize(view.right - view.left, view.bottom - view.top);
+}
+
+void MainWindow::TakeSample(bool skipOwnWindows) {
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return;
+  const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel);
+  if (::IsWindow(m_magnifier.Handle())) {
+    m_magnifier.bitmap = m_sampler.Bitmap();
+    ::InvalidateRect(m_magnifier.Handle(), nullptr, TRUE);
+  }
+  // A failed read keeps the colour we have rather than showing garbage.
+  if (sample.read) m_currentColour = sample.colour;
+  m_positionLabel.SetText(PositionLabelText(pointer.x, pointer.y));
+  RefreshColour(false, false);
+}
+
+void MainWindow::Zoom(bool in) {
+  m_zoomLevel = in ? ZoomedIn(m_zoomLevel) : ZoomedOut(m_zoomLevel);
+  m_zoomLabel.SetText(ZoomLabelText(m_zoomLevel));
+  if (PointerHook::Installed()) RequestSample();
+}
+
+void MainWindow::OnHotkey(int id) {
+  if (id == kStartHotkeyId) {
+    if (m_session.Picking()) RefreshColour(true, false);
+  } else if (id == kStopHotkeyId) {
+    ::SendMessageA(Handle(), WM_COMMAND, kPickCommandFromProgram, 0);
+  } else {
+    return;
+  }
+  ::SetForegroundWindow(Handle());
+}
+
+bool MainWindow::InstallPointerHook() {
+  return PointerHook::Install(Handle(), &m_session, IDC_PICK_BUTTON);
+}
+
+void MainWindow::RemovePointerHook() { PointerHook::Remove(); }
+
+void MainWindow::RequestSample() { ::SendMessageA(Handle(), kSampleRequest, 0, 0); }
+
+void MainWindow::ShowPicking(bool picking) {
+  ::SetDlgItemTextA(Handle(), IDC_PICK_BUTTON, picking ? "Stop" : "Pick");
+}
+
+namespace {
+
+RECT ClientRectOf(HWND window, HWND parent) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  if (::ScreenToClient(parent, reinterpret_cast<POINT*>(&rect))) {
+    ::ScreenToClient(parent, reinterpret_cast<POINT*>(&rect) + 1);
+  }
+  return rect;
+}
+
+}  // namespace
+
+// An icon drag starts with a press on the eyedropper icon.
+void MainWindow::OnLeftButtonDown(LPARAM position) {
+  const RECT icon = ClientRectOf(m_pickerIcon.Handle(), Handle());
+  const POINT press{LOWORD(position), HIWORD(position)};
+  if (!::PtInRect(&icon, press)) return;
+  m_pickerIcon.dragFrame = true;
+  const LONG_PTR exStyle = ::GetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE);
+  if (!(exStyle & WS_EX_STATICEDGE)) {
+    ::SetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE, exStyle | WS_EX_STATICEDGE);
+  }
+  m_dragging = true;
+  m_savedCursor = ::SetCursor(::LoadCursorA(Module::Instance(), MAKEINTRESOURCEA(IDC_DRAG_CURSOR)));
+  ::RedrawWindow(m_pickerIcon.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  ::SetCapture(Handle());
+}
+
+void MainWindow::OnLeftButtonUp() {
+  if (m_dragging) {
+    TakeSample(true);  // the colour under the release point
+    RefreshColour(true, false);
+  }
+  EndIconDrag();
+}
+
+// Every release that reaches the window ends a drag, whether one ran or not.
+void MainWindow::EndIconDrag() {
+  m_dragging = false;  // first: releasing the capture must not end the drag twice
+  ::ReleaseCapture();
+  if (m_savedCursor) ::SetCursor(m_savedCursor);
+  const LONG_PTR exStyle = ::GetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE);
+  if (exStyle & WS_EX_STATICEDGE) {
+    ::SetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE, exStyle & ~WS_EX_STATICEDGE);
+  }
+  m_pickerIcon.dragFrame = false;
+  const RECT icon = ClientRectOf(m_pickerIcon.Handle(), Handle());
+  ::RedrawWindow(Handle(), &icon, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// On a monitor of another scale the system rescales the dialog; the magnifier
+// picture must follow the view's new size.
+void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
+  if (m_dpi != 0 && newDpi != m_dpi) {
+    const int width = ::MulDiv(m_advancedRect.right - m_advancedRect.left, newDpi, m_dpi);
+    const int height = ::MulDiv(m_advancedRect.bottom - m_advancedRect.top, newDpi, m_dpi);
+    m_advancedRect.right = m_advancedRect.left + width;
+    m_advancedRect.bottom = m_advancedRect.top + height;
+  }
+  m_dpi = newDpi;
+  ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  MeasureMagnifier();
+  if (m_magnifier.bitmap) m_magnifier.bitmap = m_sampler.Bitmap();
+  ::InvalidateRect(m_magnifier.Handle(), nullptr, TRUE);
 }
 
 void MainWindow::OnExit() {

@@ -12,13 +12,19 @@
 #include "platform/handles.h"
 #include "platform/menu_state.h"
 #include "platform/message_loop.h"
+#include "sampling/picking_session.h"
+#include "sampling/screen_sampler.h"
 #include "ui/framed_fill_static.h"
 #include "ui/image_button.h"
+#include "ui/label.h"
 #include "ui/picker_icon_static.h"
 
 namespace tl {
 
-class MainWindow final : public Dialog, public MessageFilter, public IdleHandler {
+class MainWindow final : public Dialog,
+                         public MessageFilter,
+                         public IdleHandler,
+                         private PickingHost {
  public:
   MainWindow() = default;
   ~MainWindow() override;
@@ -38,6 +44,9 @@ class MainWindow final : public Dialog, public MessageFilter, public IdleHandler
   void SetCurrentColour(ColourValue colour) { m_currentColour = colour & 0xFFFFFF; }
   int CurrentNotation() const { return m_currentNotation; }
   int ZoomLevel() const { return m_zoomLevel; }
+  bool Picking() const { return m_session.Picking(); }
+  bool Dragging() const { return m_dragging; }
+  HBITMAP MagnifierPicture() const { return m_sampler.Bitmap(); }
   const ColourList& Colours() const { return m_list.Model(); }
   bool IsAdvancedLayout() const;
   bool IsExiting() const { return m_exiting; }
@@ -54,6 +63,20 @@ class MainWindow final : public Dialog, public MessageFilter, public IdleHandler
   void CreateColourTextFont();
 
   bool OnCommand(int id, int code);
+  void TakeSample(bool skipOwnWindows);
+  void MeasureMagnifier();
+  void Zoom(bool in);
+  void OnHotkey(int id);
+  void OnLeftButtonDown(LPARAM position);
+  void OnLeftButtonUp();
+  void EndIconDrag();
+  void OnDpiChanged(UINT newDpi, const RECT& suggested);
+
+  // PickingHost
+  bool InstallPointerHook() override;
+  void RemovePointerHook() override;
+  void RequestSample() override;
+  void ShowPicking(bool picking) override;
   void OnSliderScroll(int code, int position, HWND slider);
   void OnFormatChange();
   void OnListSelection();
@@ -74,9 +97,9 @@ class MainWindow final : public Dialog, public MessageFilter, public IdleHandler
   ColourListBox m_list;
   HWND m_formatBox = nullptr;
   HWND m_colourText = nullptr;
-  HWND m_positionLabel = nullptr;
-  HWND m_rgbLabel = nullptr;
-  HWND m_zoomLabel = nullptr;
+  Label m_positionLabel;
+  Label m_rgbLabel;
+  Label m_zoomLabel;
   HWND m_redSlider = nullptr;
   HWND m_greenSlider = nullptr;
   HWND m_blueSlider = nullptr;
@@ -88,6 +111,12 @@ class MainWindow final : public Dialog, public MessageFilter, public IdleHandler
   MenuStateTable m_menuState;
   MessageLoop* m_loop = nullptr;
   RECT m_advancedRect{};
+  ScreenSampler m_sampler;
+  PickingSession m_session{*this};
+  bool m_swatchPainted = false;  // the swatch repaints only when its colour changes
+  bool m_dragging = false;
+  HCURSOR m_savedCursor = nullptr;
+  UINT m_dpi = 0;
 
   ColourValue m_currentColour = kWhite;
   int m_currentNotation = kNotationRgb;

@@ -51,6 +51,8 @@ std::string RgbLabelText(ColourValue colour) {
 
 std::string ZoomLabelText(int zoomLevel) { return Format("Zoom Level: %d", zoomLevel); }
 
+std::string PositionLabelText(int x, int y) { return Format("X: %d Y: %d", x, y); }
+
 ColourValue TextColourFor(ColourValue background) {
   const double r = RedOf(background) * kOneOver255;
   const double g = GreenOf(background) * kOneOver255;

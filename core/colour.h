@@ -62,6 +62,9 @@ std::string RgbLabelText(ColourValue colour);
 // "Zoom Level: %d" for the zoom label.
 std::string ZoomLabelText(int zoomLevel);
 
+// "X: %d Y: %d" for the position label: where the last sample was taken.
+std::string PositionLabelText(int x, int y);
+
 // Black or white, whichever reads better on the colour (hue, saturation and
 // lightness with strict comparisons): the text colour of a colour list entry.
 ColourValue TextColourFor(ColourValue background);

@@ -98,4 +98,21 @@ class SelectGuard {
   HGDIOBJ m_previous;
 };
 
+// A top-down 32-bit DIB section: looks like a bitmap compatible with the screen,
+// but selecting it into a DC is cheap (a compatible bitmap costs the display
+// driver a conversion each time), and its pixels can be read in place.
+inline HBITMAP CreateSurfaceBitmap(int width, int height, void** pixels = nullptr) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (pixels) *pixels = bitmap ? bits : nullptr;
+  return bitmap;
+}
+
 }  // namespace tl

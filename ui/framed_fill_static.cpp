@@ -20,7 +20,7 @@ void FramedFillStatic::Paint() {
   // Compose the whole frame off screen, then copy it once: no flicker while the
   // magnifier is refreshed on every pointer move.
   const MemoryDC surface(paint.Get());
-  const GdiObject<HBITMAP> canvas(::CreateCompatibleBitmap(paint.Get(), width, height));
+  const GdiObject<HBITMAP> canvas(CreateSurfaceBitmap(width, height));
   if (!surface || !canvas) return;
   const SelectGuard selectCanvas(surface.Get(), canvas.Get());
   ::SetViewportOrgEx(surface.Get(), -client.left, -client.top, nullptr);

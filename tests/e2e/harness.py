@@ -14,6 +14,13 @@ BUILD = os.environ.get('TL_BUILD', 'build/win64')
 ARTEFACTS = os.environ.get('TL_ARTEFACTS', 'build/test-artefacts')
 PROGRAM = os.path.join(BUILD, 'tintlens.exe')
 PROBE = os.path.join(BUILD, 'tl_probe.exe')
+PATTERN = os.path.join(BUILD, 'tl_pattern.exe')
+
+# What tests/e2e/pattern.cpp shows, in screen coordinates.
+PATTERN_RECT = (760, 20, 1010, 270)
+PATTERN_BACKGROUND = (220, 20, 60)
+PATTERN_LINE_X, PATTERN_LINE = 890, (30, 160, 70)
+PATTERN_BLOCK = (40, 60, 200)  # (770, 200) to (830, 260)
 
 
 class TimedOut(AssertionError):
@@ -64,6 +71,46 @@ def click_item(window, control_id):
     xdotool('click', 1)
 
 
+def list_items(window, control_id):
+    text = probe('list-items', window, control_id)
+    return [line.rstrip('\r') for line in text.splitlines()] if text else []
+
+
+def grab(left, top, right, bottom):
+    """The screen's pixels in a rectangle: a dict from (x, y) to (r, g, b)."""
+    result = subprocess.run(['import', '-window', 'root', '-crop',
+                             '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '-depth', '8',
+                             'txt:-'],
+                            capture_output=True, text=True, timeout=60, check=True)
+    pixels = {}
+    for line in result.stdout.splitlines():
+        if line.startswith('#'):
+            continue
+        position, _, rest = line.partition(':')
+        hex_colour = rest.split('#')[1][:6]
+        x, y = (int(v) for v in position.split(','))
+        pixels[(left + x, top + y)] = tuple(int(hex_colour[i:i + 2], 16) for i in (0, 2, 4))
+    return pixels
+
+
+class Pattern:
+    """The test pattern window, up until stopped."""
+
+    def __init__(self):
+        self.process = subprocess.Popen(['wine', PATTERN], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        wait_for('the test pattern', lambda: probe('find-window', 'Tintlens test pattern',
+                                                   'TintlensTestPattern', check=False))
+        cx, cy = (PATTERN_RECT[0] + PATTERN_RECT[2]) // 2, (PATTERN_RECT[1] + PATTERN_RECT[3]) // 2
+        wait_for('the test pattern on the screen',
+                 lambda: grab(cx, cy, cx + 1, cy + 1)[(cx, cy)] == PATTERN_BACKGROUND)
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=30)
+
+
 def clipboard_text():
     result = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
                             text=True, timeout=30)
@@ -109,7 +156,14 @@ class Program:
         return self.process.wait(timeout=timeout)
 
     def stop(self):
-        if self.process.poll() is None:
+        """Ends the program through Exit, so its pointer hook and hotkeys go with it;
+        killing it with a hook in place can stall the desktop's input for a while."""
+        if self.process.poll() is not None:
+            return
+        probe('post-command', self.window, 57602, check=False)
+        try:
+            self.process.wait(timeout=15)
+        except subprocess.TimeoutExpired:
             self.process.kill()
             self.process.wait(timeout=30)
 
@@ -125,6 +179,11 @@ class ProgramTest(unittest.TestCase):
         self.addCleanup(self.program.stop)
         self.addCleanup(self._screenshot_if_failed)  # runs before the stop
 
+    def _failed(self):
+        result = self._outcome.result
+        return not self._outcome.success or any(
+            test is self for test, _ in result.failures + result.errors)
+
     def _screenshot_if_failed(self):
-        if not self._outcome.success:
+        if self._failed():
             print('\n  screenshot of the failure: %s' % screenshot(self.id().split('.')[-1]))

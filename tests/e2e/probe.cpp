@@ -11,6 +11,7 @@
 //   exists HWND                   1 or 0
 //   item-rect HWND ID             a control's rectangle (screen)
 //   item-text HWND ID             a control's current text (UTF-8)
+//   list-items HWND ID            a list box's item texts, one per line
 #include <windows.h>
 
 #include <cstdio>
@@ -104,6 +105,18 @@ int main(int argc, char** argv) {
       wchar_t text[1024] = {};
       ::SendMessageW(item, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
       char utf8[4096] = {};
+      ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+      std::printf("%s\n", utf8);
+    }
+  } else if (command == "list-items" && argc >= 4) {
+    const HWND list = ::GetDlgItem(window, std::atoi(argv[3]));
+    if (!list) return Fail("no such control");
+    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      wchar_t text[256] = {};
+      if (::SendMessageW(list, LB_GETTEXTLEN, i, 0) >= 256) return Fail("item too long");
+      ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      char utf8[1024] = {};
       ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
       std::printf("%s\n", utf8);
     }

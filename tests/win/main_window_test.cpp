@@ -24,7 +24,7 @@ std::string ClassOf(HWND window) {
 struct ControlCase {
   int id;
   const char* className;
-  const char* text;  // as initialisation leaves it (the start colour is white)
+  const char* text;  // as initialisation leaves it; null where the first sample decides
   LONG styles;       // must all be present
   bool visible;      // in the simple layout the window opens in
 };
@@ -37,10 +37,10 @@ TEST_F(MainWindowTest, EveryControlHasItsClassTextStyleAndVisibility) {
        WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
        true},
       {IDC_FORMAT_BOX, "ComboBox", "RGB (Red,Green,Blue)", WS_TABSTOP | CBS_DROPDOWNLIST, true},
-      {IDC_COLOUR_TEXT, "Edit", "255, 255, 255", WS_TABSTOP | ES_AUTOHSCROLL, true},
+      {IDC_COLOUR_TEXT, "Edit", nullptr, WS_TABSTOP | ES_AUTOHSCROLL, true},
       {IDC_MODE_BUTTON, "Button", "Advanced >>", WS_TABSTOP, true},
-      {IDC_POSITION_LABEL, "Static", "x,y", WS_GROUP, true},
-      {IDC_RGB_LABEL, "Static", "R: 255 G: 255 B: 255", WS_GROUP, true},
+      {IDC_POSITION_LABEL, "Static", nullptr, WS_GROUP, true},
+      {IDC_RGB_LABEL, "Static", nullptr, WS_GROUP, true},
       {IDC_ZOOM_LABEL, "Static", "Zoom Level: 4", WS_GROUP, true},
       {IDC_SWATCH, "Static", "", SS_BLACKFRAME, true},
       {IDC_PICK_BUTTON, "Button", "Pick", WS_TABSTOP, true},

@@ -1,0 +1,60 @@
+#pragma once
+// Reads the pixel under the pointer and draws the magnified area around it with
+// a crosshair into the magnifier bitmap.
+//
+// One screen read per sample: the source rectangle is copied from the screen
+// once into a surface of our own, the pointer's colour is taken from that copy
+// and the magnified picture is stretched from it. Every surface lives from one
+// sample to the next; only the magnifier bitmap is handed to the view.
+
+#include <windows.h>
+
+#include "core/colour.h"
+#include "platform/gdi.h"
+
+namespace tl {
+
+class ScreenSampler {
+ public:
+  ScreenSampler() = default;
+  ScreenSampler(const ScreenSampler&) = delete;
+  ScreenSampler& operator=(const ScreenSampler&) = delete;
+  ~ScreenSampler();
+
+  // Makes the magnifier bitmap as large as the view's window rectangle; again
+  // whenever the view's size changes (a move to a monitor of another scale).
+  void SetViewSize(int width, int height);
+  int ViewWidth() const { return m_viewWidth; }
+  int ViewHeight() const { return m_viewHeight; }
+  HBITMAP Bitmap() const { return m_magnifier.Get(); }
+
+  struct Sample {
+    bool read;           // false: the screen could not be read
+    ColourValue colour;  // the pixel under the pointer, top byte always 0
+  };
+  // Reads the screen around the point and redraws the magnifier bitmap.
+  Sample Take(POINT pointer, int zoomLevel);
+
+ private:
+  bool EnsureCapture(int width, int height);
+  void ReleaseCapture();
+
+  // Kept for the sampler's life: asking for the screen's DC on every pointer move
+  // costs more than the pixels it reads.
+  WindowDC m_screen;
+  int m_viewWidth = 0;
+  int m_viewHeight = 0;
+  GdiObject<HBITMAP> m_magnifier;
+  MemoryDC m_magnifierDC{nullptr};
+
+  // The copy of the screen: a surface bitmap, so the pointer's pixel is read
+  // straight from memory.
+  MemoryDC m_captureDC{nullptr};
+  GdiObject<HBITMAP> m_capture;
+  HGDIOBJ m_captureDefault = nullptr;
+  const std::uint32_t* m_capturePixels = nullptr;
+  int m_captureWidth = 0;
+  int m_captureHeight = 0;
+};
+
+}  // namespace tl

@@ -1,0 +1,33 @@
+#pragma once
+// A static text that the program rewrites on every pointer move. It remembers
+// what it shows and leaves the control alone when the text is the same, so an
+// unchanged label costs no message and no repaint.
+
+#include <windows.h>
+
+#include <string>
+
+namespace tl {
+
+class Label {
+ public:
+  void Attach(HWND window) {
+    m_window = window;
+    m_known = false;
+  }
+  HWND Handle() const { return m_window; }
+
+  void SetText(const std::string& text) {
+    if (m_known && text == m_text) return;
+    ::SetWindowTextA(m_window, text.c_str());
+    m_text = text;
+    m_known = true;
+  }
+
+ private:
+  HWND m_window = nullptr;
+  std::string m_text;
+  bool m_known = false;  // false until we set it: the template's text is not ours
+};
+
+}  // namespace tl
