@@ -9,12 +9,13 @@
 #include "sampling/magnifier_geometry.h"
 #include "sampling/own_window.h"
 #include "sampling/pointer_hook.h"
+#include "settings/global_hotkeys.h"
+#include "settings/options_dialog.h"
+#include "settings/settings_store.h"
 
 namespace tl {
 namespace {
 
-constexpr int kStartHotkeyId = 998;
-constexpr int kStopHotkeyId = 999;
 constexpr COLORREF kButtonMaskColour = 0xFF00FF;  // magenta is transparent in the pictures
 
 bool IsVisibleStyle(HWND window) {
@@ -112,12 +113,20 @@ bool MainWindow::OnInitDialog() {
 
   m_currentNotation = kNotationRgb;
   m_currentColour = kWhite;
+  m_startHotkey = kDefaultStartHotkey;
+  m_stopHotkey = kDefaultStopHotkey;
   AttachControls();
   FillFormatBox();
   m_zoomLevel = kDefaultZoomLevel;
 
-  const bool topmost = (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-  m_menuState.SetCheck(ID_ALWAYS_ON_TOP, topmost);
+  const Settings settings = SettingsStore::Load();
+  m_startHotkey = settings.startHotkey;
+  m_stopHotkey = settings.stopHotkey;
+  m_zoomLevel = settings.zoomLevel;
+  GlobalHotkeys::Register(Handle(), m_startHotkey, m_stopHotkey);  // says so if refused
+  ::SetWindowPos(Handle(), settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  m_menuState.SetCheck(ID_ALWAYS_ON_TOP, IsTopmost());
   CreateColourTextFont();
   {
     const WindowDC screen;
@@ -270,6 +279,9 @@ bool MainWindow::OnCommand(int id, int code) {
       if (code != LBN_SELCHANGE) return false;
       OnListSelection();
       return true;
+    case ID_OPTIONS:
+      ChangeHotkeys();
+      return true;
     case ID_APP_EXIT:
       OnExit();
       return true;
@@ -326,12 +338,30 @@ void MainWindow::CopyColourText() {
   ::SendMessageA(m_colourText, WM_COPY, 0, 0);
 }
 
+bool MainWindow::IsTopmost() const {
+  return (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 void MainWindow::ToggleAlwaysOnTop() {
-  const bool topmost = (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-  ::SetWindowPos(Handle(), topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
+  const bool nowTopmost = !IsTopmost();
+  ::SetWindowPos(Handle(), nowTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
-  m_menuState.SetCheck(ID_ALWAYS_ON_TOP,
-                       (::GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  m_menuState.SetCheck(ID_ALWAYS_ON_TOP, IsTopmost());
+  SettingsStore::SaveAlwaysOnTop(nowTopmost);
+}
+
+// The hotkeys are given up while the dialog runs, so the user can type them into
+// its controls, and stored only when they could all be taken again.
+void MainWindow::ChangeHotkeys() {
+  GlobalHotkeys::Unregister(Handle());
+  OptionsDialog dialog(m_startHotkey, m_stopHotkey);
+  if (dialog.Run(::GetActiveWindow()) == IDOK) {
+    m_startHotkey = dialog.StartHotkey();
+    m_stopHotkey = dialog.StopHotkey();
+  }
+  if (GlobalHotkeys::Register(Handle(), m_startHotkey, m_stopHotkey)) {
+    SettingsStore::SaveHotkeys(m_startHotkey, m_stopHotkey);
+  }
 }
 
 // A hidden window comes back as it was; a visible one, minimised or not, is left alone.
@@ -345,6 +375,8 @@ void MainWindow::OnClose() {
     ::ShowWindow(Handle(), SW_HIDE);
     return;
   }
+  SettingsStore::SaveZoomLevel(m_zoomLevel);
+  GlobalHotkeys::Unregister(Handle());
   ::DestroyWindow(Handle());
   m_session.Stop();
   ::PostQuitMessage(IDCANCEL);

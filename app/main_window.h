@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
+
 #include "core/colour.h"
 #include "core/colour_list_box.h"
 #include "platform/dialog.h"
@@ -82,7 +84,9 @@ class MainWindow final : public Dialog,
   void OnListSelection();
   void DeleteSelected(int index);
   void CopyColourText();
+  bool IsTopmost() const;
   void ToggleAlwaysOnTop();
+  void ChangeHotkeys();
   void ShowMainWindow();
   void SetLayout(bool advanced);
   void OnClose();
@@ -121,6 +125,8 @@ class MainWindow final : public Dialog,
   ColourValue m_currentColour = kWhite;
   int m_currentNotation = kNotationRgb;
   int m_zoomLevel = 4;
+  std::uint32_t m_startHotkey = 0;
+  std::uint32_t m_stopHotkey = 0;
   bool m_exiting = false;
 };
 

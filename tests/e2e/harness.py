@@ -111,6 +111,52 @@ class Pattern:
             self.process.wait(timeout=30)
 
 
+SETTINGS_KEY = r'HKCU\Software\Quorvane\Tintlens'
+
+
+def setting(name):
+    """A stored setting's bytes as hex ("0100"), or None when it is not there."""
+    result = subprocess.run(['wine', 'reg', 'query', SETTINGS_KEY, '/v', name],
+                            capture_output=True, text=True, timeout=60)
+    for line in result.stdout.splitlines():
+        fields = line.split()
+        if line.strip().startswith(name) and len(fields) >= 3 and fields[-2] == 'REG_BINARY':
+            return fields[-1].lower()
+    return None
+
+
+def settings_key_exists():
+    return subprocess.run(['wine', 'reg', 'query', SETTINGS_KEY], capture_output=True,
+                          timeout=60).returncode == 0
+
+
+def store_setting(name, hex_bytes):
+    subprocess.run(['wine', 'reg', 'add', SETTINGS_KEY, '/v', name, '/t', 'REG_BINARY', '/d',
+                    hex_bytes, '/f'], capture_output=True, timeout=60, check=True)
+
+
+def find_dialog(text):
+    """(dialog, the control text that matched) of a dialog showing `text`, or None."""
+    found = probe('find-dialog', text, check=False)
+    if not found:
+        return None
+    dialog, _, control_text = found.partition(' ')
+    return dialog, control_text
+
+
+class HotkeyHolder:
+    """Another program that holds a hotkey, as a conflicting tool would."""
+
+    def __init__(self, modifiers, virtual_key):
+        self.process = subprocess.Popen(['wine', PROBE, 'hold-hotkey', str(modifiers),
+                                         str(virtual_key)], stdout=subprocess.PIPE, text=True)
+        assert self.process.stdout.readline().strip() == 'held'
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait(timeout=30)
+
+
 def clipboard_text():
     result = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
                             text=True, timeout=30)
@@ -171,13 +217,21 @@ class Program:
 class ProgramTest(unittest.TestCase):
     """Starts the program for each test and keeps a screenshot of any failure."""
 
+    # A test that must prepare something first (settings, a conflicting program)
+    # sets this and calls launch() itself.
+    launch_in_setup = True
+
     def setUp(self):
         subprocess.run(['wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f'],
                        capture_output=True, timeout=60)
         xdotool('mousemove', 1, 1)  # no pointer left over a control from the last test
+        if self.launch_in_setup:
+            self.launch()
+
+    def launch(self):
         self.program = Program()
         self.addCleanup(self.program.stop)
-        self.addCleanup(self._screenshot_if_failed)  # runs before the stop
+        self.addCleanup(self._screenshot_if_failed)  # cleanups run last first: before the stop
 
     def _failed(self):
         result = self._outcome.result

@@ -8,10 +8,16 @@
 //   has-menu HWND                 1 when the window has a menu bar, else 0
 //   visible HWND                  1 or 0
 //   post-command HWND ID          posts WM_COMMAND with that id
+//   find-dialog TEXT              a dialog (#32770) with a control whose text
+//                                 contains TEXT; prints the dialog and that text
+//   hold-hotkey MODIFIERS VK      registers the hotkey, says "held", then keeps it
+//                                 until killed (another program holding a hotkey)
 //   exists HWND                   1 or 0
 //   item-rect HWND ID             a control's rectangle (screen)
 //   item-text HWND ID             a control's current text (UTF-8)
 //   list-items HWND ID            a list box's item texts, one per line
+//   item-message HWND ID MSG      sends a control a message without parameters
+//                                 and prints the answer
 #include <windows.h>
 
 #include <cstdio>
@@ -43,6 +49,34 @@ BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
   return TRUE;
 }
 
+struct DialogSearch {
+  std::wstring text;
+  HWND dialog;
+  std::wstring found;
+};
+
+BOOL CALLBACK VisitChild(HWND child, LPARAM parameter) {
+  auto* search = reinterpret_cast<DialogSearch*>(parameter);
+  wchar_t text[1024] = {};
+  ::SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  if (std::wstring(text).find(search->text) != std::wstring::npos) {
+    search->found = text;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK VisitDialog(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<DialogSearch*>(parameter);
+  wchar_t className[64] = {};
+  ::GetClassNameW(window, className, 64);
+  if (std::wstring(className) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+  ::EnumChildWindows(window, VisitChild, parameter);
+  if (search->found.empty()) return TRUE;
+  search->dialog = window;
+  return FALSE;
+}
+
 std::wstring Widen(const char* text) {
   wchar_t buffer[512] = {};
   ::MultiByteToWideChar(CP_UTF8, 0, text, -1, buffer, 512);
@@ -66,6 +100,27 @@ int main(int argc, char** argv) {
     ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&request));
     if (!request.found) return Fail("no such window");
     std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(request.found)));
+    return 0;
+  }
+  if (command == "find-dialog" && argc >= 3) {
+    DialogSearch search{Widen(argv[2]), nullptr, L""};
+    ::EnumWindows(VisitDialog, reinterpret_cast<LPARAM>(&search));
+    if (!search.dialog) return Fail("no such dialog");
+    char utf8[4096] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, search.found.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%lld %s\n", static_cast<long long>(reinterpret_cast<INT_PTR>(search.dialog)), utf8);
+    return 0;
+  }
+  if (command == "hold-hotkey" && argc >= 4) {
+    if (!::RegisterHotKey(nullptr, 1, std::strtoul(argv[2], nullptr, 0),
+                          std::strtoul(argv[3], nullptr, 0))) {
+      return Fail("could not register the hotkey");
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    }
     return 0;
   }
   if (command == "work-area") {
@@ -108,6 +163,11 @@ int main(int argc, char** argv) {
       ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
       std::printf("%s\n", utf8);
     }
+  } else if (command == "item-message" && argc >= 5) {
+    const HWND item = ::GetDlgItem(window, std::atoi(argv[3]));
+    if (!item) return Fail("no such control");
+    std::printf("%lld\n", static_cast<long long>(
+                               ::SendMessageW(item, std::strtoul(argv[4], nullptr, 0), 0, 0)));
   } else if (command == "list-items" && argc >= 4) {
     const HWND list = ::GetDlgItem(window, std::atoi(argv[3]));
     if (!list) return Fail("no such control");

@@ -47,6 +47,7 @@ class Surface {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quorvane");  // every test starts afresh
     LoopTable::Add(::GetCurrentThreadId(), &m_loop);
     ASSERT_TRUE(m_window.Create());
   }

@@ -1,0 +1,26 @@
+#include "settings/settings_codec.h"
+
+namespace tl {
+
+std::uint32_t DecodeSettingValue(const std::uint8_t* data, std::size_t size) {
+  if (!data || size > kSettingBufferSize) return 0;
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < size; ++i) value |= std::uint32_t(data[i]) << (8 * i);
+  return value;
+}
+
+std::vector<std::uint8_t> EncodeSettingValue(std::uint32_t value) {
+  return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
+}
+
+Settings ApplyStoredValues(std::uint32_t startHotkey, std::uint32_t stopHotkey,
+                           std::uint32_t alwaysOnTop, std::uint32_t zoomLevel) {
+  Settings settings;
+  if (startHotkey) settings.startHotkey = startHotkey;
+  if (stopHotkey) settings.stopHotkey = stopHotkey;
+  settings.alwaysOnTop = alwaysOnTop != 0;
+  if (zoomLevel) settings.zoomLevel = static_cast<int>(zoomLevel);  // no range check
+  return settings;
+}
+
+}  // namespace tl

@@ -1,0 +1,41 @@
+#pragma once
+// The four settings as the registry keeps them: each a 2-byte REG_BINARY value,
+// little-endian, under HKEY_CURRENT_USER\Software\Quorvane\Tintlens\. Portable.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace tl {
+
+constexpr const char* kSettingsKey = "Software\\Quorvane\\Tintlens\\";
+constexpr const char* kStartHotkeyValue = "Start Hotkey";
+constexpr const char* kStopHotkeyValue = "Stop Hotkey";
+constexpr const char* kAlwaysOnTopValue = "AlwaysOnTop";
+constexpr const char* kZoomLevelValue = "ZoomLevel";
+
+constexpr std::uint32_t kDefaultStartHotkey = 0x027A;  // Ctrl + F11
+constexpr std::uint32_t kDefaultStopHotkey = 0x037A;   // Ctrl + Shift + F11
+
+// A stored value as the program reads it: into a zeroed 32-bit variable through
+// a 4-byte buffer, whatever the value's type. A missing value, or one too large
+// for the buffer, reads as 0.
+std::uint32_t DecodeSettingValue(const std::uint8_t* data, std::size_t size);
+constexpr std::size_t kSettingBufferSize = 4;
+
+// The 2 bytes written for a setting: its low 16 bits, little-endian.
+std::vector<std::uint8_t> EncodeSettingValue(std::uint32_t value);
+
+struct Settings {
+  std::uint32_t startHotkey = kDefaultStartHotkey;
+  std::uint32_t stopHotkey = kDefaultStopHotkey;
+  bool alwaysOnTop = false;
+  int zoomLevel = 4;
+};
+
+// The values read (0 for missing) over the built-in ones: a stored 0 means the
+// default for the hotkeys and the zoom level.
+Settings ApplyStoredValues(std::uint32_t startHotkey, std::uint32_t stopHotkey,
+                           std::uint32_t alwaysOnTop, std::uint32_t zoomLevel);
+
+}  // namespace tl

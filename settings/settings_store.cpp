@@ -1,0 +1,59 @@
+#include "settings/settings_store.h"
+
+#include <initializer_list>
+#include <utility>
+
+#include "platform/handles.h"
+
+namespace tl {
+namespace {
+
+std::uint32_t Read(HKEY key, const char* name) {
+  std::uint8_t buffer[kSettingBufferSize] = {};
+  DWORD size = sizeof buffer;
+  // The type is not examined; a value too large for the buffer fails and so
+  // reads as missing.
+  if (::RegQueryValueExA(key, name, nullptr, nullptr, buffer, &size) != ERROR_SUCCESS) return 0;
+  return DecodeSettingValue(buffer, size);
+}
+
+void Write(std::initializer_list<std::pair<const char*, std::uint32_t>> values) {
+  UniqueKey key;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, key.Put(), nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  for (const auto& [name, value] : values) {
+    const std::vector<std::uint8_t> bytes = EncodeSettingValue(value);
+    ::RegSetValueExA(key.Get(), name, 0, REG_BINARY, bytes.data(),
+                     static_cast<DWORD>(bytes.size()));
+  }
+}
+
+}  // namespace
+
+Settings SettingsStore::Load() {
+  UniqueKey key;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) {
+    return ApplyStoredValues(0, 0, 0, 0);
+  }
+  const std::uint32_t start = Read(key.Get(), kStartHotkeyValue);
+  const std::uint32_t stop = Read(key.Get(), kStopHotkeyValue);
+  const std::uint32_t onTop = Read(key.Get(), kAlwaysOnTopValue);
+  const std::uint32_t zoom = Read(key.Get(), kZoomLevelValue);
+  return ApplyStoredValues(start, stop, onTop, zoom);
+}
+
+void SettingsStore::SaveZoomLevel(int zoomLevel) {
+  Write({{kZoomLevelValue, static_cast<std::uint32_t>(zoomLevel)}});
+}
+
+void SettingsStore::SaveAlwaysOnTop(bool alwaysOnTop) {
+  Write({{kAlwaysOnTopValue, alwaysOnTop ? 1u : 0u}});
+}
+
+void SettingsStore::SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey) {
+  Write({{kStartHotkeyValue, startHotkey}, {kStopHotkeyValue, stopHotkey}});
+}
+
+}  // namespace tl

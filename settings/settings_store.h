@@ -1,0 +1,23 @@
+#pragma once
+// The settings in the registry: read once at start, each written at its moment.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "settings/settings_codec.h"
+
+namespace tl {
+
+class SettingsStore {
+ public:
+  // A missing key or value gives the defaults.
+  static Settings Load();
+  // Each creates the key when it is missing; a key that cannot be opened is
+  // skipped silently.
+  static void SaveZoomLevel(int zoomLevel);
+  static void SaveAlwaysOnTop(bool alwaysOnTop);
+  static void SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey);
+};
+
+}  // namespace tl
