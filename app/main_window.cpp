@@ -282,8 +282,26 @@ bool MainWindow::OnCommand(int id, int code) {
     case ID_OPTIONS:
       ChangeHotkeys();
       return true;
+    case ID_FILE_OPEN:
+      m_document.Open();
+      return true;
+    case ID_FILE_SAVE:
+      m_document.Save();
+      return true;
     case ID_APP_EXIT:
       OnExit();
+      return true;
+    case ID_FILE_NEW:
+      m_document.New();
+      return true;
+    case ID_FILE_SAVE_AS:
+      m_document.SaveAs();
+      return true;
+    case ID_EXPORT_ASE:
+      m_document.Export(FileKind::SwatchExchange);
+      return true;
+    case ID_EXPORT_ACT:
+      m_document.Export(FileKind::ColourTable);
       return true;
     case IDC_DELETE_BUTTON:
       DeleteSelected(m_list.Selection());
@@ -318,15 +336,15 @@ void MainWindow::OnFormatChange() {
 
 void MainWindow::OnListSelection() {
   const int index = m_list.Selection();
-  if (index < 0 || static_cast<std::size_t>(index) >= Colours().Count()) return;
-  m_currentColour = Colours().ColourAt(static_cast<std::size_t>(index));
+  if (index < 0 || static_cast<std::size_t>(index) >= m_list.Model().Count()) return;
+  m_currentColour = m_list.Model().ColourAt(static_cast<std::size_t>(index));
   RefreshColour(false, false);
 }
 
 void MainWindow::DeleteSelected(int index) {
   const ColourList::DeleteResult result = m_list.DeleteAt(index);
   if (result.deleted && result.selection != ColourList::kNoSelection) {
-    m_currentColour = Colours().ColourAt(static_cast<std::size_t>(result.selection));
+    m_currentColour = m_list.Model().ColourAt(static_cast<std::size_t>(result.selection));
   }
   RefreshColour(false, false);
 }
@@ -503,6 +521,7 @@ void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
 }
 
 void MainWindow::OnExit() {
+  if (!m_document.ConfirmExit()) return;  // Cancel, or the colours could not be saved
   m_exiting = true;
   // The close request is handled before the quit request behind it, whose code
   // (0) becomes the exit code. The quit goes to the thread, not the window: the

@@ -9,6 +9,7 @@
 
 #include "core/colour.h"
 #include "core/colour_list_box.h"
+#include "files/document.h"
 #include "platform/dialog.h"
 #include "platform/gdi.h"
 #include "platform/handles.h"
@@ -26,7 +27,8 @@ namespace tl {
 class MainWindow final : public Dialog,
                          public MessageFilter,
                          public IdleHandler,
-                         private PickingHost {
+                         private PickingHost,
+                         private DocumentHost {
  public:
   MainWindow() = default;
   ~MainWindow() override;
@@ -49,9 +51,10 @@ class MainWindow final : public Dialog,
   bool Picking() const { return m_session.Picking(); }
   bool Dragging() const { return m_dragging; }
   HBITMAP MagnifierPicture() const { return m_sampler.Bitmap(); }
-  const ColourList& Colours() const { return m_list.Model(); }
+  const ColourList& ColourListModel() const { return m_list.Model(); }
   bool IsAdvancedLayout() const;
   bool IsExiting() const { return m_exiting; }
+  const std::string& CurrentPath() const { return m_document.CurrentPath(); }
 
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -73,6 +76,24 @@ class MainWindow final : public Dialog,
   void OnLeftButtonUp();
   void EndIconDrag();
   void OnDpiChanged(UINT newDpi, const RECT& suggested);
+
+  // DocumentHost, in main_window_document.cpp
+  const std::vector<ColourValue>& Colours() const override { return m_list.Model().Colours(); }
+  bool Modified() const override { return m_list.Model().Modified(); }
+  void SetModified(bool modified) override { m_list.SetModified(modified); }
+  void ReplaceColours(const std::vector<ColourValue>& colours) override;
+  std::optional<ChosenFile> ChooseFileToOpen() override;
+  std::optional<ChosenFile> ChooseFileToSave(FileKind kind) override;
+  Answer AskToSaveColours() override;
+  void ShowCannotSave(const std::string& path) override;
+  void ShowCannotOpen(const std::string& path) override;
+  void ShowExportFailed() override;
+  void SetTitle(const std::string& title) override;
+  bool WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) override;
+  std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) override;
+  bool WriteExport(FileKind kind, const std::string& path,
+                   const std::vector<ColourValue>& colours) override;
+  std::optional<ChosenFile> ChooseFile(bool toSave, FileKind kind);
 
   // PickingHost
   bool InstallPointerHook() override;
@@ -117,6 +138,7 @@ class MainWindow final : public Dialog,
   RECT m_advancedRect{};
   ScreenSampler m_sampler;
   PickingSession m_session{*this};
+  Document m_document{*this};
   bool m_swatchPainted = false;  // the swatch repaints only when its colour changes
   bool m_dragging = false;
   HCURSOR m_savedCursor = nullptr;

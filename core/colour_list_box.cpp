@@ -86,11 +86,15 @@ LRESULT ColourListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (measure->CtlType == ODT_MENU) {
         measure->itemHeight = static_cast<UINT>(::GetSystemMetrics(SM_CYMENU));
       } else {
-        // The screen font's character height, the same for every entry.
-        const WindowDC screen;
-        TEXTMETRICA metrics{};
-        ::GetTextMetricsA(screen.Get(), &metrics);
-        measure->itemHeight = static_cast<UINT>(metrics.tmHeight);
+        // The screen font's character height, the same for every entry; asked
+        // once, as a file of many thousand entries would ask for every one.
+        if (m_itemHeight == 0) {
+          const WindowDC screen;
+          TEXTMETRICA metrics{};
+          ::GetTextMetricsA(screen.Get(), &metrics);
+          m_itemHeight = static_cast<int>(metrics.tmHeight);
+        }
+        measure->itemHeight = static_cast<UINT>(m_itemHeight);
       }
       return TRUE;
     }

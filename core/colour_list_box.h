@@ -43,6 +43,7 @@ class ColourListBox final : public Subclass {
   void Insert(int index, ColourValue colour);
 
   ColourList m_model;
+  int m_itemHeight = 0;  // the screen font's height, measured once
 };
 
 }  // namespace tl

@@ -144,12 +144,13 @@ def find_dialog(text):
     return dialog, control_text
 
 
-class HotkeyHolder:
-    """Another program that holds a hotkey, as a conflicting tool would."""
+class Holder:
+    """Another program that holds something until stopped: a hotkey, as a
+    conflicting tool would, or a file that it keeps open shared with nobody."""
 
-    def __init__(self, modifiers, virtual_key):
-        self.process = subprocess.Popen(['wine', PROBE, 'hold-hotkey', str(modifiers),
-                                         str(virtual_key)], stdout=subprocess.PIPE, text=True)
+    def __init__(self, *what):
+        self.process = subprocess.Popen(['wine', PROBE] + [str(w) for w in what],
+                                        stdout=subprocess.PIPE, text=True)
         assert self.process.stdout.readline().strip() == 'held'
 
     def stop(self):

@@ -4,6 +4,8 @@
 //   find-window TITLE [CLASS]     the first top-level window with that title
 //   window-rect HWND              left top right bottom (screen)
 //   client-origin HWND            client (0,0) in screen coordinates
+//   window-title HWND             a window's title (UTF-8)
+//   set-file-name HWND TEXT       fills the file name field of a file dialog
 //   work-area                     left top right bottom
 //   has-menu HWND                 1 when the window has a menu bar, else 0
 //   visible HWND                  1 or 0
@@ -12,6 +14,8 @@
 //                                 contains TEXT; prints the dialog and that text
 //   hold-hotkey MODIFIERS VK      registers the hotkey, says "held", then keeps it
 //                                 until killed (another program holding a hotkey)
+//   lock-file PATH                opens the file shared with nobody, says "held",
+//                                 and keeps it so until killed
 //   exists HWND                   1 or 0
 //   item-rect HWND ID             a control's rectangle (screen)
 //   item-text HWND ID             a control's current text (UTF-8)
@@ -123,6 +127,15 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
+  if (command == "lock-file" && argc >= 3) {
+    const HANDLE file = ::CreateFileW(Widen(argv[2]).c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Fail("could not open the file");
+    std::printf("held\n");
+    std::fflush(stdout);
+    ::Sleep(INFINITE);
+    return 0;
+  }
   if (command == "work-area") {
     RECT r{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
@@ -140,6 +153,21 @@ int main(int argc, char** argv) {
     RECT r{};
     ::GetWindowRect(window, &r);
     PrintRect(r);
+  } else if (command == "window-title") {
+    wchar_t text[512] = {};
+    ::SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    char utf8[2048] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
+  } else if (command == "set-file-name" && argc >= 4) {
+    // The Explorer-style dialogs name their file field cmb13 (a combo box), the
+    // older ones edt1.
+    HWND field = ::GetDlgItem(window, 0x47C);
+    if (!field) field = ::GetDlgItem(window, 0x480);
+    if (!field) return Fail("no file name field");
+    const std::wstring text = Widen(argv[3]);
+    ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    std::printf("ok\n");
   } else if (command == "client-origin") {
     POINT p{0, 0};
     ::ClientToScreen(window, &p);

@@ -1,7 +1,7 @@
 """Settings in the registry, the global hotkeys and the Options dialog."""
 import unittest
 
-from harness import (PATTERN_BACKGROUND, HotkeyHolder, Pattern, ProgramTest, click_item,
+from harness import (PATTERN_BACKGROUND, Holder, Pattern, ProgramTest, click_item,
                      find_dialog, item_text, list_items, probe, setting, settings_key_exists,
                      store_setting, wait_for, xdotool)
 
@@ -42,7 +42,7 @@ class Settings(ProgramTest):
         self.assertEqual(self.text(ZOOM), 'Zoom Level: 8')
 
     def test_a_hotkey_held_by_another_program_is_named_and_the_other_still_works(self):
-        holder = HotkeyHolder(MOD_CONTROL, VK_F11)
+        holder = Holder('hold-hotkey', MOD_CONTROL, VK_F11)
         self.addCleanup(holder.stop)
         self.launch()
         dialog, message = wait_for('the refusal message',

@@ -83,13 +83,13 @@ std::vector<ColourValue> ListBoxColours(HWND list) {
 
 TEST_F(MainWindowTest, PicksGoOnTopWithTheirTextAndMarkTheListModified) {
   const HWND list = Item(IDC_COLOUR_LIST);
-  EXPECT_FALSE(m_window.Colours().Modified());
+  EXPECT_FALSE(m_window.ColourListModel().Modified());
   Pick(kSample);
   Pick(kWhite);
   Pick(kWhite);
-  EXPECT_TRUE(m_window.Colours().Modified());
+  EXPECT_TRUE(m_window.ColourListModel().Modified());
   EXPECT_EQ(ListBoxColours(list), (std::vector<ColourValue>{kWhite, kWhite, 5649426}));
-  EXPECT_EQ(m_window.Colours().Colours(), ListBoxColours(list));
+  EXPECT_EQ(m_window.ColourListModel().Colours(), ListBoxColours(list));
   char text[32] = {};
   ::SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "18, 52, 86");
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, DeletingSelectsTheNextEntryOrTheNewLastOne) {
       if (i != c.selected) expected.push_back(MakeColour(10 + i, 0, 0));
     }
     EXPECT_EQ(ListBoxColours(list), expected) << c.why;
-    EXPECT_EQ(m_window.Colours().Colours(), expected) << c.why;
+    EXPECT_EQ(m_window.ColourListModel().Colours(), expected) << c.why;
     EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), c.selectionAfter) << c.why;
     const ColourValue current =
         c.selectionAfter >= 0 ? expected[static_cast<std::size_t>(c.selectionAfter)] : kSample;
@@ -163,8 +163,8 @@ TEST_F(MainWindowTest, ClearAllEmptiesTheListAndNothingElse) {
   m_window.SetCurrentColour(kWhite);  // not refreshed: the read-outs still show kSample
   Command(ID_CLEAR_ALL);
   EXPECT_EQ(::SendMessageA(Item(IDC_COLOUR_LIST), LB_GETCOUNT, 0, 0), 0);
-  EXPECT_TRUE(m_window.Colours().Empty());
-  EXPECT_TRUE(m_window.Colours().Modified());
+  EXPECT_TRUE(m_window.ColourListModel().Empty());
+  EXPECT_TRUE(m_window.ColourListModel().Modified());
   EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "18, 52, 86");
 }
 

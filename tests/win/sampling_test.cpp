@@ -71,7 +71,7 @@ TEST_F(SamplingTest, ASampleShowsThePixelUnderThePointerEverywhere) {
   EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "200, 40, 90");
   EXPECT_EQ(TextOf(Item(IDC_RGB_LABEL)), "R: 200 G: 40 B: 90");
   EXPECT_EQ(::SendMessageA(Item(IDC_GREEN_SLIDER), TBM_GETPOS, 0, 0), 40);
-  EXPECT_TRUE(m_window.Colours().Empty()) << "sampling alone never adds to the list";
+  EXPECT_TRUE(m_window.ColourListModel().Empty()) << "sampling alone never adds to the list";
 
   // The magnifier: the patch everywhere, the crosshair's arms inverted and its
   // centre pixel in its own colour.

@@ -1,0 +1,111 @@
+// The main window as the document's host: file dialogs, questions and messages
+// owned by the window, the list box, the title, and the files themselves.
+
+#include "app/main_window.h"
+
+#include <commdlg.h>
+
+#include "files/colour_list_file.h"
+#include "files/file_io.h"
+#include "files/swatch_exporter.h"
+#include "platform/module.h"
+#include "res/resource_ids.h"
+
+namespace tl {
+namespace {
+
+struct FileDialogKind {
+  const char* filter;  // pairs of text and pattern, each ending in a zero
+  const char* extension;
+};
+
+FileDialogKind DialogKindFor(FileKind kind) {
+  switch (kind) {
+    case FileKind::SwatchExchange:
+      return {"Adobe Swatch Exchange files(*.ase)\0*.ase\0", "ase"};
+    case FileKind::ColourTable:
+      return {"Adobe Color Table Files(*.act)\0*.act\0", "act"};
+    case FileKind::ColourList:
+    default:
+      return {"Tintlens Color List File(*.clf)\0*.clf\0All Files(*.*)\0*.*\0", "clf"};
+  }
+}
+
+std::string ProgramName() {
+  char name[64] = {};
+  ::LoadStringA(Module::Instance(), IDR_MAINFRAME, name, sizeof name);
+  return name;
+}
+
+}  // namespace
+
+std::optional<ChosenFile> MainWindow::ChooseFile(bool toSave, FileKind kind) {
+  const FileDialogKind dialogKind = DialogKindFor(kind);
+  char path[MAX_PATH] = {};
+  char title[256] = {};
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFilter = dialogKind.filter;
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = sizeof path;
+  dialog.lpstrFileTitle = title;
+  dialog.nMaxFileTitle = sizeof title;
+  dialog.lpstrDefExt = dialogKind.extension;
+  dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_ENABLESIZING;
+  const BOOL chosen = toSave ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  if (!chosen) return std::nullopt;
+  return ChosenFile{path, title};
+}
+
+std::optional<ChosenFile> MainWindow::ChooseFileToOpen() {
+  return ChooseFile(false, FileKind::ColourList);
+}
+
+std::optional<ChosenFile> MainWindow::ChooseFileToSave(FileKind kind) { return ChooseFile(true, kind); }
+
+Answer MainWindow::AskToSaveColours() {
+  switch (::MessageBoxA(Handle(), "Do you want to save the colors?", ProgramName().c_str(),
+                        MB_YESNOCANCEL)) {
+    case IDYES: return Answer::Yes;
+    case IDNO: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+void MainWindow::ShowCannotSave(const std::string& path) {
+  const std::string text = "The colors could not be saved to\n" + path + "\n\nThey are still in the list.";
+  ::MessageBoxA(Handle(), text.c_str(), ProgramName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void MainWindow::ShowCannotOpen(const std::string& path) {
+  const std::string text = "The file could not be opened:\n" + path;
+  ::MessageBoxA(Handle(), text.c_str(), ProgramName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void MainWindow::ShowExportFailed() {
+  ::MessageBoxA(Handle(), "Failed to export!", nullptr, MB_OK | MB_ICONINFORMATION);
+}
+
+void MainWindow::SetTitle(const std::string& title) { ::SetWindowTextA(Handle(), title.c_str()); }
+
+void MainWindow::ReplaceColours(const std::vector<ColourValue>& colours) {
+  m_list.Clear();
+  m_list.Append(colours);
+}
+
+bool MainWindow::WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) {
+  return WriteFileReplacing(path, EncodeColourListFile(colours));
+}
+
+std::optional<std::vector<ColourValue>> MainWindow::ReadColourList(const std::string& path) {
+  return ReadColourListFile(path);
+}
+
+bool MainWindow::WriteExport(FileKind kind, const std::string& path,
+                             const std::vector<ColourValue>& colours) {
+  if (kind == FileKind::SwatchExchange) return SwatchExchangeExporter(colours).Write(path);
+  return ColourTableExporter(colours).Write(path);
+}
+
+}  // namespace tl

@@ -1,0 +1,72 @@
+#include "files/document.h"
+
+namespace tl {
+
+bool Document::WriteTo(const std::string& path) {
+  if (m_host.WriteColourList(path, m_host.Colours())) return true;
+  m_host.ShowCannotSave(path);  // path, title and the modified flag stay as they were
+  return false;
+}
+
+bool Document::SaveThroughDialog() {
+  const std::optional<ChosenFile> chosen = m_host.ChooseFileToSave(FileKind::ColourList);
+  if (!chosen || !WriteTo(chosen->path)) return false;
+  m_path = chosen->path;
+  m_host.SetTitle(std::string(kProgramName) + " - " + chosen->title);
+  m_host.SetModified(false);
+  return true;
+}
+
+bool Document::Save() {
+  if (m_path.empty()) return SaveThroughDialog();  // even an empty, unmodified list
+  if (!m_host.Modified()) return true;
+  if (!WriteTo(m_path)) return false;
+  m_host.SetModified(false);
+  return true;
+}
+
+bool Document::SaveAs() { return SaveThroughDialog(); }
+
+// Yes saves first, and a save that is cancelled or fails stops the command: the
+// user asked for the colours to be kept.
+bool Document::SaveChangesFirst() {
+  switch (m_host.AskToSaveColours()) {
+    case Answer::Cancel: return false;
+    case Answer::No: return true;
+    case Answer::Yes: return Save();
+  }
+  return false;
+}
+
+void Document::New() {
+  if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
+  m_host.ReplaceColours({});
+  m_host.SetModified(false);
+  m_path.clear();
+  m_host.SetTitle(kProgramName);
+}
+
+void Document::Open() {
+  if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
+  const std::optional<ChosenFile> chosen = m_host.ChooseFileToOpen();
+  if (!chosen) return;
+  std::optional<std::vector<ColourValue>> colours = m_host.ReadColourList(chosen->path);
+  if (!colours) {
+    m_host.ShowCannotOpen(chosen->path);
+    return;
+  }
+  m_host.ReplaceColours(*colours);
+  m_path = chosen->path;
+  m_host.SetTitle(std::string(kProgramName) + " - " + chosen->title);
+  m_host.SetModified(false);
+}
+
+void Document::Export(FileKind kind) {
+  const std::optional<ChosenFile> chosen = m_host.ChooseFileToSave(kind);
+  if (!chosen) return;
+  if (!m_host.WriteExport(kind, chosen->path, m_host.Colours())) m_host.ShowExportFailed();
+}
+
+bool Document::ConfirmExit() { return !m_host.Modified() || SaveChangesFirst(); }
+
+}  // namespace tl

@@ -1,0 +1,76 @@
+#pragma once
+// The colour list as the program's one document: New, Open, Save, Save As, the
+// two exports and the question asked before unsaved colours are dropped. Written
+// against a small host, so the flow is tested without a window.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/colour.h"
+
+namespace tl {
+
+enum class FileKind { ColourList, SwatchExchange, ColourTable };
+enum class Answer { Yes, No, Cancel };
+
+struct ChosenFile {
+  std::string path;   // full path
+  std::string title;  // the name without folders, for the window title
+};
+
+class DocumentHost {
+ public:
+  // The list itself.
+  virtual const std::vector<ColourValue>& Colours() const = 0;
+  virtual bool Modified() const = 0;
+  virtual void SetModified(bool modified) = 0;
+  virtual void ReplaceColours(const std::vector<ColourValue>& colours) = 0;
+
+  // Dialogs, questions and messages.
+  virtual std::optional<ChosenFile> ChooseFileToOpen() = 0;
+  virtual std::optional<ChosenFile> ChooseFileToSave(FileKind kind) = 0;
+  virtual Answer AskToSaveColours() = 0;
+  virtual void ShowCannotSave(const std::string& path) = 0;
+  virtual void ShowCannotOpen(const std::string& path) = 0;
+  virtual void ShowExportFailed() = 0;
+  virtual void SetTitle(const std::string& title) = 0;
+
+  // Files.
+  virtual bool WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) = 0;
+  virtual std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) = 0;
+  virtual bool WriteExport(FileKind kind, const std::string& path,
+                           const std::vector<ColourValue>& colours) = 0;
+
+ protected:
+  ~DocumentHost() = default;
+};
+
+class Document {
+ public:
+  static constexpr const char* kProgramName = "Tintlens";
+
+  explicit Document(DocumentHost& host) : m_host(host) {}
+
+  void New();
+  void Open();
+  // True when the colours are safe: written, or nothing needed writing.
+  bool Save();
+  bool SaveAs();
+  void Export(FileKind kind);
+  // Asked before the program ends; false means the user chose to stay.
+  bool ConfirmExit();
+
+  const std::string& CurrentPath() const { return m_path; }
+
+ private:
+  // The question before unsaved colours are dropped; false: stop what was asked.
+  bool SaveChangesFirst();
+  bool WriteTo(const std::string& path);
+  bool SaveThroughDialog();
+
+  DocumentHost& m_host;
+  std::string m_path;
+};
+
+}  // namespace tl

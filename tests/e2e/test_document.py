@@ -1,0 +1,160 @@
+"""The colour list as a document: Save, New, Open and both exports through the
+real file dialogs, with the bytes on disk checked."""
+import os
+import shutil
+import struct
+import tempfile
+import unittest
+
+from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, Holder, Pattern, ProgramTest, find_dialog,
+                     find_window, item_rect, list_items, probe, wait_for, xdotool)
+
+COLOUR_LIST, PICKER_ICON = 1000, 1019
+NEW, OPEN, SAVE, SAVE_AS, EXPORT_ASE, EXPORT_ACT = 57600, 57601, 57603, 57604, 32785, 32786
+
+
+def clf_bytes(colours):
+    data = b'TintLns\x00\x10' + struct.pack('<I', len(colours))
+    return data + b''.join(bytes((r, g, b, 0)) for r, g, b in colours)
+
+
+def window_path(unix_path):
+    return 'Z:' + unix_path.replace('/', '\\')
+
+
+class Document(ProgramTest):
+
+    def setUp(self):
+        super().setUp()
+        self.pattern = Pattern()
+        self.addCleanup(self.pattern.stop)
+        self.folder = tempfile.mkdtemp(prefix='tintlens-doc-')
+        self.addCleanup(shutil.rmtree, self.folder, True)
+
+    def title(self):
+        return probe('window-title', self.program.window)
+
+    def items(self):
+        return list_items(self.program.window, COLOUR_LIST)
+
+    def add_colour(self, x, y):
+        """An icon drag released at (x, y). Each starts at another spot of the icon:
+        two presses on one spot in quick succession would make a double click."""
+        before = len(self.items())
+        left, top, right, bottom = item_rect(self.program.window, PICKER_ICON)
+        offset = 6 * (before % 3)
+        xdotool('mousemove', left + 4 + offset, (top + bottom) // 2)
+        xdotool('mousedown', 1)
+        xdotool('mousemove', x - 5, y)
+        xdotool('mousemove', x, y)
+        xdotool('mouseup', 1)
+        wait_for('a colour added', lambda: len(self.items()) == before + 1)
+
+    def choose_file(self, dialog_title, path, replace=False):
+        """Fills in the open or save dialog's file name and presses Enter; with
+        replace, answers Yes to the dialog's question about the existing file."""
+        dialog = wait_for('the "%s" dialog' % dialog_title, lambda: find_window(dialog_title))
+        probe('set-file-name', dialog, window_path(path))
+        probe('post-command', dialog, 1)  # the Open or Save button
+        if replace:
+            self.answer('already exists', 6)
+        wait_for('the dialog to close', lambda: find_window(dialog_title) is None)
+
+    def command(self, command_id):
+        probe('post-command', self.program.window, command_id)
+
+    def answer(self, text, button):
+        dialog, _ = wait_for('the question "%s"' % text, lambda: find_dialog(text))
+        probe('post-command', dialog, button)
+        wait_for('the question to close', lambda: find_dialog(text) is None)
+
+    def test_save_writes_a_new_file_then_only_what_changed(self):
+        path = os.path.join(self.folder, 'colors.clf')
+        self.add_colour(800, 60)
+        self.add_colour(800, 230)
+        self.command(SAVE)
+        self.choose_file('Save As', path)
+        wait_for('the title', lambda: self.title() == 'Tintlens - colors.clf')
+        with open(path, 'rb') as f:
+            self.assertEqual(f.read(), clf_bytes([PATTERN_BLOCK, PATTERN_BACKGROUND]))
+
+        self.add_colour(800, 60)
+        xdotool('key', 'ctrl+s')  # the window has the focus after the drag
+        wait_for('the file rewritten', lambda: open(path, 'rb').read() == clf_bytes(
+            [PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_BACKGROUND]))
+        self.assertEqual(self.title(), 'Tintlens - colors.clf')
+
+        os.utime(path, (1000000000, 1000000000))
+        self.command(SAVE)
+        self.command(NEW)  # nothing unsaved: no question, the list empties
+        wait_for('an empty list', lambda: self.items() == [])
+        self.assertEqual(os.stat(path).st_mtime, 1000000000, 'a save without changes writes nothing')
+        self.assertEqual(self.title(), 'Tintlens')
+
+    def test_new_asks_about_unsaved_colours(self):
+        self.add_colour(800, 60)
+        self.command(NEW)
+        self.answer('Do you want to save the colors?', 2)  # Cancel
+        self.assertEqual(self.items(), ['220, 20, 60'])
+        self.command(NEW)
+        self.answer('Do you want to save the colors?', 7)  # No
+        wait_for('an empty list', lambda: self.items() == [])
+
+    def test_open_shows_the_files_colours_in_order(self):
+        path = os.path.join(self.folder, 'three.clf')
+        with open(path, 'wb') as f:
+            f.write(clf_bytes([(1, 2, 3), (250, 128, 0), (255, 255, 255)]))
+        self.command(OPEN)
+        self.choose_file('Open', path)
+        wait_for('the colours', lambda: self.items() == ['1, 2, 3', '250, 128, 0', '255, 255, 255'])
+        self.assertEqual(self.title(), 'Tintlens - three.clf')
+        self.assertEqual(probe('item-message', self.program.window, COLOUR_LIST, 0x0188), '-1',
+                         'nothing selected')  # LB_GETCURSEL
+        self.command(NEW)  # not modified after opening: no question
+        wait_for('an empty list', lambda: self.items() == [])
+
+    def test_both_exports_write_exact_bytes_and_a_refused_one_says_so(self):
+        self.add_colour(800, 60)
+        ase, act = os.path.join(self.folder, 'a.ase'), os.path.join(self.folder, 'a.act')
+        self.command(EXPORT_ASE)
+        self.choose_file('Save As', ase)
+        self.command(EXPORT_ACT)
+        self.choose_file('Save As', act)
+        wait_for('both files', lambda: os.path.exists(ase) and os.path.exists(act))
+        with open(ase, 'rb') as f:
+            data = f.read()
+        self.assertEqual(data[:12], b'ASEF\x00\x01\x00\x00\x00\x00\x00\x01')
+        self.assertEqual(data[12:20], b'\x00\x01\x00\x00\x00\x34\x00\x10')  # R=220 G=20 B=60
+        self.assertEqual(len(data), 12 + 28 + 2 * 15)
+        with open(act, 'rb') as f:
+            self.assertEqual(f.read(), bytes((220, 20, 60)) + bytes(765) + b'\x00\x01\xff\xff')
+
+        locker = Holder('lock-file', window_path(act))  # another program has it open
+        self.addCleanup(locker.stop)
+        self.command(EXPORT_ACT)
+        self.choose_file('Save As', act, replace=True)
+        self.answer('Failed to export!', 1)
+        self.assertEqual(self.items(), ['220, 20, 60'])
+
+    def test_a_save_that_fails_says_so_and_keeps_the_colours(self):
+        # Locked rather than read-only: as root, as these tests run, Wine writes over
+        # read-only files.
+        path = os.path.join(self.folder, 'colors.clf')
+        with open(path, 'wb') as f:
+            f.write(b'earlier')
+        locker = Holder('lock-file', window_path(path))
+        self.addCleanup(locker.stop)
+        self.add_colour(800, 60)
+        self.command(SAVE_AS)
+        self.choose_file('Save As', path, replace=True)
+        self.answer('could not be saved', 1)
+        self.assertEqual(self.title(), 'Tintlens')
+        self.assertEqual(self.items(), ['220, 20, 60'])
+        with open(path, 'rb') as f:
+            self.assertEqual(f.read(), b'earlier')
+        self.command(NEW)  # still unsaved: the question comes
+        self.answer('Do you want to save the colors?', 2)
+
+
+if __name__ == '__main__':
+    unittest.main()
