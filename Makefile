@@ -51,7 +51,7 @@ run: win64
 bench: bootstrap $(BUILD)/bench/build.ninja win64
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/codec_bench
-	tools/wine-session.sh -- wine $(BUILD)/win64/sampler_bench.exe
+	tools/wine-session.sh -- sh -c 'wine $(BUILD)/win64/sampler_bench.exe && wine $(BUILD)/win64/document_bench.exe'
 
 # The README's pictures, as the end-to-end tests take them.
 screenshots: test

@@ -87,6 +87,13 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_COMMAND:
       if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return true;
       break;
+    case WM_MEASUREITEM:
+      // Every entry added asks this; the list box is known, no need to look it up.
+      if (wParam == IDC_COLOUR_LIST) {
+        result = ::SendMessageA(m_list.Handle(), Reflected(message), wParam, lParam);
+        return true;
+      }
+      break;
     default:
       break;
   }

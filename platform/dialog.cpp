@@ -67,7 +67,11 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam,
   }
   if (!handled) return FALSE;
   if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
-  ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+  // Writing a window's data can cost a trip to the window server (under Wine it
+  // does); most answers are the same as the last one, so look before writing.
+  if (::GetWindowLongPtrA(window, DWLP_MSGRESULT) != result) {
+    ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+  }
   return TRUE;
 }
 

@@ -1,0 +1,92 @@
+#include "files/palette_tool.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "files/colour_list_file.h"
+#include "files/colour_table.h"
+#include "files/file_io.h"
+#include "files/swatch_exchange.h"
+
+namespace tl {
+namespace {
+
+class PaletteToolTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/tintlens-palette-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    m_folder = pattern;
+    ASSERT_TRUE(WriteFileReplacing(In(), EncodeColourListFile(m_colours)));
+  }
+  void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
+
+  std::string In() const { return m_folder + "/brand colours.clf"; }
+  int Run(std::vector<std::string> arguments) {
+    m_out.str("");
+    m_err.str("");
+    return RunPaletteTool(arguments, m_out, m_err);
+  }
+  std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  std::string m_folder;
+  std::vector<ColourValue> m_colours = {MakeColour(18, 52, 86), kWhite};
+  std::ostringstream m_out, m_err;
+};
+
+TEST_F(PaletteToolTest, ShowPrintsEveryColourInTheChosenNotation) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"show", In()}, "18, 52, 86\n255, 255, 255\n"},
+      {{"show", In(), "--format", "html"}, "#123456\n#ffffff\n"},
+      {{"show", In(), "--format", "delphi"}, "$563412\n$ffffff\n"},
+      {{"show", In(), "--format", "rgbfloat"}, "0.07, 0.20, 0.34\n1.00, 1.00, 1.00\n"},
+      {{"show", In(), "--format", "integer"}, "5649426\n16777215\n"},
+  };
+  for (const auto& [arguments, expected] : cases) {
+    EXPECT_EQ(Run(arguments), 0);
+    EXPECT_EQ(m_out.str(), expected);
+  }
+}
+
+TEST_F(PaletteToolTest, ExportWritesWhatTheWindowWritesAndAGimpPalette) {
+  ASSERT_EQ(Run({"export", In(), m_folder + "/out.ase"}), 0);
+  ASSERT_EQ(Run({"export", In(), m_folder + "/out.ACT"}), 0);
+  ASSERT_EQ(Run({"export", In(), m_folder + "/out.gpl"}), 0);
+  const Bytes ase = EncodeSwatchExchange(m_colours), act = EncodeColourTable(m_colours);
+  EXPECT_EQ(Contents(m_folder + "/out.ase"), std::string(ase.begin(), ase.end()));
+  EXPECT_EQ(Contents(m_folder + "/out.ACT"), std::string(act.begin(), act.end()));
+  EXPECT_EQ(Contents(m_folder + "/out.gpl"),
+            "GIMP Palette\nName: brand colours\n"
+            " 18  52  86\tR=18 G=52 B=86\n255 255 255\tR=255 G=255 B=255\n");
+}
+
+TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"show", m_folder + "/missing.clf"}, "cannot read"},
+      {{"show", In(), "--format", "hsl"}, "unknown format"},
+      {{"export", In(), m_folder + "/out.png"}, "unknown output type"},
+      {{"export", In(), m_folder + "/no/such/folder/out.ase"}, "cannot write"},
+      {{"convert", In()}, "usage:"},
+      {{"export", In()}, "usage:"},
+      {{}, "usage:"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    EXPECT_NE(Run(arguments), 0) << message;
+    EXPECT_NE(m_err.str().find(message), std::string::npos) << m_err.str();
+    EXPECT_EQ(m_out.str(), "");
+  }
+  EXPECT_EQ(std::system(("test \"$(ls '" + m_folder + "')\" = 'brand colours.clf'").c_str()), 0);
+  EXPECT_EQ(Run({"--help"}), 0);
+  EXPECT_NE(m_out.str().find("tintlens-palette show"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tl
