@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include "platform/module.h"
+#include "platform/reflection.h"
 
 namespace tl {
 namespace {
@@ -14,16 +15,9 @@ bool AnswersDirectly(UINT message) {
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case WM_QUERYDRAGICON:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
       return true;
     default:
-      return false;
+      return IsControlColourMessage(message);
   }
 }
 

@@ -29,16 +29,9 @@ HWND SenderOf(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case WM_VSCROLL:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
       return reinterpret_cast<HWND>(lParam);
     default:
-      return nullptr;
+      return IsControlColourMessage(message) ? reinterpret_cast<HWND>(lParam) : nullptr;
   }
 }
 

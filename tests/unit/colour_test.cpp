@@ -71,15 +71,6 @@ TEST(NotationText, UnknownIdGivesEmptyText) {
   }
 }
 
-TEST(NotationText, EveryComponentRoundsToTheNearestHundredth) {
-  for (unsigned c = 0; c < 256; ++c) {
-    char expected[16];
-    std::snprintf(expected, sizeof expected, "%.2f", c / 255.0);
-    const std::string text = NotationText(MakeColour(c, 0, 0), kNotationRgbFloat);
-    EXPECT_EQ(text.substr(0, text.find(',')), expected) << c;
-  }
-}
-
 TEST(ReadoutTexts, LabelsAndListEntry) {
   EXPECT_EQ(RgbLabelText(MakeColour(18, 52, 86)), "R: 18 G: 52 B: 86");
   EXPECT_EQ(ZoomLabelText(4), "Zoom Level: 4");
