@@ -17,6 +17,16 @@ class Settings(ProgramTest):
     def text(self, control):
         return item_text(self.program.window, control)
 
+    def start_session_over_the_pattern(self):
+        xdotool('key', 'ctrl+shift+F11')
+        wait_for('a session', lambda: self.text(PICK) == 'Stop')
+        xdotool('mousemove', 800, 60)
+        wait_for('a sample over the pattern', lambda: self.text(POSITION) == 'X: 800 Y: 60')
+
+    def wait_for_the_pattern_in_the_list(self):
+        wait_for('the colour in the list', lambda: list_items(self.program.window, COLOUR_LIST)
+                 == ['%d, %d, %d' % PATTERN_BACKGROUND])
+
     def exit_program(self):
         probe('post-command', self.program.window, EXIT)
         self.assertEqual(self.program.wait_exit(), 0)
@@ -62,13 +72,9 @@ class Settings(ProgramTest):
         xdotool('mousemove', 100, 100)
         xdotool('click', 1)  # the desktop takes the focus
         xdotool('key', 'ctrl+F11')  # outside a session: only brings the window forward
-        xdotool('key', 'ctrl+shift+F11')
-        wait_for('a session', lambda: self.text(PICK) == 'Stop')
-        xdotool('mousemove', 800, 60)
-        wait_for('a sample over the pattern', lambda: self.text(POSITION) == 'X: 800 Y: 60')
+        self.start_session_over_the_pattern()
         xdotool('key', 'ctrl+F11')
-        wait_for('the colour in the list', lambda: list_items(self.program.window, COLOUR_LIST)
-                 == ['%d, %d, %d' % PATTERN_BACKGROUND])
+        self.wait_for_the_pattern_in_the_list()
         xdotool('key', 'ctrl+shift+F11')
         wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
 
@@ -87,13 +93,9 @@ class Settings(ProgramTest):
         self.assertEqual(setting('Start Hotkey'), '5006')  # P with Ctrl and Alt
         self.assertEqual(setting('Stop Hotkey'), '7a03')
 
-        xdotool('key', 'ctrl+shift+F11')
-        wait_for('a session', lambda: self.text(PICK) == 'Stop')
-        xdotool('mousemove', 800, 60)
-        wait_for('a sample over the pattern', lambda: self.text(POSITION) == 'X: 800 Y: 60')
+        self.start_session_over_the_pattern()
         xdotool('key', 'ctrl+alt+p')
-        wait_for('the colour in the list', lambda: list_items(self.program.window, COLOUR_LIST)
-                 == ['%d, %d, %d' % PATTERN_BACKGROUND])
+        self.wait_for_the_pattern_in_the_list()
 
 
 if __name__ == '__main__':

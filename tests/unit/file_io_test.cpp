@@ -11,25 +11,17 @@
 
 #include "files/colour_list_file.h"
 #include "files/swatch_exporter.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tl {
 namespace {
 
-class FileIoTest : public testing::Test {
+class FileIoTest : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/tintlens-files-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    m_folder = pattern;
+  Bytes Contents(const std::string& path) const {
+    const std::string text = TempFolderTest::Contents(path);
+    return Bytes(text.begin(), text.end());
   }
-  void TearDown() override {
-    std::system(("rm -rf '" + m_folder + "'").c_str());
-  }
-  Bytes Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-  }
-  std::string m_folder;
 };
 
 TEST_F(FileIoTest, ColourListRoundTripsThroughAFile) {

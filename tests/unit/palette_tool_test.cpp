@@ -1,30 +1,22 @@
 #include "files/palette_tool.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "files/colour_list_file.h"
 #include "files/colour_table.h"
 #include "files/file_io.h"
 #include "files/swatch_exchange.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tl {
 namespace {
 
-class PaletteToolTest : public testing::Test {
+class PaletteToolTest : public testing_support::TempFolderTest {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/tintlens-palette-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    m_folder = pattern;
+    TempFolderTest::SetUp();
     ASSERT_TRUE(WriteFileReplacing(In(), EncodeColourListFile(m_colours)));
   }
-  void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
 
   std::string In() const { return m_folder + "/brand colours.clf"; }
   int Run(std::vector<std::string> arguments) {
@@ -32,12 +24,6 @@ class PaletteToolTest : public testing::Test {
     m_err.str("");
     return RunPaletteTool(arguments, m_out, m_err);
   }
-  std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  std::string m_folder;
   std::vector<ColourValue> m_colours = {MakeColour(18, 52, 86), kWhite};
   std::ostringstream m_out, m_err;
 };

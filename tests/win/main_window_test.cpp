@@ -142,36 +142,6 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryCommandInOrder) {
   EXPECT_EQ(MenuText(exportTo, 1), "Adobe Color &Table (*.ACT)...");
 }
 
-TEST(Resources, AcceleratorTableInItsStoredOrder) {
-  const HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128));
-  ASSERT_NE(table, nullptr);
-  // Every entry is a virtual key without menu highlighting.
-  const BYTE kKey = FVIRTKEY | FNOINVERT;
-  const BYTE kCtrl = kKey | FCONTROL, kShift = kKey | FSHIFT, kAlt = kKey | FALT;
-  const ACCEL expected[] = {
-      {kCtrl, 'C', 57634},        {BYTE(kCtrl | FSHIFT), 'C', 32775}, {kCtrl, 'N', 57600},
-      {kCtrl, 'O', 57601},        {kCtrl, 'P', 57607},            {kCtrl, 'S', 57603},
-      {kCtrl, 'V', 57637},        {kAlt, VK_BACK, 57643},         {kShift, VK_DELETE, 57635},
-      {kCtrl, VK_DOWN, 32779},    {kKey, VK_F6, 57680},       {kShift, VK_F6, 57681},
-      {kCtrl, VK_INSERT, 57634},  {kShift, VK_INSERT, 57637},     {kCtrl, VK_UP, 32778},
-      {kCtrl, 'X', 57635},        {kCtrl, 'Z', 57643},
-  };
-  std::vector<ACCEL> stored(::CopyAcceleratorTableA(table, nullptr, 0));
-  ASSERT_EQ(stored.size(), std::size(expected));
-  ::CopyAcceleratorTableA(table, stored.data(), static_cast<int>(stored.size()));
-  for (std::size_t i = 0; i < stored.size(); ++i) {
-    EXPECT_EQ(stored[i].fVirt & ~0x80, expected[i].fVirt) << i;  // 0x80 marks the last entry
-    EXPECT_EQ(stored[i].key, expected[i].key) << i;
-    EXPECT_EQ(stored[i].cmd, expected[i].cmd) << i;
-  }
-}
-
-TEST(Resources, ProgramNameString) {
-  char name[32] = {};
-  ::LoadStringA(::GetModuleHandleA(nullptr), IDR_MAINFRAME, name, sizeof name);
-  EXPECT_STREQ(name, "Tintlens");
-}
-
 TEST_F(MainWindowTest, CloseAndEscapeHideEnterDoesNothing) {
   ::ShowWindow(Window(), SW_SHOW);
   ::SendMessageA(Window(), WM_COMMAND, IDOK, 0);
