@@ -8,12 +8,14 @@
 #include "app/main_window.h"
 #include "platform/message_loop.h"
 #include "platform/module.h"
+#include "ui/tray_icon.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   ::CoInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_COOL_CLASSES};
   ::InitCommonControlsEx(&controls);
   tl::Module::Init(instance);
+  tl::TrayIcon::TaskbarCreatedMessage();  // known before any window can receive it
 
   int exitCode = 0;
   {

@@ -5,6 +5,8 @@
 #include "app/window_centring.h"
 #include "platform/module.h"
 #include "platform/reflection.h"
+#include "platform/shell.h"
+#include "res/maker.h"
 #include "res/resource_ids.h"
 #include "sampling/magnifier_geometry.h"
 #include "sampling/own_window.h"
@@ -12,6 +14,7 @@
 #include "settings/global_hotkeys.h"
 #include "settings/options_dialog.h"
 #include "settings/settings_store.h"
+#include "ui/about_dialog.h"
 
 namespace tl {
 namespace {
@@ -69,6 +72,9 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       return true;
     case WM_LBUTTONUP:
       OnLeftButtonUp();
+      return true;
+    case kTrayMessage:
+      m_tray.OnNotify(wParam, lParam);
       return true;
     case WM_CAPTURECHANGED:
       // Capture lost in the middle of a drag (Alt+Tab, another program): end it
@@ -146,6 +152,7 @@ bool MainWindow::OnInitDialog() {
   RefreshColour(false, false);
   ::GetWindowRect(Handle(), &m_advancedRect);
   SetLayout(false);
+  CreateTrayIcon();
   TakeSample(false);  // wherever the pointer is, even over our own window
   return true;        // the dialog manager focuses the first tab stop
 }
@@ -176,6 +183,16 @@ void MainWindow::LoadWindowIcons() {
       ::LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
                    ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
   ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+}
+
+void MainWindow::CreateTrayIcon() {
+  const HINSTANCE instance = Module::Instance();
+  m_trayIcon.Reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME),
+                                                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+  const HICON icon =
+      m_trayIcon ? m_trayIcon.Get() : ::LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+  // Without the icon the program still runs; the hotkeys bring the window back.
+  m_tray.Create(Handle(), IDR_TRAYMENU, "Keepcase", icon, kTrayMessage);
 }
 
 // The image lists live until the program ends; the buttons only borrow them.
@@ -257,6 +274,9 @@ bool MainWindow::OnCommand(int id, int code) {
     case ID_OPEN_MAIN_WINDOW:
       ShowMainWindow();
       return true;
+    case ID_APP_ABOUT:
+      ShowAbout();
+      return true;
     case IDOK:  // Enter outside a push button does nothing
       return true;
     case IDCANCEL:
@@ -312,6 +332,12 @@ bool MainWindow::OnCommand(int id, int code) {
       return true;
     case IDC_DELETE_BUTTON:
       DeleteSelected(m_list.Selection());
+      return true;
+    case ID_SUPPORT:
+      OpenWithShell(TL_MAKER_SUPPORT);  // a failure has nothing useful to say
+      return true;
+    case ID_CHECK_UPDATE:
+      OpenWithShell(TL_MAKER_UPDATE);
       return true;
     case ID_CLEAR_ALL:
       m_list.Clear();
@@ -387,6 +413,13 @@ void MainWindow::ChangeHotkeys() {
   if (GlobalHotkeys::Register(Handle(), m_startHotkey, m_stopHotkey)) {
     SettingsStore::SaveHotkeys(m_startHotkey, m_stopHotkey);
   }
+}
+
+// Owned by the active window: from the tray menu with the window hidden there is
+// none, and the box then sits in the middle of the work area.
+void MainWindow::ShowAbout() {
+  AboutDialog about;
+  about.Run(::GetActiveWindow());
 }
 
 // A hidden window comes back as it was; a visible one, minimised or not, is left alone.

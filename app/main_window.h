@@ -21,8 +21,12 @@
 #include "ui/image_button.h"
 #include "ui/label.h"
 #include "ui/picker_icon_static.h"
+#include "ui/tray_icon.h"
 
 namespace tl {
+
+// Where the shell reports the notification-area icon's mouse messages.
+constexpr UINT kTrayMessage = WM_USER + 100;
 
 class MainWindow final : public Dialog,
                          public MessageFilter,
@@ -55,6 +59,7 @@ class MainWindow final : public Dialog,
   bool IsAdvancedLayout() const;
   bool IsExiting() const { return m_exiting; }
   const std::string& CurrentPath() const { return m_document.CurrentPath(); }
+  const TrayIcon& Tray() const { return m_tray; }
 
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -65,6 +70,8 @@ class MainWindow final : public Dialog,
   void SetUpImageButton(ImageButton& button, int bitmapId, const char* tooltip);
   void FillFormatBox();
   void LoadWindowIcons();
+  void CreateTrayIcon();
+  void ShowAbout();
   void CreateColourTextFont();
 
   bool OnCommand(int id, int code);
@@ -132,6 +139,8 @@ class MainWindow final : public Dialog,
   HACCEL m_accelerators = nullptr;
   UniqueIcon m_bigIcon;
   UniqueIcon m_smallIcon;
+  UniqueIcon m_trayIcon;  // outlives the tray icon that shows it
+  TrayIcon m_tray;
   GdiObject<HFONT> m_colourTextFont;
   MenuStateTable m_menuState;
   MessageLoop* m_loop = nullptr;

@@ -7,6 +7,17 @@ artefacts=$2
 results="$artefacts/windows-results.tsv"
 : > "$results"
 
+# Web pages and mail links go to a recorder instead of a browser: each address
+# it is given becomes a line of $TL_OPENED, where the tests look for it.
+export TL_OPENED="$(cd "$artefacts" && pwd)/opened.txt"
+recorder="$(dirname "$TL_OPENED")/open-recorder.sh"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' "$TL_OPENED" > "$recorder"
+chmod +x "$recorder"
+: > "$TL_OPENED"
+for program in Browsers Mailers; do
+  wine reg add 'HKCU\Software\Wine\WineBrowser' /v "$program" /d "$recorder" /f > /dev/null 2>&1
+done
+
 echo "-- in-process tests"
 wine "$build/win_tests.exe" --gtest_brief=1
 printf 'Windows in-process tests\t%s\n' $? >> "$results"

@@ -16,6 +16,7 @@ namespace {
 
 using testing_support::MainWindowTest;
 using testing_support::Surface;
+using testing_support::ControlHost;
 
 struct EntryCase {
   ColourValue colour;
@@ -63,36 +64,6 @@ TEST_F(MainWindowTest, ListEntriesAreBarsInTheirColourWithReadableTextAndAFocusF
     }
   }
 }
-
-// A visible, topmost parent to put a control on, so its painting reaches the screen.
-class ControlHost : public ::testing::Test {
- protected:
-  void SetUp() override {
-    // The dialog class, so the parent paints its background as a dialog does.
-    m_parent = ::CreateWindowExA(WS_EX_TOPMOST, "#32770", "", WS_POPUP | WS_VISIBLE, 100, 100,
-                                 200, 120, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(m_parent, nullptr);
-  }
-  void TearDown() override { ::DestroyWindow(m_parent); }
-
-  HWND AddControl(const char* className, DWORD style, int id, int width, int height,
-                  const char* text = "") {
-    return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, 10, width,
-                             height, m_parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             Module::Instance(), nullptr);
-  }
-  // Repaints `redraw` (by default the window itself), then reads the screen.
-  static COLORREF ScreenPixel(HWND window, int x, int y, HWND redraw = nullptr) {
-    ::RedrawWindow(redraw ? redraw : window, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    POINT point{x, y};
-    ::ClientToScreen(window, &point);
-    const WindowDC screen;
-    return ::GetPixel(screen.Get(), point.x, point.y);
-  }
-
-  HWND m_parent = nullptr;
-};
 
 TEST_F(ControlHost, FramedFillStaticPaintsColourPictureOrGreyInsideABlackFrame) {
   const HWND control = AddControl("STATIC", SS_BLACKFRAME, 1008, 60, 40);

@@ -6,11 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <string>
+#include <thread>
 
 #include "app/main_window.h"
 #include "platform/gdi.h"
 #include "platform/message_loop.h"
+#include "platform/module.h"
 #include "res/resource_ids.h"
 
 namespace tl::testing_support {
@@ -42,6 +47,52 @@ class Surface {
   GdiObject<HBITMAP> m_bitmap;
   HGDIOBJ m_old;
 };
+
+// A visible, topmost parent to put a control on, so its painting reaches the screen.
+class ControlHost : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The dialog class, so the parent paints its background as a dialog does.
+    m_parent = ::CreateWindowExA(WS_EX_TOPMOST, "#32770", "", WS_POPUP | WS_VISIBLE, 100, 100,
+                                 200, 120, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(m_parent, nullptr);
+  }
+  void TearDown() override { ::DestroyWindow(m_parent); }
+
+  HWND AddControl(const char* className, DWORD style, int id, int width, int height,
+                  const char* text = "") {
+    return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, 10, width,
+                             height, m_parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             Module::Instance(), nullptr);
+  }
+  // Repaints `redraw` (by default the window itself), then reads the screen.
+  static COLORREF ScreenPixel(HWND window, int x, int y, HWND redraw = nullptr) {
+    ::RedrawWindow(redraw ? redraw : window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    POINT point{x, y};
+    ::ClientToScreen(window, &point);
+    const WindowDC screen;
+    return ::GetPixel(screen.Get(), point.x, point.y);
+  }
+
+  HWND m_parent = nullptr;
+};
+
+// What the desktop was asked to open. The test session points the browser and
+// mail program at a recorder that writes each address it gets on a line of the
+// file named by TL_OPENED.
+inline bool WasOpened(const std::string& target, int timeoutMs = 10000) {
+  const char* log = std::getenv("TL_OPENED");
+  if (!log) return false;
+  for (int waited = 0;; waited += 50) {
+    std::ifstream file(log);
+    for (std::string line; std::getline(file, line);) {
+      if (line == target) return true;
+    }
+    if (waited >= timeoutMs) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
 
 // The real main window from its template, with a loop registered for its thread.
 class MainWindowTest : public ::testing::Test {

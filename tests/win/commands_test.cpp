@@ -1,0 +1,168 @@
+// Every command of the main window, sent as its menus, keys and controls send it,
+// each checked by what it does.
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "res/maker.h"
+#include "tests/win/win_test_support.h"
+
+namespace tl {
+namespace {
+
+using testing_support::MainWindowTest;
+using testing_support::TextOf;
+using testing_support::WasOpened;
+
+constexpr ColourValue kFirst = 0x00563412;
+constexpr ColourValue kSecond = 0x00ABCDEF;
+
+// Closes the next dialog that the UI thread shows (the command's modal loop runs
+// meanwhile), with `answer`, and remembers its caption.
+class DialogCloser {
+ public:
+  DialogCloser(HWND mainWindow, int answer) : m_main(mainWindow) {
+    const DWORD thread = ::GetWindowThreadProcessId(mainWindow, nullptr);
+    m_worker = std::thread([this, thread, answer] {
+      for (int waited = 0; waited < 20000 && !m_found; waited += 20) {
+        ::EnumThreadWindows(thread, &DialogCloser::Visit, reinterpret_cast<LPARAM>(this));
+        if (m_found) {
+          ::PostMessageA(m_found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+          return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+    });
+  }
+  ~DialogCloser() { Wait(); }
+  std::string Caption() {
+    Wait();
+    return m_caption;
+  }
+
+ private:
+  static BOOL CALLBACK Visit(HWND window, LPARAM self) {
+    auto* closer = reinterpret_cast<DialogCloser*>(self);
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (window == closer->m_main || !::IsWindowVisible(window) ||
+        std::string(className) != "#32770") {
+      return TRUE;
+    }
+    char caption[64] = {};
+    ::GetWindowTextA(window, caption, sizeof caption);
+    closer->m_caption = caption;
+    closer->m_found = window;
+    return FALSE;
+  }
+
+  void Wait() {
+    if (m_worker.joinable()) m_worker.join();
+  }
+
+  HWND m_main;
+  std::atomic<HWND> m_found{nullptr};
+  std::string m_caption;
+  std::thread m_worker;
+};
+
+struct CommandCase {
+  int id;
+  int code;            // notification code, sent with the control's handle when not 0
+  const char* dialog;  // caption of the dialog the command opens
+  int answer;          // the button that closes it
+  std::function<void()> before;
+  std::function<void()> check;
+};
+
+TEST_F(MainWindowTest, EveryCommandReachesItsHandler) {
+  const HWND list = Item(IDC_COLOUR_LIST);
+  auto count = [&] { return ::SendMessageA(list, LB_GETCOUNT, 0, 0); };
+  auto twoPicks = [&] {
+    Pick(kFirst);
+    Pick(kSecond);  // on top
+  };
+  int zoom = 0;
+  const CommandCase cases[] = {
+      {ID_OPEN_MAIN_WINDOW, 0, nullptr, 0, [&] { ::ShowWindow(Window(), SW_HIDE); },
+       [&] { EXPECT_TRUE(::IsWindowVisible(Window())); }},
+      {ID_APP_ABOUT, 0, "About", IDCANCEL, nullptr, nullptr},
+      {IDOK, 0, nullptr, 0, twoPicks, [&] {
+         EXPECT_TRUE(::IsWindowVisible(Window()));
+         EXPECT_EQ(count(), 2);
+       }},
+      {IDCANCEL, 0, nullptr, 0, nullptr, [&] {
+         EXPECT_FALSE(::IsWindowVisible(Window()));
+         EXPECT_TRUE(::IsWindow(Window()));
+       }},
+      {ID_ALWAYS_ON_TOP, 0, nullptr, 0, nullptr,
+       [&] { EXPECT_TRUE(::GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST); }},
+      {ID_ZOOM_IN, 0, nullptr, 0, [&] { zoom = m_window.ZoomLevel(); },
+       [&] { EXPECT_EQ(m_window.ZoomLevel(), zoom + 1); }},
+      {ID_ZOOM_OUT, 0, nullptr, 0, [&] { zoom = m_window.ZoomLevel(); },
+       [&] { EXPECT_EQ(m_window.ZoomLevel(), zoom - 1); }},
+      {IDC_PICK_BUTTON, BN_CLICKED, nullptr, 0, nullptr, [&] {
+         EXPECT_TRUE(m_window.Picking());
+         EXPECT_EQ(TextOf(Item(IDC_PICK_BUTTON)), "Stop");
+         Command(IDC_PICK_BUTTON, BN_CLICKED, Item(IDC_PICK_BUTTON));
+         EXPECT_FALSE(m_window.Picking());
+       }},
+      {IDC_FORMAT_BOX, CBN_SELCHANGE, nullptr, 0,
+       [&] { ::SendMessageA(Item(IDC_FORMAT_BOX), CB_SETCURSEL, 0, 0); },
+       [&] { EXPECT_EQ(m_window.CurrentNotation(), kNotationTable[0].id); }},
+      {IDC_COPY_BUTTON, BN_CLICKED, nullptr, 0, nullptr, [&] {
+         ASSERT_TRUE(::OpenClipboard(nullptr));
+         const HANDLE data = ::GetClipboardData(CF_TEXT);
+         EXPECT_STREQ(data ? static_cast<const char*>(::GlobalLock(data)) : "",
+                      TextOf(Item(IDC_COLOUR_TEXT)).c_str());
+         if (data) ::GlobalUnlock(data);
+         ::CloseClipboard();
+       }},
+      {IDC_MODE_BUTTON, BN_CLICKED, nullptr, 0, nullptr,
+       [&] { EXPECT_TRUE(m_window.IsAdvancedLayout()); }},
+      {IDC_COLOUR_LIST, LBN_SELCHANGE, nullptr, 0,
+       [&] { ::SendMessageA(list, LB_SETCURSEL, 1, 0); },
+       [&] { EXPECT_EQ(m_window.CurrentColour(), kFirst); }},
+      {ID_OPTIONS, 0, "Options", IDCANCEL, nullptr, nullptr},
+      {ID_FILE_OPEN, 0, "Tintlens", IDCANCEL, nullptr, nullptr},  // asks to save first
+      {ID_FILE_SAVE, 0, "Save As", IDCANCEL, nullptr, nullptr},    // never saved: asks for a name
+      {ID_FILE_SAVE_AS, 0, "Save As", IDCANCEL, nullptr, nullptr},
+      {ID_EXPORT_ASE, 0, "Save As", IDCANCEL, nullptr, nullptr},
+      {ID_EXPORT_ACT, 0, "Save As", IDCANCEL, nullptr, nullptr},
+      {IDC_DELETE_BUTTON, BN_CLICKED, nullptr, 0, [&] { ::SendMessageA(list, LB_SETCURSEL, 0, 0); },
+       [&] {
+         EXPECT_EQ(count(), 1);
+         EXPECT_EQ(m_window.ColourListModel().ColourAt(0), kFirst);
+       }},
+      {ID_SUPPORT, 0, nullptr, 0, nullptr, [&] { EXPECT_TRUE(WasOpened(TL_MAKER_SUPPORT)); }},
+      {ID_CHECK_UPDATE, 0, nullptr, 0, nullptr, [&] { EXPECT_TRUE(WasOpened(TL_MAKER_UPDATE)); }},
+      {ID_CLEAR_ALL, 0, nullptr, 0, nullptr, [&] { EXPECT_EQ(count(), 0); }},
+      {ID_FILE_NEW, 0, "Tintlens", IDNO, [&] { Pick(kFirst); }, [&] { EXPECT_EQ(count(), 0); }},
+      {ID_APP_EXIT, 0, "Tintlens", IDNO, [&] { Pick(kFirst); }, [&] {
+         EXPECT_TRUE(m_window.IsExiting());
+         EXPECT_EQ(m_loop.Run(), 0);
+         EXPECT_FALSE(::IsWindow(Window()));
+       }},
+  };
+  for (const CommandCase& c : cases) {
+    SCOPED_TRACE(c.id);
+    if (c.before) c.before();
+    const HWND control = c.code ? Item(c.id) : nullptr;
+    if (c.dialog) {
+      DialogCloser closer(Window(), c.answer);
+      Command(c.id, c.code, control);
+      EXPECT_EQ(closer.Caption(), c.dialog);
+    } else {
+      Command(c.id, c.code, control);
+    }
+    if (c.check) c.check();
+  }
+}
+
+}  // namespace
+}  // namespace tl

@@ -1,0 +1,255 @@
+#include "ui/hyperlink.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/handles.h"
+#include "platform/module.h"
+#include "platform/shell.h"
+#include "ui/hand_cursor.h"
+#include "ui/link_colour.h"
+
+namespace tl {
+namespace {
+
+constexpr UINT_PTR kToolId = 1;
+
+COLORREF ReadColourValue(HKEY key, const char* name, COLORREF fallback) {
+  char data[kLinkColourValueSize] = {};
+  DWORD size = sizeof data;
+  if (::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) !=
+      ERROR_SUCCESS) {
+    return fallback;
+  }
+  return ParseLinkColour(data, size, fallback);
+}
+
+}  // namespace
+
+Hyperlink::~Hyperlink() {
+  Detach();
+  if (handCursor) ::DestroyCursor(handCursor);
+}
+
+bool Hyperlink::SetTarget(const char* text) {
+  hasTarget = text != nullptr;
+  target = text ? text : "";
+  if (label.empty()) RecomputeLinkRect();
+  if (::IsWindow(tooltipWindow)) AddTool();
+  return hasTarget;
+}
+
+void Hyperlink::OnAttached() {
+  const HWND window = Handle();
+  char className[8] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (::lstrcmpiA(className, "static") == 0) {
+    // A static only sees the mouse when it notifies its parent.
+    const LONG_PTR style = ::GetWindowLongPtrA(window, GWL_STYLE);
+    if (!(style & SS_NOTIFY)) ::SetWindowLongPtrA(window, GWL_STYLE, style | SS_NOTIFY);
+  }
+
+  const MonochromeCursor hand = HandCursor();
+  handCursor = ::CreateCursor(Module::Instance(), hand.hotX, hand.hotY, hand.kSize, hand.kSize,
+                              hand.andMask.data(), hand.xorMask.data());
+
+  normalFont = reinterpret_cast<HFONT>(::SendMessageA(::GetParent(window), WM_GETFONT, 0, 0));
+  if (!normalFont) normalFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+  LOGFONTA font{};
+  ::GetObjectA(normalFont, sizeof font, &font);
+  font.lfUnderline = TRUE;
+  linkFont.Reset(::CreateFontIndirectA(&font));
+
+  tooltipWindow = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    0, 0, window, nullptr, Module::Instance(), nullptr);
+
+  if (label.empty()) {
+    const int length = ::GetWindowTextLengthA(window);
+    if (length > 0) {
+      std::vector<char> text(static_cast<std::size_t>(length) + 1);
+      ::GetWindowTextA(window, text.data(), length + 1);
+      label = text.data();
+      RecomputeLinkRect();
+      ::SetWindowTextA(window, label.c_str());
+    }
+  }
+  RecomputeLinkRect();
+  if (!hasTarget) {
+    if (!label.empty()) {
+      SetTarget(label.c_str());
+    } else {
+      AddTool();
+    }
+  }
+  ReadLinkColours();
+}
+
+// The tooltip shows the target over the link's text only.
+void Hyperlink::AddTool() {
+  ::SendMessageA(tooltipWindow, TTM_ACTIVATE, TRUE, 0);
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = Handle();
+  tool.uId = kToolId;
+  tool.rect = linkRect;
+  tool.hinst = Module::Instance();
+  tool.lpszText = hasTarget ? target.data() : nullptr;
+  ::SendMessageA(tooltipWindow, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The user's browser colours, when they have set any. Only read, so read access
+// is all that is asked for.
+void Hyperlink::ReadLinkColours() {
+  UniqueKey key;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Settings", 0,
+                      KEY_READ, key.Put()) != ERROR_SUCCESS) {
+    return;
+  }
+  linkColour = ReadColourValue(key.Get(), "Anchor Color", linkColour);
+  visitedColour = ReadColourValue(key.Get(), "Anchor Color Visited", visitedColour);
+}
+
+UINT Hyperlink::AlignmentFlags() const {
+  const LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE) & SS_TYPEMASK;
+  if (style == SS_CENTER) return DT_CENTER;
+  if (style == SS_RIGHT) return DT_RIGHT;
+  return 0;
+}
+
+// The hit area is the text itself, not the whole control.
+void Hyperlink::RecomputeLinkRect() {
+  if (!::IsWindow(Handle()) || (label.empty() && !hasTarget)) return;
+  const WindowDC dc(Handle());
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  linkRect = client;
+  const UINT alignment = AlignmentFlags();
+  {
+    const SelectGuard font(dc.Get(), linkFont.Get());
+    ::DrawTextA(dc.Get(), Text().c_str(), -1, &linkRect, DT_CALCRECT | DT_WORDBREAK | alignment);
+  }
+  const int slack = client.right - linkRect.right;
+  const int shift = alignment == DT_CENTER ? slack / 2 : alignment == DT_RIGHT ? slack : 0;
+  ::OffsetRect(&linkRect, shift, 0);
+}
+
+void Hyperlink::EraseBackground(HDC dc) {
+  const auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
+      ::GetParent(Handle()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+      reinterpret_cast<LPARAM>(Handle())));
+  if (!brush) return;
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  ::FillRect(dc, &client, brush);
+}
+
+void Hyperlink::Paint(HDC dc) {
+  ::SetBkMode(dc, TRANSPARENT);
+  const COLORREF colour = !::IsWindowEnabled(Handle()) ? ::GetSysColor(COLOR_GRAYTEXT)
+                          : visited                    ? visitedColour
+                                                       : linkColour;
+  const COLORREF oldColour = ::SetTextColor(dc, colour);
+  {
+    const SelectGuard font(dc, linkFont.Get());
+    RECT rect = linkRect;
+    ::DrawTextA(dc, Text().c_str(), -1, &rect, DT_WORDBREAK | AlignmentFlags());
+    if (::GetFocus() == Handle()) ::DrawFocusRect(dc, &linkRect);
+  }
+  ::SetTextColor(dc, oldColour);
+}
+
+void Hyperlink::Open() {
+  if (!hasTarget || !OpenWithShell(target.c_str())) return;  // a failure is not reported
+  visited = true;
+  Repaint(false);
+}
+
+void Hyperlink::Repaint(bool now) {
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+  if (now) ::UpdateWindow(Handle());
+}
+
+LRESULT Hyperlink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL && ::IsWindow(tooltipWindow)) {
+    MSG relayed{Handle(), message, wParam, lParam, 0, {0, 0}};
+    ::SendMessageA(tooltipWindow, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  }
+  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  switch (message) {
+    case WM_DESTROY:
+      if (::IsWindow(tooltipWindow)) ::DestroyWindow(tooltipWindow);
+      tooltipWindow = nullptr;
+      break;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+      if (wParam) {
+        EraseBackground(reinterpret_cast<HDC>(wParam));
+        Paint(reinterpret_cast<HDC>(wParam));
+      } else {
+        const PaintDC dc(Handle());
+        EraseBackground(dc.Get());
+        Paint(dc.Get());
+      }
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painting erases, without flicker
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Repaint(false);
+      return 0;
+    case WM_ENABLE:
+      Repaint(true);
+      return 0;
+    case WM_SIZE:
+      RecomputeLinkRect();
+      Repaint(false);
+      return 0;
+    case WM_SETFONT:
+      normalFont = reinterpret_cast<HFONT>(wParam);
+      if (lParam) Repaint(true);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(normalFont);
+    case WM_GETDLGCODE:
+      return DLGC_WANTCHARS;
+    case WM_CHAR:
+      if (wParam == '\r' || wParam == ' ') Open();
+      return 0;
+    case WM_SETCURSOR: {
+      POINT pointer{};
+      ::GetCursorPos(&pointer);
+      ::ScreenToClient(Handle(), &pointer);
+      if (hasTarget && InLink(pointer)) return TRUE;  // keep the hand
+      break;
+    }
+    case WM_MOUSEMOVE:
+      if (hasTarget && InLink(point)) {
+        ::SetCursor(handCursor);
+        return 0;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      if (InLink(point)) {
+        ::SetFocus(Handle());
+        ::SetCapture(Handle());
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      // Only a press and a release both on the link open it.
+      if (::GetCapture() == Handle()) {
+        ::ReleaseCapture();
+        if (InLink(point)) Open();
+      }
+      return 0;
+    case WM_UPDATEUISTATE:
+      return 0;
+    default:
+      break;
+  }
+  return CallPrevious(message, wParam, lParam);
+}
+
+}  // namespace tl
