@@ -9,6 +9,7 @@
 //   work-area                     left top right bottom
 //   has-menu HWND                 1 when the window has a menu bar, else 0
 //   visible HWND                  1 or 0
+//   move-window HWND X Y          moves a window's top-left corner there
 //   post-command HWND ID          posts WM_COMMAND with that id
 //   find-dialog TEXT              a dialog (#32770) with a control whose text
 //                                 contains TEXT; prints the dialog and that text
@@ -176,6 +177,12 @@ int main(int argc, char** argv) {
     std::printf("%d\n", ::GetMenu(window) ? 1 : 0);
   } else if (command == "visible") {
     std::printf("%d\n", ::IsWindowVisible(window) ? 1 : 0);
+  } else if (command == "move-window" && argc >= 5) {
+    if (!::SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+      return Fail("cannot move it");
+    }
+    std::printf("moved\n");
   } else if ((command == "item-rect" || command == "item-text") && argc >= 4) {
     const HWND item = ::GetDlgItem(window, std::atoi(argv[3]));
     if (!item) return Fail("no such control");
