@@ -55,7 +55,7 @@ bench: bootstrap $(BUILD)/bench/build.ninja win64
 
 # The README's pictures, as the end-to-end tests take them.
 screenshots: test
-	cp $(BUILD)/test-artefacts/main-window.png $(BUILD)/test-artefacts/main-window-advanced.png docs/
+	cp $(addprefix $(BUILD)/test-artefacts/,main-window.png main-window-advanced.png picking.png) docs/
 
 clean:
 	rm -rf $(BUILD)

@@ -449,7 +449,7 @@ void MainWindow::MeasureMagnifier() {
 
 void MainWindow::TakeSample(bool skipOwnWindows) {
   POINT pointer{};
-  ::GetCursorPos(&pointer);
+  if (!PointerHook::PendingPosition(pointer)) ::GetCursorPos(&pointer);
   if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return;
   const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel);
   if (::IsWindow(m_magnifier.Handle())) {

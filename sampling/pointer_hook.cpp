@@ -10,13 +10,16 @@ HHOOK g_hook = nullptr;
 HWND g_target = nullptr;
 PickingSession* g_session = nullptr;
 int g_pickButtonId = 0;
+const POINT* g_pendingPosition = nullptr;  // set only while a move is being reported
 
 LRESULT CALLBACK PointerHookProcedure(int code, WPARAM message, LPARAM data) noexcept {
   if (code == HC_ACTION && ::IsWindow(g_target)) {
     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
     if (message == WM_MOUSEMOVE) {
+      g_pendingPosition = &event->pt;
       ::SendMessageA(g_target, kSampleRequest, 0,
                      MAKELPARAM(static_cast<WORD>(event->pt.x), static_cast<WORD>(event->pt.y)));
+      g_pendingPosition = nullptr;
     } else if (message == WM_LBUTTONDOWN) {
       const HWND under = ::WindowFromPoint(event->pt);
       if (under && RootOf(under) == g_target) {
@@ -49,5 +52,11 @@ void PointerHook::Remove() {
 }
 
 bool PointerHook::Installed() { return g_hook != nullptr; }
+
+bool PointerHook::PendingPosition(POINT& position) {
+  if (!g_pendingPosition) return false;
+  position = *g_pendingPosition;
+  return true;
+}
 
 }  // namespace tl

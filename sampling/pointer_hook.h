@@ -20,6 +20,11 @@ class PointerHook {
   static bool Install(HWND target, PickingSession* session, int pickButtonId);
   static void Remove();
   static bool Installed();
+  // While the hook reports a move: where the pointer is going. The system puts
+  // the pointer there only after the hook returns, so until then GetCursorPos
+  // still gives the previous place, and a sample taken from it would show the
+  // colour the pointer has just left.
+  static bool PendingPosition(POINT& position);
 };
 
 }  // namespace tl

@@ -182,7 +182,11 @@ def screenshot(name):
 
 def screenshot_window(window, name):
     """Saves just the window's rectangle; the README's pictures come from here."""
-    left, top, right, bottom = window_rect(window)
+    return screenshot_area(window_rect(window), name)
+
+
+def screenshot_area(rect, name):
+    left, top, right, bottom = rect
     os.makedirs(ARTEFACTS, exist_ok=True)
     path = os.path.join(ARTEFACTS, name + '.png')
     subprocess.run(['import', '-window', 'root', '-crop',

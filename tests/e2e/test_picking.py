@@ -3,7 +3,7 @@ import unittest
 
 from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE, PATTERN_LINE_X, Pattern,
                      ProgramTest, click_item, grab, item_rect, item_text, list_items, probe,
-                     screenshot_window, wait_for, xdotool)
+                     screenshot_area, screenshot_window, wait_for, xdotool)
 
 COLOUR_LIST, COLOUR_TEXT, POSITION, ZOOM = 1000, 1002, 1004, 1006
 MAGNIFIER, PICK, PICKER_ICON = 1007, 1009, 1019
@@ -90,6 +90,20 @@ class Picking(ProgramTest):
         xdotool('click', 1)
         wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
         self.assertEqual(list_items(window, COLOUR_LIST), [], 'sampling never adds')
+
+    def test_any_colour_of_the_field_is_read_exactly(self):
+        window = self.program.window
+        probe('move-window', window, 280, 20)  # beside the pattern, for the README's picture
+        self.start_session()
+        for x, y in ((905, 160), (1000, 250), (950, 195)):
+            self.point_at(x, y)
+            on_screen = grab(x, y, x + 1, y + 1)[(x, y)]
+            self.assertEqual(self.text(COLOUR_TEXT), rgb_text(on_screen))
+        left, top, right, bottom = item_rect(window, MAGNIFIER)
+        wait_for('the magnifier showing the field', lambda: len(set(
+            grab(left + 2, top + 2, right - 2, bottom - 2).values())) > 10)
+        screenshot_area((270, 10, 1020, 365), 'picking')
+        click_item(window, PICK)
 
     def test_clicking_stop_ends_the_session_and_does_not_start_another(self):
         self.start_session()
