@@ -1,6 +1,7 @@
 # One-command build, run and test. Every target installs what it lacks first.
 #   make run    build, then start Tintlens under Wine
 #   make test   build every flavour and run every test
+#   make dist   the release: both zips and the installer, in dist/
 #   make bench  run the benchmarks
 #   make screenshots  refresh the README's pictures from the end-to-end tests
 
@@ -10,7 +11,7 @@ CI ?=
 WERROR := $(if $(CI),ON,OFF)
 GEN := -G Ninja
 
-.PHONY: all bootstrap build native win64 win32 test run bench screenshots clean
+.PHONY: all bootstrap build native win64 win32 dist test run bench screenshots clean
 
 all: build
 
@@ -42,7 +43,11 @@ win32: bootstrap $(BUILD)/win32/build.ninja
 
 build: native win64 win32
 
-test: build
+dist: win64 win32
+	@tools/make-dist.sh $(BUILD)
+
+# The end-to-end tests install and uninstall what dist makes.
+test: build dist
 	@tools/run-tests.sh $(BUILD)
 
 run: win64
@@ -58,4 +63,4 @@ screenshots: test
 	cp $(addprefix $(BUILD)/test-artefacts/,main-window.png main-window-advanced.png picking.png) docs/
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist

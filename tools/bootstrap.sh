@@ -7,8 +7,9 @@ packages=(
   cmake ninja-build make g++ python3
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest libgtest-dev libbenchmark-dev
-  wine wine64 xvfb xdotool xclip x11-utils imagemagick
+  wine wine64 wine32:i386 xvfb xdotool xclip x11-utils imagemagick
   fonts-wine fonts-liberation
+  nsis zip unzip
 )
 
 missing=()
@@ -20,6 +21,11 @@ done
 echo "bootstrap: installing ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
+# The installer is a 32-bit program (it has to run on 32-bit Windows too), and
+# Wine runs 32-bit programs only with its i386 half.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 echo "bootstrap: done"

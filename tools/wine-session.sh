@@ -87,7 +87,9 @@ else
 fi
 
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts, and no menu entries or file associations made on
+# the host for shortcuts that programs (an installer) create in the prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ -n "$prefix_dir" ]; then
   mkdir -p "$prefix_dir"
   export WINEPREFIX

@@ -196,10 +196,11 @@ def screenshot_area(rect, name):
 
 
 class Program:
-    """tintlens.exe started through wine, stopped by its process id."""
+    """tintlens.exe (the build's, or another copy such as an installed one) started
+    through wine, stopped by its process id."""
 
-    def __init__(self):
-        self.process = subprocess.Popen(['wine', PROGRAM], stdout=subprocess.DEVNULL,
+    def __init__(self, path=PROGRAM):
+        self.process = subprocess.Popen(['wine', path], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.window = wait_for('the main window "Tintlens"', lambda: find_window('Tintlens'))
 
@@ -233,8 +234,8 @@ class ProgramTest(unittest.TestCase):
         if self.launch_in_setup:
             self.launch()
 
-    def launch(self):
-        self.program = Program()
+    def launch(self, path=PROGRAM):
+        self.program = Program(path)
         self.addCleanup(self.program.stop)
         self.addCleanup(self._screenshot_if_failed)  # cleanups run last first: before the stop
 

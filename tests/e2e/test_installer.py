@@ -1,0 +1,162 @@
+"""The release as a user gets it: the two zips, and the setup run silently,
+refused while Tintlens runs, and undone by its uninstaller."""
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import unittest
+import zipfile
+
+from harness import BUILD, ProgramTest, find_window, probe, setting, store_setting, wait_for
+
+DIST = os.environ.get('TL_DIST', 'dist')
+VERSION = '1.0'
+SETUP = os.path.join(DIST, 'Tintlens-%s-setup.exe' % VERSION)
+BUILDS = {'win64': BUILD, 'win32': os.path.join(os.path.dirname(os.path.abspath(BUILD)), 'win32')}
+PROGRAMS = ('tintlens.exe', 'tintlens-palette.exe')
+README_SOURCE = os.path.join(os.path.dirname(__file__), '..', '..', 'installer', 'README.txt')
+
+UNINSTALL_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tintlens'
+RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+SAVE_AS = 57604
+
+
+def read(path):
+    with open(path, 'rb') as f:
+        return f.read()
+
+
+def wine(*args, timeout=120):
+    """Runs a Windows program to its end; its exit code."""
+    return subprocess.run(['wine'] + list(args), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                          timeout=timeout).returncode
+
+
+def windows_folder(variable):
+    """A folder that the environment names, as (Windows path, Unix path)."""
+    result = subprocess.run(['wine', 'cmd', '/c', 'echo', '%' + variable + '%'],
+                            capture_output=True, text=True, timeout=60, check=True)
+    windows = result.stdout.strip()
+    unix = subprocess.run(['winepath', '-u', windows], capture_output=True, text=True, timeout=60,
+                          check=True).stdout.strip()
+    return windows, unix
+
+
+def registry_values(key):
+    """The values of a registry key as a dict from name to data text, or None
+    when the key is not there."""
+    result = subprocess.run(['wine', 'reg', 'query', key], capture_output=True, text=True, timeout=60)
+    if result.returncode != 0:
+        return None
+    values = {}
+    for line in result.stdout.splitlines():
+        match = re.match(r'^    (.+?)    (REG_\w+)    (.*)$', line.rstrip('\r'))
+        if match:
+            values[match.group(1)] = match.group(3)
+    return values
+
+
+class Archives(unittest.TestCase):
+
+    def test_each_zip_holds_its_build_and_the_readme_with_crlf_lines(self):
+        readme = read(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n')
+        for arch, build in BUILDS.items():
+            with self.subTest(arch=arch), \
+                    zipfile.ZipFile(os.path.join(DIST, 'Tintlens-%s-%s.zip' % (VERSION, arch))) as archive:
+                self.assertEqual(sorted(archive.namelist()), sorted(PROGRAMS + ('README.txt',)))
+                for name in PROGRAMS:
+                    self.assertEqual(archive.read(name), read(os.path.join(build, name)), name)
+                self.assertEqual(archive.read('README.txt'), readme)
+
+
+class Installer(ProgramTest):
+
+    launch_in_setup = False
+
+    def setUp(self):
+        super().setUp()
+        local, local_unix = windows_folder('LOCALAPPDATA')
+        self.folder = local + r'\Programs\Tintlens'
+        self.folder_unix = os.path.join(local_unix, 'Programs', 'Tintlens')
+        self.shortcut = os.path.join(windows_folder('APPDATA')[1], 'Microsoft', 'Windows',
+                                     'Start Menu', 'Programs', 'Tintlens.lnk')
+        self.documents = tempfile.mkdtemp(prefix='tintlens-installer-')
+        self.addCleanup(shutil.rmtree, self.documents, True)
+
+    def installed(self, name):
+        return os.path.join(self.folder_unix, name)
+
+    def uninstall(self):
+        """Runs the uninstaller silently where it is, so that we wait for it and
+        get its exit code (on its own it would copy itself away and return at once)."""
+        return wine(self.installed('uninstall.exe'), '/S', '_?=' + self.folder)
+
+    def save_as(self, name):
+        """Saves the list through the Save As dialog, which puts the file name in
+        the main window's title."""
+        probe('post-command', self.program.window, SAVE_AS)
+        dialog = wait_for('the Save As dialog', lambda: find_window('Save As'))
+        probe('set-file-name', dialog, 'Z:' + os.path.join(self.documents, name).replace('/', '\\'))
+        probe('post-command', dialog, 1)
+        wait_for('the title with the file name',
+                 lambda: probe('window-title', self.program.window) == 'Tintlens - ' + name)
+
+    def test_silent_install_refused_while_running_then_uninstall_keeps_the_settings(self):
+        # A silent install on 64-bit Windows: the 64-bit build, a shortcut, an entry
+        # in the installed programs, and nothing that starts with Windows.
+        self.assertEqual(wine(SETUP, '/S'), 0)
+        for name in PROGRAMS:
+            self.assertEqual(read(self.installed(name)), read(os.path.join(BUILD, name)), name)
+        self.assertTrue(os.path.isfile(self.installed('uninstall.exe')))
+        self.assertTrue(os.path.isfile(self.shortcut))
+        entry = registry_values(UNINSTALL_KEY)
+        uninstaller = '"%s\\uninstall.exe"' % self.folder
+        self.assertEqual({name: entry.get(name) for name in (
+            'DisplayName', 'DisplayVersion', 'Publisher', 'DisplayIcon', 'InstallLocation',
+            'UninstallString', 'QuietUninstallString', 'NoModify', 'NoRepair')}, {
+            'DisplayName': 'Tintlens', 'DisplayVersion': VERSION, 'Publisher': 'Quorvane',
+            'DisplayIcon': self.folder + r'\tintlens.exe', 'InstallLocation': self.folder,
+            'UninstallString': uninstaller, 'QuietUninstallString': uninstaller + ' /S',
+            'NoModify': '0x1', 'NoRepair': '0x1'})
+        installed_bytes = sum(os.path.getsize(self.installed(name))
+                              for name in PROGRAMS + ('uninstall.exe',))
+        self.assertLessEqual(abs(int(entry['EstimatedSize'], 16) - installed_bytes // 1024), 1)
+        self.assertNotIn('Tintlens', registry_values(RUN_KEY) or {})
+
+        # While the installed program runs, a silent install fails and writes
+        # nothing: what we take away is not put back.
+        self.launch(self.installed('tintlens.exe'))
+        os.remove(self.installed('tintlens-palette.exe'))
+        os.remove(self.shortcut)
+        self.assertNotEqual(wine(SETUP, '/S'), 0)
+        self.assertFalse(os.path.exists(self.installed('tintlens-palette.exe')))
+        self.assertFalse(os.path.exists(self.shortcut))
+
+        # It is still recognised with a file name in its title; the uninstaller
+        # fails too and removes nothing.
+        self.save_as('running.clf')
+        self.assertNotEqual(self.uninstall(), 0)
+        self.assertTrue(os.path.isfile(self.installed('tintlens.exe')))
+        self.assertIsNotNone(registry_values(UNINSTALL_KEY))
+
+        # Once it has exited, the uninstaller removes the program, the shortcut, the
+        # start with Windows and the entry, and keeps the settings.
+        self.program.stop()
+        store_setting('ZoomLevel', '0500')
+        subprocess.run(['wine', 'reg', 'add', RUN_KEY, '/v', 'Tintlens', '/d',
+                        '"%s\\tintlens.exe"' % self.folder, '/f'],
+                       capture_output=True, timeout=60, check=True)
+        shutil.copy(os.path.join(BUILD, 'tintlens-palette.exe'), self.installed('tintlens-palette.exe'))
+        open(self.shortcut, 'wb').close()
+        self.assertEqual(self.uninstall(), 0)
+        self.assertEqual(sorted(os.listdir(self.folder_unix)), ['uninstall.exe'])  # it ran from here
+        shutil.rmtree(self.folder_unix)
+        self.assertFalse(os.path.exists(self.shortcut))
+        self.assertIsNone(registry_values(UNINSTALL_KEY))
+        self.assertNotIn('Tintlens', registry_values(RUN_KEY) or {})
+        self.assertEqual(setting('ZoomLevel'), '0500')
+
+
+if __name__ == '__main__':
+    unittest.main()
