@@ -8,6 +8,7 @@
 
 #include "platform/handles.h"
 #include "platform/module.h"
+#include "ui/tooltip_relay.h"
 #include "platform/shell.h"
 #include "ui/hand_cursor.h"
 #include "ui/link_colour.h"
@@ -173,10 +174,7 @@ void Hyperlink::Repaint(bool now) {
 }
 
 LRESULT Hyperlink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL && ::IsWindow(tooltipWindow)) {
-    MSG relayed{Handle(), message, wParam, lParam, 0, {0, 0}};
-    ::SendMessageA(tooltipWindow, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-  }
+  RelayToTooltip(tooltipWindow, Handle(), message, wParam, lParam);
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_DESTROY:

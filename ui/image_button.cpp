@@ -2,6 +2,7 @@
 
 #include "platform/gdi.h"
 #include "platform/module.h"
+#include "ui/tooltip_relay.h"
 
 namespace tl {
 
@@ -81,10 +82,7 @@ void ImageButton::Paint(HDC dc) {
 }
 
 LRESULT ImageButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL && ::IsWindow(tooltipWindow)) {
-    MSG relayed{Handle(), message, wParam, lParam, 0, {0, 0}};
-    ::SendMessageA(tooltipWindow, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-  }
+  RelayToTooltip(tooltipWindow, Handle(), message, wParam, lParam);
   switch (message) {
     case WM_DESTROY:
       if (::IsWindow(tooltipWindow)) ::DestroyWindow(tooltipWindow);

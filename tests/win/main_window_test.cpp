@@ -142,25 +142,5 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryCommandInOrder) {
   EXPECT_EQ(MenuText(exportTo, 1), "Adobe Color &Table (*.ACT)...");
 }
 
-TEST_F(MainWindowTest, CloseAndEscapeHideEnterDoesNothing) {
-  ::ShowWindow(Window(), SW_SHOW);
-  ::SendMessageA(Window(), WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(::IsWindowVisible(Window()));
-  ::SendMessageA(Window(), WM_COMMAND, IDCANCEL, 0);
-  EXPECT_FALSE(::IsWindowVisible(Window()));
-  ::ShowWindow(Window(), SW_SHOW);
-  ::SendMessageA(Window(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(::IsWindowVisible(Window()));
-  EXPECT_TRUE(::IsWindow(Window()));
-}
-
-TEST_F(MainWindowTest, ExitDestroysTheWindowAndEndsTheLoopWithCodeZero) {
-  const HWND window = Window();
-  ::PostMessageA(window, WM_COMMAND, ID_APP_EXIT, 0);
-  EXPECT_EQ(m_loop.Run(), 0);
-  EXPECT_FALSE(::IsWindow(window));
-  EXPECT_TRUE(m_window.IsExiting());
-}
-
 }  // namespace
 }  // namespace tl
