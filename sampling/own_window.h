@@ -4,11 +4,9 @@
 
 #include <windows.h>
 
-namespace tl {
+#include "platform/window_root.h"
 
-// The top of a window's family: climbs to the parent while the window is a
-// child, else to the owner, until there is neither.
-HWND RootOf(HWND window);
+namespace tl {
 
 bool IsOwnWindowAt(HWND mainWindow, POINT screenPoint);
 

@@ -60,9 +60,10 @@ ScreenSampler::Sample ScreenSampler::Take(POINT pointer, int zoomLevel) {
   // Only the part on the screen is copied: near an edge the source reaches past
   // it, and a copy from there may fail as a whole or come back black.
   const RECT wanted{source.left, source.top, source.right, source.bottom};
-  const RECT screenArea{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                        ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                        ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const int screenLeft = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int screenTop = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const RECT screenArea{screenLeft, screenTop, screenLeft + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                        screenTop + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
   RECT visible{};
   if (::IntersectRect(&visible, &wanted, &screenArea)) {
     sample.read = ::BitBlt(m_captureDC.Get(), visible.left - source.left, visible.top - source.top,

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/module.h"
+#include "platform/window_root.h"
 
 namespace tl {
 namespace {
@@ -15,11 +16,6 @@ DWORD IconDataSize(int shellVersion) {
   if (shellVersion >= 6) return NOTIFYICONDATAA_V3_SIZE;
   if (shellVersion == 5) return NOTIFYICONDATAA_V2_SIZE;
   return NOTIFYICONDATAA_V1_SIZE;
-}
-
-HWND TopLevelRoot(HWND window) {
-  while (HWND up = ::GetParent(window)) window = up;
-  return window;
 }
 
 }  // namespace
@@ -59,7 +55,7 @@ bool TrayIcon::Create(HWND ownerWindow, UINT id, const char* tip, HICON icon,
   const HMENU popup = Popup();
   if (!::IsMenu(popup)) return false;
   ::SetMenuDefaultItem(popup, defaultItem, defaultByPosition);
-  if (!Attach(TopLevelRoot(ownerWindow))) return false;
+  if (!Attach(RootOf(ownerWindow))) return false;
 
   owner = ownerWindow;
   data.icon.hWnd = ownerWindow;

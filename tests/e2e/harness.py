@@ -52,6 +52,16 @@ def find_window(title, class_name='#32770'):
     return probe('find-window', title, class_name, check=False)
 
 
+def file_bytes(path):
+    with open(path, 'rb') as f:
+        return f.read()
+
+
+def visible(window):
+    """Whether a window is shown; a window that is gone is not."""
+    return probe('visible', window, check=False) == '1'
+
+
 def window_rect(window):
     return tuple(int(v) for v in probe('window-rect', window).split())
 

@@ -6,8 +6,8 @@ import struct
 import tempfile
 import unittest
 
-from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, Holder, Pattern, ProgramTest, find_dialog,
-                     find_window, item_rect, list_items, probe, wait_for, xdotool)
+from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, Holder, Pattern, ProgramTest, file_bytes,
+                     find_dialog, find_window, item_rect, list_items, probe, wait_for, xdotool)
 
 COLOUR_LIST, PICKER_ICON = 1000, 1019
 NEW, OPEN, SAVE, SAVE_AS, EXPORT_ASE, EXPORT_ACT = 57600, 57601, 57603, 57604, 32785, 32786
@@ -75,12 +75,11 @@ class Document(ProgramTest):
         self.command(SAVE)
         self.choose_file('Save As', path)
         wait_for('the title', lambda: self.title() == 'Tintlens - colors.clf')
-        with open(path, 'rb') as f:
-            self.assertEqual(f.read(), clf_bytes([PATTERN_BLOCK, PATTERN_BACKGROUND]))
+        self.assertEqual(file_bytes(path), clf_bytes([PATTERN_BLOCK, PATTERN_BACKGROUND]))
 
         self.add_colour(800, 60)
         xdotool('key', 'ctrl+s')  # the window has the focus after the drag
-        wait_for('the file rewritten', lambda: open(path, 'rb').read() == clf_bytes(
+        wait_for('the file rewritten', lambda: file_bytes(path) == clf_bytes(
             [PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_BACKGROUND]))
         self.assertEqual(self.title(), 'Tintlens - colors.clf')
 
@@ -121,13 +120,11 @@ class Document(ProgramTest):
         self.command(EXPORT_ACT)
         self.choose_file('Save As', act)
         wait_for('both files', lambda: os.path.exists(ase) and os.path.exists(act))
-        with open(ase, 'rb') as f:
-            data = f.read()
+        data = file_bytes(ase)
         self.assertEqual(data[:12], b'ASEF\x00\x01\x00\x00\x00\x00\x00\x01')
         self.assertEqual(data[12:20], b'\x00\x01\x00\x00\x00\x34\x00\x10')  # R=220 G=20 B=60
         self.assertEqual(len(data), 12 + 28 + 2 * 15)
-        with open(act, 'rb') as f:
-            self.assertEqual(f.read(), bytes((220, 20, 60)) + bytes(765) + b'\x00\x01\xff\xff')
+        self.assertEqual(file_bytes(act), bytes((220, 20, 60)) + bytes(765) + b'\x00\x01\xff\xff')
 
         locker = Holder('lock-file', window_path(act))  # another program has it open
         self.addCleanup(locker.stop)
@@ -150,8 +147,7 @@ class Document(ProgramTest):
         self.answer('could not be saved', 1)
         self.assertEqual(self.title(), 'Tintlens')
         self.assertEqual(self.items(), ['220, 20, 60'])
-        with open(path, 'rb') as f:
-            self.assertEqual(f.read(), b'earlier')
+        self.assertEqual(file_bytes(path), b'earlier')
         self.command(NEW)  # still unsaved: the question comes
         self.answer('Do you want to save the colors?', 2)
 

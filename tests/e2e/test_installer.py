@@ -8,7 +8,8 @@ import tempfile
 import unittest
 import zipfile
 
-from harness import BUILD, ProgramTest, find_window, probe, setting, store_setting, wait_for
+from harness import (BUILD, ProgramTest, file_bytes, find_window, probe, setting, store_setting,
+                     wait_for)
 
 DIST = os.environ.get('TL_DIST', 'dist')
 VERSION = '1.0'
@@ -20,11 +21,6 @@ README_SOURCE = os.path.join(os.path.dirname(__file__), '..', '..', 'installer',
 UNINSTALL_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tintlens'
 RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 SAVE_AS = 57604
-
-
-def read(path):
-    with open(path, 'rb') as f:
-        return f.read()
 
 
 def wine(*args, timeout=120):
@@ -60,13 +56,14 @@ def registry_values(key):
 class Archives(unittest.TestCase):
 
     def test_each_zip_holds_its_build_and_the_readme_with_crlf_lines(self):
-        readme = read(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n')
+        readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n')
         for arch, build in BUILDS.items():
             with self.subTest(arch=arch), \
                     zipfile.ZipFile(os.path.join(DIST, 'Tintlens-%s-%s.zip' % (VERSION, arch))) as archive:
                 self.assertEqual(sorted(archive.namelist()), sorted(PROGRAMS + ('README.txt',)))
                 for name in PROGRAMS:
-                    self.assertEqual(archive.read(name), read(os.path.join(build, name)), name)
+                    self.assertEqual(archive.read(name), file_bytes(os.path.join(build, name)),
+                                     name)
                 self.assertEqual(archive.read('README.txt'), readme)
 
 
@@ -117,7 +114,8 @@ class Installer(ProgramTest):
         # in the installed programs, and nothing that starts with Windows.
         self.assertEqual(wine(SETUP, '/S'), 0)
         for name in PROGRAMS:
-            self.assertEqual(read(self.installed(name)), read(os.path.join(BUILD, name)), name)
+            self.assertEqual(file_bytes(self.installed(name)),
+                             file_bytes(os.path.join(BUILD, name)), name)
         self.assertTrue(os.path.isfile(self.installed('uninstall.exe')))
         self.assertTrue(os.path.isfile(self.shortcut))
         entry = registry_values(UNINSTALL_KEY)

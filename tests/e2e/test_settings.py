@@ -3,7 +3,7 @@ import unittest
 
 from harness import (PATTERN_BACKGROUND, Holder, Pattern, ProgramTest, click_item,
                      find_dialog, item_text, list_items, probe, setting, settings_key_exists,
-                     store_setting, wait_for, xdotool)
+                     store_setting, visible, wait_for, xdotool)
 
 COLOUR_LIST, POSITION, ZOOM, PICK = 1000, 1004, 1006, 1009
 ALWAYS_ON_TOP, ZOOM_IN, OPTIONS, EXIT = 32776, 32778, 32780, 57602
@@ -59,9 +59,9 @@ class Settings(ProgramTest):
                                    lambda: find_dialog("Can't register hotkey"))
         # The names come from the keyboard layout: Windows says Ctrl, Wine Control.
         self.assertRegex(message, r"^Can't register hotkey: (Ctrl|Control) \+ F11$")
-        self.assertEqual(probe('visible', self.program.window), '0', 'said before the window shows')
+        self.assertFalse(visible(self.program.window), 'said before the window shows')
         probe('post-command', dialog, 1)
-        wait_for('the window to show', lambda: probe('visible', self.program.window) == '1')
+        wait_for('the window to show', lambda: visible(self.program.window))
         xdotool('key', 'ctrl+shift+F11')
         wait_for('the stop hotkey to start a session', lambda: self.text(PICK) == 'Stop')
 

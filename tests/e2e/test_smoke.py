@@ -1,14 +1,15 @@
 """The program starts as a user starts it, shows its window and ends through Exit."""
 import unittest
 
-from harness import ProgramTest, item_rect, probe, wait_for, window_rect, work_area, xdotool
+from harness import (ProgramTest, item_rect, probe, visible, wait_for, window_rect, work_area,
+                     xdotool)
 
 
 class StartAndExit(ProgramTest):
 
     def test_window_opens_centred_with_its_menu_bar_and_file_exit_ends_with_code_0(self):
         window = self.program.window
-        wait_for('the window to be visible', lambda: probe('visible', window) == '1')
+        wait_for('the window to be visible', lambda: visible(window))
         left, top, right, bottom = window_rect(window)
         area = work_area()
         # Centred in the full layout, then shortened by the RGB group to the simple one.

@@ -4,7 +4,7 @@ import os
 import unittest
 
 from harness import (ProgramTest, click_item, find_dialog, find_window, grab, item_rect, probe,
-                     wait_for, window_rect, work_area, xdotool)
+                     visible, wait_for, window_rect, work_area, xdotool)
 
 # The taskbar of the virtual desktop; its notification area is at the right end.
 NOTIFICATION_AREA = (900, 748, 1024, 768)
@@ -46,9 +46,6 @@ class TrayIcon(ProgramTest):
         super().setUp()
         self.icon = wait_for('the icon in the notification area', tray_icon_box)
 
-    def visible(self, window):
-        return probe('visible', window, check=False) == '1'
-
     def click_icon(self, *how):
         x, y = centre(self.icon)
         xdotool('mousemove', x, y)
@@ -57,8 +54,11 @@ class TrayIcon(ProgramTest):
     def tray_menu(self):
         """Opens the icon's menu; returns the menu window."""
         self.click_icon('3')
-        return wait_for('the icon menu', lambda: (lambda m: m and self.visible(m) and m)(
-            find_window('', '#32768')))
+
+        def shown_menu():
+            menu = find_window('', '#32768')
+            return menu if menu and visible(menu) else None
+        return wait_for('the icon menu', shown_menu)
 
     def choose_from_tray(self, item):
         """Clicks an item of the icon's menu: 'Open Main Window', 'About' or 'Exit'.
@@ -69,7 +69,7 @@ class TrayIcon(ProgramTest):
         y = {'Open Main Window': top + 10, 'About': top + 28, 'Exit': bottom - 11}[item]
         xdotool('mousemove', (left + right) // 2, y)
         xdotool('click', 1)
-        wait_for('the menu to close', lambda: not self.visible(menu))
+        wait_for('the menu to close', lambda: not visible(menu))
 
     def test_closing_hides_the_icon_brings_it_back_and_its_exit_ends_the_program(self):
         window = self.program.window
@@ -79,23 +79,23 @@ class TrayIcon(ProgramTest):
                     click_close_box(window)
                 else:
                     xdotool(*close)
-                wait_for('the window to hide', lambda: not self.visible(window))
+                wait_for('the window to hide', lambda: not visible(window))
                 self.click_icon('--repeat', '2', '1')
-                wait_for('the window to come back', lambda: self.visible(window))
+                wait_for('the window to come back', lambda: visible(window))
 
         # A click elsewhere closes the menu without a command.
         menu = self.tray_menu()
         xdotool('mousemove', 400, 400)
         xdotool('click', 1)
-        wait_for('the menu to close', lambda: not self.visible(menu))
-        self.assertTrue(self.visible(window))
+        wait_for('the menu to close', lambda: not visible(menu))
+        self.assertTrue(visible(window))
 
         # Exit from the icon while the window is hidden still asks about unsaved colours.
         probe('post-command', window, PICK_COMMAND)
         xdotool('key', 'ctrl+F11')  # keeps a colour: the list is modified
         probe('post-command', window, PICK_COMMAND)
         probe('post-command', window, CANCEL_COMMAND)
-        wait_for('the window to hide', lambda: not self.visible(window))
+        wait_for('the window to hide', lambda: not visible(window))
         self.choose_from_tray('Exit')
         question, _ = wait_for('the save question', lambda: find_dialog('Do you want to save'))
         probe('post-command', question, 7)  # No
@@ -141,7 +141,7 @@ class TrayIcon(ProgramTest):
 
         # From the icon's menu with the window hidden: the middle of the work area.
         probe('post-command', window, CANCEL_COMMAND)
-        wait_for('the window to hide', lambda: not self.visible(window))
+        wait_for('the window to hide', lambda: not visible(window))
         self.choose_from_tray('About')
         about = wait_for('the About box', lambda: find_window('About'))
         area = work_area()

@@ -2,6 +2,7 @@
 // each checked by what it does.
 
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -88,6 +89,7 @@ TEST_F(MainWindowTest, EveryCommandReachesItsHandler) {
     Pick(kSecond);  // on top
   };
   int zoom = 0;
+  std::string shown;
   const CommandCase cases[] = {
       {ID_OPEN_MAIN_WINDOW, 0, nullptr, 0, [&] { ::ShowWindow(Window(), SW_HIDE); },
        [&] { EXPECT_TRUE(::IsWindowVisible(Window())); }},
@@ -115,19 +117,28 @@ TEST_F(MainWindowTest, EveryCommandReachesItsHandler) {
       {IDC_FORMAT_BOX, CBN_SELCHANGE, nullptr, 0,
        [&] { ::SendMessageA(Item(IDC_FORMAT_BOX), CB_SETCURSEL, 0, 0); },
        [&] { EXPECT_EQ(m_window.CurrentNotation(), kNotationTable[0].id); }},
-      {IDC_COPY_BUTTON, BN_CLICKED, nullptr, 0, nullptr, [&] {
+      // Whatever the box holds is copied, typed over or not, and stays selected.
+      {IDC_COPY_BUTTON, BN_CLICKED, nullptr, 0,
+       [&] { ::SetWindowTextA(Item(IDC_COLOUR_TEXT), "typed by the user"); }, [&] {
          ASSERT_TRUE(::OpenClipboard(nullptr));
          const HANDLE data = ::GetClipboardData(CF_TEXT);
-         EXPECT_STREQ(data ? static_cast<const char*>(::GlobalLock(data)) : "",
-                      TextOf(Item(IDC_COLOUR_TEXT)).c_str());
+         EXPECT_STREQ(data ? static_cast<const char*>(::GlobalLock(data)) : "", "typed by the user");
          if (data) ::GlobalUnlock(data);
          ::CloseClipboard();
+         DWORD start = 0, end = 0;
+         ::SendMessageA(Item(IDC_COLOUR_TEXT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                        reinterpret_cast<LPARAM>(&end));
+         EXPECT_EQ(end - start, 17u);
        }},
       {IDC_MODE_BUTTON, BN_CLICKED, nullptr, 0, nullptr,
        [&] { EXPECT_TRUE(m_window.IsAdvancedLayout()); }},
       {IDC_COLOUR_LIST, LBN_SELCHANGE, nullptr, 0,
        [&] { ::SendMessageA(list, LB_SETCURSEL, 1, 0); },
-       [&] { EXPECT_EQ(m_window.CurrentColour(), kFirst); }},
+       [&] {
+         EXPECT_EQ(m_window.CurrentColour(), kFirst);
+         EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), NotationText(kFirst, m_window.CurrentNotation()));
+         EXPECT_EQ(::SendMessageA(Item(IDC_GREEN_SLIDER), TBM_GETPOS, 0, 0), GreenOf(kFirst));
+       }},
       {ID_OPTIONS, 0, "Options", IDCANCEL, nullptr, nullptr},
       {ID_FILE_OPEN, 0, "Tintlens", IDCANCEL, nullptr, nullptr},  // asks to save first
       {ID_FILE_SAVE, 0, "Save As", IDCANCEL, nullptr, nullptr},    // never saved: asks for a name
@@ -141,7 +152,12 @@ TEST_F(MainWindowTest, EveryCommandReachesItsHandler) {
        }},
       {ID_SUPPORT, 0, nullptr, 0, nullptr, [&] { EXPECT_TRUE(WasOpened(TL_MAKER_SUPPORT)); }},
       {ID_CHECK_UPDATE, 0, nullptr, 0, nullptr, [&] { EXPECT_TRUE(WasOpened(TL_MAKER_UPDATE)); }},
-      {ID_CLEAR_ALL, 0, nullptr, 0, nullptr, [&] { EXPECT_EQ(count(), 0); }},
+      // Only the list: the read-outs and the modified flag stay as they are.
+      {ID_CLEAR_ALL, 0, nullptr, 0, [&] { shown = TextOf(Item(IDC_COLOUR_TEXT)); }, [&] {
+         EXPECT_EQ(count(), 0);
+         EXPECT_TRUE(m_window.ColourListModel().Modified());
+         EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), shown);
+       }},
       {ID_FILE_NEW, 0, "Tintlens", IDNO, [&] { Pick(kFirst); }, [&] { EXPECT_EQ(count(), 0); }},
       {ID_APP_EXIT, 0, "Tintlens", IDNO, [&] { Pick(kFirst); }, [&] {
          EXPECT_TRUE(m_window.IsExiting());

@@ -1,11 +1,10 @@
-// What the main window does with its controls: formats, sliders, the colour list,
-// layouts, always on top, copying, and notifications passed back to controls.
+// What the main window does with its controls in detail: formats, sliders, the list,
+// layouts, always on top, and notifications passed back to controls.
 
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "platform/reflection.h"
@@ -19,18 +18,6 @@ using testing_support::MainWindowTest;
 using testing_support::TextOf;
 
 const ColourValue kSample = MakeColour(18, 52, 86);
-
-TEST_F(MainWindowTest, FormatBoxHoldsTheEightNamesInTableOrder) {
-  const HWND box = Item(IDC_FORMAT_BOX);
-  ASSERT_EQ(::SendMessageA(box, CB_GETCOUNT, 0, 0), 8);
-  for (int row = 0; row < 8; ++row) {
-    char name[64] = {};
-    ::SendMessageA(box, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(name));
-    EXPECT_STREQ(name, kNotationTable[row].name) << row;
-  }
-  EXPECT_EQ(::SendMessageA(box, CB_GETCURSEL, 0, 0), 6);
-  EXPECT_FALSE(::GetWindowLongPtrA(box, GWL_STYLE) & CBS_SORT);
-}
 
 TEST_F(MainWindowTest, ChoosingANotationChangesOnlyTheColourText) {
   Pick(kSample);
@@ -101,18 +88,6 @@ TEST_F(MainWindowTest, PicksGoOnTopWithTheirTextAndMarkTheListModified) {
   EXPECT_EQ(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), metrics.tmHeight);
 }
 
-TEST_F(MainWindowTest, SelectingAnEntryMakesItsColourCurrent) {
-  Pick(kSample);
-  Pick(kWhite);
-  m_window.SetCurrentColour(kBlack);
-  const HWND list = Item(IDC_COLOUR_LIST);
-  ::SendMessageA(list, LB_SETCURSEL, 1, 0);
-  Command(IDC_COLOUR_LIST, LBN_SELCHANGE, list);
-  EXPECT_EQ(m_window.CurrentColour(), kSample);
-  EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "18, 52, 86");
-  EXPECT_EQ(::SendMessageA(Item(IDC_GREEN_SLIDER), TBM_GETPOS, 0, 0), 52);
-}
-
 enum class DeleteBy { Button, ListEditMessage, DeleteKey };
 
 struct DeleteCase {
@@ -158,16 +133,6 @@ TEST_F(MainWindowTest, DeletingSelectsTheNextEntryOrTheNewLastOne) {
   }
 }
 
-TEST_F(MainWindowTest, ClearAllEmptiesTheListAndNothingElse) {
-  Pick(kSample);
-  m_window.SetCurrentColour(kWhite);  // not refreshed: the read-outs still show kSample
-  Command(ID_CLEAR_ALL);
-  EXPECT_EQ(::SendMessageA(Item(IDC_COLOUR_LIST), LB_GETCOUNT, 0, 0), 0);
-  EXPECT_TRUE(m_window.ColourListModel().Empty());
-  EXPECT_TRUE(m_window.ColourListModel().Modified());
-  EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "18, 52, 86");
-}
-
 TEST_F(MainWindowTest, ModeButtonSwitchesLayoutsByTheGroupsHeightKeepingThePosition) {
   RECT group{};
   ::GetWindowRect(Item(IDC_RGB_GROUP), &group);
@@ -209,24 +174,6 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesAndItsCheckAppearsAtTheNextIdleMoment) 
   m_window.OnIdle();
   EXPECT_FALSE(topmost());
   EXPECT_FALSE(checked());
-}
-
-TEST_F(MainWindowTest, CopyButtonCopiesTheColourTextAsItStands) {
-  Pick(kSample);
-  for (const char* text : {"18, 52, 86", "typed over by the user"}) {
-    ::SetWindowTextA(Item(IDC_COLOUR_TEXT), text);
-    Command(IDC_COPY_BUTTON, BN_CLICKED, Item(IDC_COPY_BUTTON));
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    const HANDLE data = ::GetClipboardData(CF_TEXT);
-    ASSERT_NE(data, nullptr);
-    EXPECT_STREQ(static_cast<const char*>(::GlobalLock(data)), text);
-    ::GlobalUnlock(data);
-    ::CloseClipboard();
-    DWORD start = 0, end = 0;
-    ::SendMessageA(Item(IDC_COLOUR_TEXT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                   reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(end - start, std::strlen(text)) << "the text stays selected";
-  }
 }
 
 TEST_F(MainWindowTest, OpenMainWindowLeavesAMinimisedWindowMinimised) {
