@@ -19,7 +19,11 @@ Settings ApplyStoredValues(std::uint32_t startHotkey, std::uint32_t stopHotkey,
   if (startHotkey) settings.startHotkey = startHotkey;
   if (stopHotkey) settings.stopHotkey = stopHotkey;
   settings.alwaysOnTop = alwaysOnTop != 0;
-  if (zoomLevel) settings.zoomLevel = static_cast<int>(zoomLevel);  // no range check
+  // Read as the signed 32-bit number it is stored as. A level below 1 would leave
+  // the magnifier nothing to divide by, so it falls back to the default; levels
+  // above the largest stay in force, as earlier versions stored and kept them.
+  const auto level = static_cast<std::int32_t>(zoomLevel);
+  if (level >= 1) settings.zoomLevel = level;
   return settings;
 }
 

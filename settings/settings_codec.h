@@ -34,7 +34,8 @@ struct Settings {
 };
 
 // The values read (0 for missing) over the built-in ones: a stored 0 means the
-// default for the hotkeys and the zoom level.
+// default for the hotkeys, and a zoom level below 1 (0, or negative as a signed
+// 32-bit number) means the default zoom level.
 Settings ApplyStoredValues(std::uint32_t startHotkey, std::uint32_t stopHotkey,
                            std::uint32_t alwaysOnTop, std::uint32_t zoomLevel);
 

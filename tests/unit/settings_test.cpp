@@ -49,7 +49,20 @@ TEST(SettingsCodec, ZeroOrMissingMeansTheDefault) {
   EXPECT_EQ(stored.startHotkey, 0x0441u);
   EXPECT_EQ(stored.stopHotkey, 0x0142u);
   EXPECT_TRUE(stored.alwaysOnTop);
-  EXPECT_EQ(stored.zoomLevel, 12) << "no range check";
+  EXPECT_EQ(stored.zoomLevel, 12) << "levels above 8 stay as stored";
+}
+
+TEST(SettingsCodec, AZoomLevelBelowOneReadsAsTheDefault) {
+  const std::pair<std::uint32_t, int> cases[] = {
+      {0xFFFFFFFF, 4},  // REG_DWORD -1
+      {0x80008000, 4},  // four binary bytes 00 80 00 80
+      {0x80000000, 4},  // the most negative
+      {1, 1},
+      {0xFFFF, 0xFFFF},  // the largest two-byte value is positive and stays
+  };
+  for (const auto& [stored, level] : cases) {
+    EXPECT_EQ(ApplyStoredValues(0, 0, 0, stored).zoomLevel, level) << std::hex << stored;
+  }
 }
 
 TEST(Hotkey, ModifiersConvertAndTheWindowsKeyIsNeverUsed) {
