@@ -88,13 +88,16 @@ void Hyperlink::OnAttached() {
   ReadLinkColours();
 }
 
-// The tooltip shows the target over the link's text only.
+// The tooltip shows the target over the link's text only. A link has one tool:
+// a new target replaces the old one rather than adding a second tool with the
+// same id, which the tooltip would never show.
 void Hyperlink::AddTool() {
   ::SendMessageA(tooltipWindow, TTM_ACTIVATE, TRUE, 0);
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
   tool.hwnd = Handle();
   tool.uId = kToolId;
+  ::SendMessageA(tooltipWindow, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   tool.rect = linkRect;
   tool.hinst = Module::Instance();
   tool.lpszText = hasTarget ? target.data() : nullptr;

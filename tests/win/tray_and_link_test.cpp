@@ -1,6 +1,7 @@
 // The notification-area icon and the link labels of the About box.
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 #include <gtest/gtest.h>
 
@@ -107,6 +108,16 @@ TEST_F(LinkTest, OnlyAPressAndReleaseOnTheTextOpensItAndTurnsItPurple) {
   ASSERT_TRUE(link.Attach(control));
   ASSERT_TRUE(link.SetTarget("https://example.com/clicked"));
   EXPECT_EQ(link.Label(), "https://example.com/");
+  // One tool, showing the target set after attaching, not the label's.
+  EXPECT_EQ(::SendMessageA(link.Tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+  char tip[80] = {};
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = control;
+  tool.uId = 1;
+  tool.lpszText = tip;
+  ::SendMessageA(link.Tooltip(), TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(tip, "https://example.com/clicked");
   EXPECT_TRUE(::GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
   const RECT r = link.LinkRect();
   EXPECT_EQ(r.left, 0);
