@@ -1,12 +1,10 @@
-// Entry point: prepares the UI thread, creates the main window and runs the
-// program's one message loop.
+// Entry point: prepares the process and runs the program on this thread.
 
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/main_window.h"
-#include "platform/message_loop.h"
+#include "app/startup.h"
 #include "platform/module.h"
 #include "ui/tray_icon.h"
 
@@ -17,19 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   tl::Module::Init(instance);
   tl::TrayIcon::TaskbarCreatedMessage();  // known before any window can receive it
 
-  int exitCode = 0;
-  {
-    tl::MessageLoop loop;
-    tl::LoopTable::Add(::GetCurrentThreadId(), &loop);
-    {
-      tl::MainWindow window;
-      if (window.Create()) {
-        ::ShowWindow(window.Handle(), showCommand);
-        exitCode = loop.Run();
-      }
-      tl::LoopTable::Remove(::GetCurrentThreadId());
-    }
-  }
+  const int exitCode = tl::RunProgram(showCommand);
 
   tl::Module::Term();
   ::CoUninitialize();

@@ -1,0 +1,48 @@
+#include "app/startup.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/main_window.h"
+#include "platform/message_loop.h"
+
+namespace tl {
+namespace {
+
+// A start that fails must not look like a clean exit: the user is told, and the
+// exit code says so to whatever started the program.
+int ReportStartFailure(DWORD error) {
+  std::string text = "Tintlens could not start: its window could not be created.";
+  char reason[256] = {};
+  if (error != 0 &&
+      ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                       0, reason, sizeof reason, nullptr) != 0) {
+    text += "\n\n";
+    text += reason;
+  }
+  if (error != 0) text += "\n(error " + std::to_string(error) + ")";
+  ::MessageBoxA(nullptr, text.c_str(), "Tintlens", MB_OK | MB_ICONERROR);
+  return kStartFailedExitCode;
+}
+
+}  // namespace
+
+int RunProgram(int showCommand) {
+  int exitCode = 0;
+  MessageLoop loop;
+  LoopTable::Add(::GetCurrentThreadId(), &loop);
+  {
+    MainWindow window;
+    if (window.Create()) {
+      ::ShowWindow(window.Handle(), showCommand);
+      exitCode = loop.Run();
+    } else {
+      exitCode = ReportStartFailure(::GetLastError());
+    }
+  }
+  LoopTable::Remove(::GetCurrentThreadId());
+  return exitCode;
+}
+
+}  // namespace tl

@@ -1,0 +1,14 @@
+#pragma once
+// The program's life on its UI thread: the message loop, the main window and the
+// exit code. Apart from WinMain so that a test can run it.
+
+namespace tl {
+
+// Creates the main window, shows it with showCommand and runs the message loop
+// until the program exits; returns the exit code. When the window cannot be
+// created, says why in a message box and returns kStartFailedExitCode.
+int RunProgram(int showCommand);
+
+constexpr int kStartFailedExitCode = 1;
+
+}  // namespace tl
