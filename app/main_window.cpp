@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/window_centring.h"
+#include "platform/clipboard.h"
 #include "platform/module.h"
 #include "platform/reflection.h"
 #include "platform/shell.h"
@@ -164,13 +165,15 @@ void MainWindow::AttachControls() {
   m_swatch.Attach(::GetDlgItem(Handle(), IDC_SWATCH));
   m_swatch.useBitmap = 0;
   m_rgbLabel.Attach(::GetDlgItem(Handle(), IDC_RGB_LABEL));
-  m_colourText = ::GetDlgItem(Handle(), IDC_COLOUR_TEXT);
+  m_colourText.Attach(::GetDlgItem(Handle(), IDC_COLOUR_TEXT));
   m_formatBox = ::GetDlgItem(Handle(), IDC_FORMAT_BOX);
   m_list.AttachDlgItem(Handle(), IDC_COLOUR_LIST);
   m_redSlider = ::GetDlgItem(Handle(), IDC_RED_SLIDER);
   m_greenSlider = ::GetDlgItem(Handle(), IDC_GREEN_SLIDER);
   m_blueSlider = ::GetDlgItem(Handle(), IDC_BLUE_SLIDER);
   m_zoomLabel.Attach(::GetDlgItem(Handle(), IDC_ZOOM_LABEL));
+  m_pickButton.AttachDlgItem(Handle(), IDC_PICK_BUTTON);
+  m_pickButton.onPressEnded = [this] { m_session.PressEnded(); };
 }
 
 void MainWindow::LoadWindowIcons() {
@@ -221,12 +224,15 @@ void MainWindow::CreateColourTextFont() {
   m_colourTextFont.Reset(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold"));
-  ::SendMessageA(m_colourText, WM_SETFONT, reinterpret_cast<WPARAM>(m_colourTextFont.Get()), FALSE);
+  ::SendMessageA(m_colourText.Handle(), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(m_colourTextFont.Get()), FALSE);
 }
 
+// Every read-out is written only when what it shows changes: this runs on every
+// pointer move, and most moves land on the same colour.
 void MainWindow::RefreshColour(bool addToList, bool keepSliders) {
   const ColourValue colour = m_currentColour;
-  ::SetWindowTextA(m_colourText, NotationText(colour, m_currentNotation).c_str());
+  m_colourText.SetText(NotationText(colour, m_currentNotation));
   m_rgbLabel.SetText(RgbLabelText(colour));
   if (m_swatch.fillColour != colour || !m_swatchPainted) {
     m_swatch.fillColour = colour;
@@ -236,9 +242,14 @@ void MainWindow::RefreshColour(bool addToList, bool keepSliders) {
   m_zoomLabel.SetText(ZoomLabelText(m_zoomLevel));
   if (addToList) m_list.AddColour(colour);
   if (!keepSliders) {
-    ::SendMessageA(m_redSlider, TBM_SETPOS, TRUE, RedOf(colour));
-    ::SendMessageA(m_greenSlider, TBM_SETPOS, TRUE, GreenOf(colour));
-    ::SendMessageA(m_blueSlider, TBM_SETPOS, TRUE, BlueOf(colour));
+    const HWND sliders[3] = {m_redSlider, m_greenSlider, m_blueSlider};
+    const int positions[3] = {static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)),
+                              static_cast<int>(BlueOf(colour))};
+    for (int i = 0; i < 3; ++i) {
+      if (m_sliderShown[i] == positions[i]) continue;
+      ::SendMessageA(sliders[i], TBM_SETPOS, TRUE, positions[i]);
+      m_sliderShown[i] = positions[i];
+    }
   }
 }
 
@@ -302,6 +313,9 @@ bool MainWindow::OnCommand(int id, int code) {
     case IDC_MODE_BUTTON:
       SetLayout(!IsAdvancedLayout());
       return true;
+    case IDC_COLOUR_TEXT:
+      if (code == EN_CHANGE) m_colourText.OnChanged();
+      return false;  // passed back to the box as before
     case IDC_COLOUR_LIST:
       if (code != LBN_SELCHANGE) return false;
       OnListSelection();
@@ -342,12 +356,22 @@ bool MainWindow::OnCommand(int id, int code) {
     case ID_CLEAR_ALL:
       m_list.Clear();
       return true;
+    case ID_EDIT_COPY:
+    case ID_EDIT_CUT:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_UNDO:
+      OnEditCommand(id);
+      return true;
     default:
       return false;
   }
 }
 
 void MainWindow::OnSliderScroll(int code, int position, HWND slider) {
+  // Whatever the code, the user has moved this slider away from what we set.
+  if (slider == m_redSlider) m_sliderShown[0] = -1;
+  else if (slider == m_greenSlider) m_sliderShown[1] = -1;
+  else if (slider == m_blueSlider) m_sliderShown[2] = -1;
   // Only a dragged thumb edits the colour; keys and page clicks just move it.
   if (code != TB_THUMBPOSITION && code != TB_THUMBTRACK) return;
   const unsigned value = static_cast<unsigned>(position) & 0xFF;
@@ -382,11 +406,32 @@ void MainWindow::DeleteSelected(int index) {
   RefreshColour(false, false);
 }
 
+// The edit keys (Ctrl+C, Ctrl+V, Shift+Insert and the rest) reach the window as
+// commands through the accelerator table before any control sees them, so they
+// are carried out here for the control that has the focus.
+void MainWindow::OnEditCommand(int id) {
+  const HWND focus = ::GetFocus();
+  if (focus == m_colourText.Handle()) {
+    const UINT message = id == ID_EDIT_COPY    ? WM_COPY
+                         : id == ID_EDIT_CUT   ? WM_CUT
+                         : id == ID_EDIT_PASTE ? WM_PASTE
+                                               : EM_UNDO;
+    ::SendMessageA(focus, message, 0, 0);
+  } else if (focus == m_list.Handle() && id == ID_EDIT_COPY) {
+    const int index = m_list.Selection();
+    if (index >= 0 && static_cast<std::size_t>(index) < m_list.Model().Count()) {
+      CopyTextToClipboard(Handle(), ColourListEntryText(m_list.Model().ColourAt(
+                                        static_cast<std::size_t>(index))));
+    }
+  }
+}
+
 void MainWindow::CopyColourText() {
   // The box is editable: whatever stands in it now is what gets copied.
-  ::SendMessageA(m_colourText, EM_SETSEL, 0, -1);
-  ::SendMessageA(m_colourText, EM_SCROLLCARET, 0, 0);
-  ::SendMessageA(m_colourText, WM_COPY, 0, 0);
+  const HWND box = m_colourText.Handle();
+  ::SendMessageA(box, EM_SETSEL, 0, -1);
+  ::SendMessageA(box, EM_SCROLLCARET, 0, 0);
+  ::SendMessageA(box, WM_COPY, 0, 0);
 }
 
 bool MainWindow::IsTopmost() const {
@@ -447,10 +492,10 @@ void MainWindow::MeasureMagnifier() {
   m_sampler.SetViewSize(view.right - view.left, view.bottom - view.top);
 }
 
-void MainWindow::TakeSample(bool skipOwnWindows) {
+bool MainWindow::TakeSample(bool skipOwnWindows) {
   POINT pointer{};
   if (!PointerHook::PendingPosition(pointer)) ::GetCursorPos(&pointer);
-  if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return;
+  if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return false;
   const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel);
   if (::IsWindow(m_magnifier.Handle())) {
     m_magnifier.bitmap = m_sampler.Bitmap();
@@ -460,6 +505,7 @@ void MainWindow::TakeSample(bool skipOwnWindows) {
   if (sample.read) m_currentColour = sample.colour;
   m_positionLabel.SetText(PositionLabelText(pointer.x, pointer.y));
   RefreshColour(false, false);
+  return sample.read;
 }
 
 void MainWindow::Zoom(bool in) {
@@ -521,11 +567,11 @@ void MainWindow::OnLeftButtonDown(LPARAM position) {
   ::SetCapture(Handle());
 }
 
+// The colour under the release point is kept. A release over our own windows, or
+// where the screen cannot be read, points at no colour: the drag ends as a
+// cancelled one does, rather than keeping the last colour it passed over.
 void MainWindow::OnLeftButtonUp() {
-  if (m_dragging) {
-    TakeSample(true);  // the colour under the release point
-    RefreshColour(true, false);
-  }
+  if (m_dragging && TakeSample(true)) RefreshColour(true, false);
   EndIconDrag();
 }
 

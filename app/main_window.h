@@ -21,6 +21,7 @@
 #include "ui/image_button.h"
 #include "ui/label.h"
 #include "ui/picker_icon_static.h"
+#include "ui/press_watcher.h"
 #include "ui/tray_icon.h"
 
 namespace tl {
@@ -75,7 +76,9 @@ class MainWindow final : public Dialog,
   void CreateColourTextFont();
 
   bool OnCommand(int id, int code);
-  void TakeSample(bool skipOwnWindows);
+  // False when nothing was read: the pointer is over our own windows (and those
+  // are skipped), or the screen could not be read.
+  bool TakeSample(bool skipOwnWindows);
   void MeasureMagnifier();
   void Zoom(bool in);
   void OnHotkey(int id);
@@ -112,6 +115,7 @@ class MainWindow final : public Dialog,
   void OnListSelection();
   void DeleteSelected(int index);
   void CopyColourText();
+  void OnEditCommand(int id);
   bool IsTopmost() const;
   void ToggleAlwaysOnTop();
   void ChangeHotkeys();
@@ -122,13 +126,14 @@ class MainWindow final : public Dialog,
 
   // Controls, attached while the window initialises.
   PickerIconStatic m_pickerIcon;
+  PressWatcher m_pickButton;
   ImageButton m_copyButton;
   ImageButton m_deleteButton;
   FramedFillStatic m_magnifier;
   FramedFillStatic m_swatch;
   ColourListBox m_list;
   HWND m_formatBox = nullptr;
-  HWND m_colourText = nullptr;
+  Label m_colourText;  // editable: the user may type over it
   Label m_positionLabel;
   Label m_rgbLabel;
   Label m_zoomLabel;
@@ -149,6 +154,7 @@ class MainWindow final : public Dialog,
   PickingSession m_session{*this};
   Document m_document{*this};
   bool m_swatchPainted = false;  // the swatch repaints only when its colour changes
+  int m_sliderShown[3] = {-1, -1, -1};  // -1: moved by the user since we set it
   bool m_dragging = false;
   HCURSOR m_savedCursor = nullptr;
   UINT m_dpi = 0;

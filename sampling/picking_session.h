@@ -30,6 +30,9 @@ class PickingSession {
   // A left press on one of the program's windows while the hook runs, just
   // before the hook sends the pick-button command.
   void PressOnOwnWindow(bool onPickButton) { m_mark = onPickButton; }
+  // The press on the pick button is over, clicked or not: the mark belongs to
+  // that press alone, and a release beside the button brings no click to clear it.
+  void PressEnded() { m_mark = false; }
   // The program is ending.
   void Stop();
 

@@ -115,18 +115,47 @@ class Picking(ProgramTest):
         self.assertEqual(self.text(PICK), 'Pick')
         self.assertEqual(self.text(POSITION), 'X: 800 Y: 60', 'no session follows the pointer')
 
-    def test_an_icon_drag_released_over_the_pattern_adds_that_colour(self):
+        # A press on Stop released beside the button ends the session without a
+        # click; the next click on Pick still starts one.
+        self.start_session()
+        left, top, right, bottom = item_rect(self.program.window, PICK)
+        xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+        xdotool('mousedown', 1)
+        wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
+        xdotool('mousemove', right + 30, bottom + 30)
+        xdotool('mouseup', 1)
+        self.start_session()
+        click_item(self.program.window, PICK)
+        wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
+
+    def drag_from_icon(self, x, y, release_at=None):
+        """Presses on the eyedropper icon, drags to (x, y) and releases there or
+        at release_at."""
         window = self.program.window
         left, top, right, bottom = item_rect(window, PICKER_ICON)
         xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
         xdotool('mousedown', 1)
-        for x, y in ((600, 300), (780, 240), (800, 230)):
-            xdotool('mousemove', x, y)
-        wait_for('the drag to follow the pointer', lambda: self.text(POSITION) == 'X: 800 Y: 230')
+        # Moves before the window takes the capture go to the window below them.
+        wait_for('the drag to start', lambda: probe('has-capture', window) == '1')
+        xdotool('mousemove', x, y)
+        wait_for('the drag at (%d, %d)' % (x, y),
+                 lambda: self.text(POSITION) == 'X: %d Y: %d' % (x, y))
+        if release_at:
+            xdotool('mousemove', *release_at)
         xdotool('mouseup', 1)
-        wait_for('the colour in the list', lambda: list_items(window, COLOUR_LIST) ==
-                 [rgb_text(PATTERN_BLOCK)])
+        wait_for('the drag to end', lambda: probe('has-capture', window) == '0')
+
+    def test_an_icon_drag_released_over_the_pattern_adds_that_colour(self):
+        window = self.program.window
+        self.drag_from_icon(800, 230)
+        self.assertEqual(list_items(window, COLOUR_LIST), [rgb_text(PATTERN_BLOCK)])
         self.assertEqual(self.text(COLOUR_TEXT), rgb_text(PATTERN_BLOCK))
+
+        # Released over the program's own list, a drag keeps nothing, not even
+        # the colour it last passed over.
+        left, top, _, _ = item_rect(window, COLOUR_LIST)
+        self.drag_from_icon(790, 60, release_at=(left + 10, top + 10))
+        self.assertEqual(list_items(window, COLOUR_LIST), [rgb_text(PATTERN_BLOCK)])
 
 
 if __name__ == '__main__':

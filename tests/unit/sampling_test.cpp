@@ -76,7 +76,7 @@ class FakeHost : public PickingHost {
   std::string label = "Pick";
 };
 
-enum class Event { Toggle, PressOnPickButton, PressElsewhereOnOwnWindow };
+enum class Event { Toggle, PressOnPickButton, PressElsewhereOnOwnWindow, PressEnded };
 
 struct SessionCase {
   std::vector<Event> events;
@@ -99,7 +99,12 @@ TEST(PickingSession, FollowsTheStateTable) {
       {{E::Toggle, E::PressOnPickButton, E::Toggle, E::Toggle, E::Toggle}, true, true, false,
        "install sample remove install sample ", "the next command starts a session again"},
       {{E::Toggle, E::PressOnPickButton, E::Toggle}, true, false, true, "install sample remove ",
-       "released outside the button: the mark stays"},
+       "still pressed: the mark waits for the button's click"},
+      {{E::Toggle, E::PressOnPickButton, E::Toggle, E::PressEnded, E::Toggle}, true, true, false,
+       "install sample remove install sample ",
+       "released beside the button: no click, and the next command starts a session"},
+      {{E::Toggle, E::PressOnPickButton, E::Toggle, E::Toggle, E::PressEnded}, true, false, false,
+       "install sample remove ", "the end of a clicked press changes nothing more"},
       {{E::Toggle, E::PressElsewhereOnOwnWindow, E::Toggle}, true, false, false,
        "install sample remove ", "a press elsewhere on the window ends it without a mark"},
   };
@@ -109,6 +114,7 @@ TEST(PickingSession, FollowsTheStateTable) {
     PickingSession session(host);
     for (Event e : c.events) {
       if (e == E::Toggle) session.Toggle();
+      else if (e == E::PressEnded) session.PressEnded();
       else session.PressOnOwnWindow(e == E::PressOnPickButton);
     }
     EXPECT_EQ(session.Picking(), c.picking) << c.why;

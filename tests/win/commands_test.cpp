@@ -5,10 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 
 #include "res/maker.h"
 #include "tests/win/win_test_support.h"
@@ -16,61 +14,14 @@
 namespace tl {
 namespace {
 
+using testing_support::ClipboardText;
+using testing_support::DialogCloser;
 using testing_support::MainWindowTest;
 using testing_support::TextOf;
 using testing_support::WasOpened;
 
 constexpr ColourValue kFirst = 0x00563412;
 constexpr ColourValue kSecond = 0x00ABCDEF;
-
-// Closes the next dialog that the UI thread shows (the command's modal loop runs
-// meanwhile), with `answer`, and remembers its caption.
-class DialogCloser {
- public:
-  DialogCloser(HWND mainWindow, int answer) : m_main(mainWindow) {
-    const DWORD thread = ::GetWindowThreadProcessId(mainWindow, nullptr);
-    m_worker = std::thread([this, thread, answer] {
-      for (int waited = 0; waited < 20000 && !m_found; waited += 20) {
-        ::EnumThreadWindows(thread, &DialogCloser::Visit, reinterpret_cast<LPARAM>(this));
-        if (m_found) {
-          ::PostMessageA(m_found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-          return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      }
-    });
-  }
-  ~DialogCloser() { Wait(); }
-  std::string Caption() {
-    Wait();
-    return m_caption;
-  }
-
- private:
-  static BOOL CALLBACK Visit(HWND window, LPARAM self) {
-    auto* closer = reinterpret_cast<DialogCloser*>(self);
-    char className[16] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (window == closer->m_main || !::IsWindowVisible(window) ||
-        std::string(className) != "#32770") {
-      return TRUE;
-    }
-    char caption[64] = {};
-    ::GetWindowTextA(window, caption, sizeof caption);
-    closer->m_caption = caption;
-    closer->m_found = window;
-    return FALSE;
-  }
-
-  void Wait() {
-    if (m_worker.joinable()) m_worker.join();
-  }
-
-  HWND m_main;
-  std::atomic<HWND> m_found{nullptr};
-  std::string m_caption;
-  std::thread m_worker;
-};
 
 struct CommandCase {
   int id;
@@ -120,11 +71,7 @@ TEST_F(MainWindowTest, EveryCommandReachesItsHandler) {
       // Whatever the box holds is copied, typed over or not, and stays selected.
       {IDC_COPY_BUTTON, BN_CLICKED, nullptr, 0,
        [&] { ::SetWindowTextA(Item(IDC_COLOUR_TEXT), "typed by the user"); }, [&] {
-         ASSERT_TRUE(::OpenClipboard(nullptr));
-         const HANDLE data = ::GetClipboardData(CF_TEXT);
-         EXPECT_STREQ(data ? static_cast<const char*>(::GlobalLock(data)) : "", "typed by the user");
-         if (data) ::GlobalUnlock(data);
-         ::CloseClipboard();
+         EXPECT_EQ(ClipboardText(), "typed by the user");
          DWORD start = 0, end = 0;
          ::SendMessageA(Item(IDC_COLOUR_TEXT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                         reinterpret_cast<LPARAM>(&end));

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/subclass.h"
 #include "sampling/pointer_hook.h"
 #include "tests/win/win_test_support.h"
 
@@ -91,6 +92,41 @@ TEST_F(SamplingTest, ASampleShowsThePixelUnderThePointerEverywhere) {
   EXPECT_EQ(at(0, 0), AsRgb(kPatch));
 }
 
+// Counts one kind of message that reaches a control.
+class MessageCounter final : public Subclass {
+ public:
+  explicit MessageCounter(UINT counted) : m_counted(counted) {}
+  int count = 0;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == m_counted) ++count;
+    return CallPrevious(message, wParam, lParam);
+  }
+
+ private:
+  UINT m_counted;
+};
+
+// Samples run on every pointer move: at an unchanged place nothing is rewritten,
+// yet text the user typed over the colour is replaced by the next sample.
+TEST_F(SamplingTest, RepeatedSamplesRewriteOnlyWhatChanged) {
+  SampleAt(700, 200);
+  MessageCounter boxWrites(WM_SETTEXT), sliderMoves(TBM_SETPOS);
+  ASSERT_TRUE(boxWrites.Attach(Item(IDC_COLOUR_TEXT)));
+  ASSERT_TRUE(sliderMoves.Attach(Item(IDC_GREEN_SLIDER)));
+  for (int i = 0; i < 10; ++i) SampleAt(700, 200);
+  EXPECT_EQ(boxWrites.count, 0);
+  EXPECT_EQ(sliderMoves.count, 0);
+  ::SetWindowTextA(Item(IDC_COLOUR_TEXT), "typed");
+  ::SendMessageA(Item(IDC_GREEN_SLIDER), TBM_SETPOS, TRUE, 3);
+  ::SendMessageA(Window(), WM_HSCROLL, MAKEWPARAM(TB_LINEDOWN, 0),
+                 reinterpret_cast<LPARAM>(Item(IDC_GREEN_SLIDER)));
+  SampleAt(700, 200);
+  EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "200, 40, 90");
+  EXPECT_EQ(::SendMessageA(Item(IDC_GREEN_SLIDER), TBM_GETPOS, 0, 0), 40);
+}
+
 TEST_F(SamplingTest, NothingChangesOverTheProgramsOwnWindow) {
   ::ShowWindow(Window(), SW_SHOWNOACTIVATE);
   ::SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -100,6 +136,33 @@ TEST_F(SamplingTest, NothingChangesOverTheProgramsOwnWindow) {
   SampleAt(list.left + 5, list.top + 5);
   EXPECT_EQ(TextOf(Item(IDC_POSITION_LABEL)), "X: 700 Y: 200");
   EXPECT_EQ(m_window.CurrentColour(), kPatch);
+}
+
+// A drag keeps the colour under its release, but a release over the program's
+// own window keeps nothing, not even the last colour the drag passed over.
+TEST_F(SamplingTest, AnIconDragKeepsTheColourUnderItsReleaseOutsideTheWindowOnly) {
+  ::ShowWindow(Window(), SW_SHOWNOACTIVATE);
+  ::SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  RECT icon{}, list{};
+  ::GetWindowRect(Item(IDC_PICKER_ICON), &icon);
+  ::GetWindowRect(Item(IDC_COLOUR_LIST), &list);
+  POINT press{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+  ::ScreenToClient(Window(), &press);
+  const std::pair<POINT, std::size_t> releases[] = {
+      {{700, 200}, 1},                        // over the patch: kept
+      {{list.left + 5, list.top + 5}, 1},     // over the list: nothing more
+  };
+  for (const auto& [release, entries] : releases) {
+    ::SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    ASSERT_TRUE(m_window.Dragging());
+    ::SetCursorPos(700, 200);
+    ::SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, 0);
+    ::SetCursorPos(release.x, release.y);
+    ::SendMessageA(Window(), WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(m_window.Dragging());
+    EXPECT_EQ(m_window.ColourListModel().Count(), entries) << release.x;
+  }
+  EXPECT_EQ(m_window.ColourListModel().ColourAt(0), kPatch);
 }
 
 TEST_F(SamplingTest, ZoomStaysWithinOneToEightAndShowsItsLevel) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -24,6 +25,17 @@ inline std::string TextOf(HWND window) {
   char buffer[256] = {};
   ::SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
   return buffer;
+}
+
+inline std::string ClipboardText() {
+  std::string text;
+  if (!::OpenClipboard(nullptr)) return text;
+  if (const HANDLE data = ::GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) text = bytes;
+    ::GlobalUnlock(data);
+  }
+  ::CloseClipboard();
+  return text;
 }
 
 // A 32-bit off-screen surface whose pixels can be read back.
@@ -93,6 +105,64 @@ inline bool WasOpened(const std::string& target, int timeoutMs = 10000) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
 }
+
+// Closes the next dialog that the UI thread shows (the command's modal loop runs
+// meanwhile), with `answer`, and remembers its caption.
+class DialogCloser {
+ public:
+  // Without a main window: the next dialog of the calling thread.
+  DialogCloser(HWND mainWindow, int answer) : m_main(mainWindow) {
+    const DWORD thread =
+        mainWindow ? ::GetWindowThreadProcessId(mainWindow, nullptr) : ::GetCurrentThreadId();
+    m_worker = std::thread([this, thread, answer] {
+      for (int waited = 0; waited < 20000 && !m_found; waited += 20) {
+        ::EnumThreadWindows(thread, &DialogCloser::Visit, reinterpret_cast<LPARAM>(this));
+        if (m_found) {
+          ::PostMessageA(m_found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+          return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+    });
+  }
+  ~DialogCloser() { Wait(); }
+  std::string Caption() {
+    Wait();
+    return m_caption;
+  }
+  std::string Message() {
+    Wait();
+    return m_message;
+  }
+
+ private:
+  static BOOL CALLBACK Visit(HWND window, LPARAM self) {
+    auto* closer = reinterpret_cast<DialogCloser*>(self);
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (window == closer->m_main || !::IsWindowVisible(window) ||
+        std::string(className) != "#32770") {
+      return TRUE;
+    }
+    char caption[64] = {}, message[256] = {};
+    ::GetWindowTextA(window, caption, sizeof caption);
+    ::GetDlgItemTextA(window, 0xFFFF, message, sizeof message);  // a message box's text
+    closer->m_caption = caption;
+    closer->m_message = message;
+    closer->m_found = window;
+    return FALSE;
+  }
+
+  void Wait() {
+    if (m_worker.joinable()) m_worker.join();
+  }
+
+  HWND m_main;
+  std::atomic<HWND> m_found{nullptr};
+  std::string m_caption;
+  std::string m_message;
+  std::thread m_worker;
+};
 
 // The real main window from its template, with a loop registered for its thread.
 class MainWindowTest : public ::testing::Test {
