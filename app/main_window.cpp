@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <windowsx.h>
+
 #include <cstdlib>
 
 #include "app/window_centring.h"
@@ -57,7 +59,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       result = OnInitDialog();
       return true;
     case kSampleRequest:
-      TakeSample(true);
+      OnSampleRequest();
       return true;
     case WM_HOTKEY:
       OnHotkey(static_cast<int>(wParam));
@@ -66,14 +68,19 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       OnSliderScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return true;
     case WM_MOUSEMOVE:
-      if (m_dragging) TakeSample(true);
+      if (m_dragging) TakeSample(ScreenPointOf(lParam), true);
       return true;
     case WM_LBUTTONDOWN:
       OnLeftButtonDown(lParam);
       return true;
     case WM_LBUTTONUP:
-      OnLeftButtonUp();
+      OnLeftButtonUp(lParam);
       return true;
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      // The only times the virtual screen's rectangle can change.
+      m_sampler.ReadScreenArea();
+      return false;
     case kTrayMessage:
       m_tray.OnNotify(wParam, lParam);
       return true;
@@ -154,7 +161,7 @@ bool MainWindow::OnInitDialog() {
   ::GetWindowRect(Handle(), &m_advancedRect);
   SetLayout(false);
   CreateTrayIcon();
-  TakeSample(false);  // wherever the pointer is, even over our own window
+  TakeSample(PointerNow(), false);  // wherever the pointer is, even over our own window
   return true;        // the dialog manager focuses the first tab stop
 }
 
@@ -492,15 +499,31 @@ void MainWindow::MeasureMagnifier() {
   m_sampler.SetViewSize(view.right - view.left, view.bottom - view.top);
 }
 
-bool MainWindow::TakeSample(bool skipOwnWindows) {
+// While picking, the hook knows where the pointer is without asking the system.
+POINT MainWindow::PointerNow() const {
   POINT pointer{};
-  if (!PointerHook::PendingPosition(pointer)) ::GetCursorPos(&pointer);
+  if (!PointerHook::LatestPosition(pointer)) ::GetCursorPos(&pointer);
+  return pointer;
+}
+
+POINT MainWindow::ScreenPointOf(LPARAM clientPosition) const {
+  POINT point{GET_X_LPARAM(clientPosition), GET_Y_LPARAM(clientPosition)};
+  ::ClientToScreen(Handle(), &point);
+  return point;
+}
+
+// However many pointer moves came in since the request was posted, one sample of
+// the newest point serves them all.
+void MainWindow::OnSampleRequest() {
+  PointerHook::RequestTaken();
+  TakeSample(PointerNow(), true);
+}
+
+bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows) {
   if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return false;
   const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel);
-  if (::IsWindow(m_magnifier.Handle())) {
-    m_magnifier.bitmap = m_sampler.Bitmap();
-    ::InvalidateRect(m_magnifier.Handle(), nullptr, TRUE);
-  }
+  m_magnifier.bitmap = m_sampler.Bitmap();
+  ::InvalidateRect(m_magnifier.Handle(), nullptr, TRUE);
   // A failed read keeps the colour we have rather than showing garbage.
   if (sample.read) m_currentColour = sample.colour;
   m_positionLabel.SetText(PositionLabelText(pointer.x, pointer.y));
@@ -516,7 +539,11 @@ void MainWindow::Zoom(bool in) {
 
 void MainWindow::OnHotkey(int id) {
   if (id == kStartHotkeyId) {
-    if (m_session.Picking()) RefreshColour(true, false);
+    if (m_session.Picking()) {
+      // The colour kept is the one under the pointer now, not an older sample's.
+      if (PointerHook::RequestPending()) OnSampleRequest();
+      RefreshColour(true, false);
+    }
   } else if (id == kStopHotkeyId) {
     ::SendMessageA(Handle(), WM_COMMAND, kPickCommandFromProgram, 0);
   } else {
@@ -570,8 +597,8 @@ void MainWindow::OnLeftButtonDown(LPARAM position) {
 // The colour under the release point is kept. A release over our own windows, or
 // where the screen cannot be read, points at no colour: the drag ends as a
 // cancelled one does, rather than keeping the last colour it passed over.
-void MainWindow::OnLeftButtonUp() {
-  if (m_dragging && TakeSample(true)) RefreshColour(true, false);
+void MainWindow::OnLeftButtonUp(LPARAM position) {
+  if (m_dragging && TakeSample(ScreenPointOf(position), true)) RefreshColour(true, false);
   EndIconDrag();
 }
 
@@ -599,6 +626,7 @@ void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
     m_advancedRect.bottom = m_advancedRect.top + height;
   }
   m_dpi = newDpi;
+  m_sampler.ReadScreenArea();
   ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   MeasureMagnifier();

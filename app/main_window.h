@@ -76,14 +76,17 @@ class MainWindow final : public Dialog,
   void CreateColourTextFont();
 
   bool OnCommand(int id, int code);
-  // False when nothing was read: the pointer is over our own windows (and those
-  // are skipped), or the screen could not be read.
-  bool TakeSample(bool skipOwnWindows);
+  POINT PointerNow() const;
+  POINT ScreenPointOf(LPARAM clientPosition) const;
+  void OnSampleRequest();
+  // False when nothing was read: the point is on our own windows (and those are
+  // skipped), or the screen could not be read.
+  bool TakeSample(POINT pointer, bool skipOwnWindows);
   void MeasureMagnifier();
   void Zoom(bool in);
   void OnHotkey(int id);
   void OnLeftButtonDown(LPARAM position);
-  void OnLeftButtonUp();
+  void OnLeftButtonUp(LPARAM position);
   void EndIconDrag();
   void OnDpiChanged(UINT newDpi, const RECT& suggested);
 

@@ -1,23 +1,16 @@
 #include "platform/message_loop.h"
 
 #include <algorithm>
-#include <map>
-#include <mutex>
 
 namespace tl {
 namespace {
 
 constexpr UINT kCaretBlinkTimer = 0x0118;
 
-std::mutex& TableLock() {
-  static std::mutex lock;
-  return lock;
-}
-
-std::map<DWORD, MessageLoop*>& Table() {
-  static std::map<DWORD, MessageLoop*> table;
-  return table;
-}
+// The program has one UI thread, so the table has one entry: no lock and no map
+// (which together also weighed more in the program than the rest of the loop).
+DWORD g_loopThread = 0;
+MessageLoop* g_loop = nullptr;
 
 template <typename T>
 void Erase(std::vector<T*>& items, T* item) {
@@ -76,19 +69,16 @@ int MessageLoop::Run() {
 }
 
 void LoopTable::Add(DWORD threadId, MessageLoop* loop) {
-  std::lock_guard<std::mutex> guard(TableLock());
-  Table()[threadId] = loop;
+  g_loopThread = threadId;
+  g_loop = loop;
 }
 
 void LoopTable::Remove(DWORD threadId) {
-  std::lock_guard<std::mutex> guard(TableLock());
-  Table().erase(threadId);
+  if (threadId == g_loopThread) g_loop = nullptr;
 }
 
 MessageLoop* LoopTable::Find(DWORD threadId) {
-  std::lock_guard<std::mutex> guard(TableLock());
-  const auto it = Table().find(threadId);
-  return it == Table().end() ? nullptr : it->second;
+  return threadId == g_loopThread ? g_loop : nullptr;
 }
 
 }  // namespace tl

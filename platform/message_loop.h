@@ -48,7 +48,8 @@ class MessageLoop {
   std::vector<IdleHandler*> m_idleHandlers;
 };
 
-// The loop of each UI thread, so a window can find the loop that runs it.
+// The loop of the program's UI thread, so a window can find the loop that runs
+// it. One thread at a time: the program has a single UI thread.
 class LoopTable {
  public:
   static void Add(DWORD threadId, MessageLoop* loop);

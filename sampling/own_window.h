@@ -9,5 +9,7 @@
 namespace tl {
 
 bool IsOwnWindowAt(HWND mainWindow, POINT screenPoint);
+// The same for a window already found at the point.
+bool IsOwnWindow(HWND mainWindow, HWND window);
 
 }  // namespace tl

@@ -5,24 +5,29 @@
 namespace tl {
 namespace {
 
-// Process-wide because the hook procedure is called without any context.
+// Process-wide because the hook procedure is called without any context. The
+// hook runs on the thread that installed it, the target window's, so nothing
+// here is shared between threads.
 HHOOK g_hook = nullptr;
 HWND g_target = nullptr;
 PickingSession* g_session = nullptr;
 int g_pickButtonId = 0;
-const POINT* g_pendingPosition = nullptr;  // set only while a move is being reported
+POINT g_latest{};
+bool g_hasLatest = false;
+bool g_requestPending = false;
 
 LRESULT CALLBACK PointerHookProcedure(int code, WPARAM message, LPARAM data) noexcept {
-  if (code == HC_ACTION && ::IsWindow(g_target)) {
+  if (code == HC_ACTION) {
     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
     if (message == WM_MOUSEMOVE) {
-      g_pendingPosition = &event->pt;
-      ::SendMessageA(g_target, kSampleRequest, 0,
-                     MAKELPARAM(static_cast<WORD>(event->pt.x), static_cast<WORD>(event->pt.y)));
-      g_pendingPosition = nullptr;
+      g_latest = event->pt;
+      g_hasLatest = true;
+      if (!g_requestPending) {
+        g_requestPending = ::PostMessageA(g_target, kSampleRequest, 0, 0) != FALSE;
+      }
     } else if (message == WM_LBUTTONDOWN) {
       const HWND under = ::WindowFromPoint(event->pt);
-      if (under && RootOf(under) == g_target) {
+      if (under && IsOwnWindow(g_target, under)) {
         if (g_session) {
           g_session->PressOnOwnWindow(under == ::GetDlgItem(g_target, g_pickButtonId));
         }
@@ -30,7 +35,7 @@ LRESULT CALLBACK PointerHookProcedure(int code, WPARAM message, LPARAM data) noe
       }
     }
   }
-  // The handle may already be gone (the press above ended the session); the
+  // The hook may already be gone (the press above ended the session); the
   // event goes on all the same.
   return ::CallNextHookEx(g_hook, code, message, data);
 }
@@ -49,14 +54,28 @@ bool PointerHook::Install(HWND target, PickingSession* session, int pickButtonId
 void PointerHook::Remove() {
   if (g_hook) ::UnhookWindowsHookEx(g_hook);
   g_hook = nullptr;
+  // Without the hook nothing keeps these current; a request still queued finds
+  // no point and asks the system.
+  g_hasLatest = false;
+  g_requestPending = false;
 }
 
 bool PointerHook::Installed() { return g_hook != nullptr; }
 
-bool PointerHook::PendingPosition(POINT& position) {
-  if (!g_pendingPosition) return false;
-  position = *g_pendingPosition;
+bool PointerHook::LatestPosition(POINT& position) {
+  if (!g_hasLatest) return false;
+  position = g_latest;
   return true;
 }
+
+void PointerHook::MovedTo(POINT position) {
+  if (!g_hook) return;
+  g_latest = position;
+  g_hasLatest = true;
+}
+
+bool PointerHook::RequestPending() { return g_requestPending; }
+
+void PointerHook::RequestTaken() { g_requestPending = false; }
 
 }  // namespace tl

@@ -1,8 +1,13 @@
 #pragma once
 // The system-wide low-level mouse hook of a picking session. It never swallows
-// an event: every pointer move asks the target window for a sample, and a left
-// press on one of the program's own windows sends the pick-button command (which
-// ends the session) before the press itself is delivered.
+// an event and never makes the pointer wait: a low-level hook holds up every
+// pointer move in the whole system until it returns, so on a move it only
+// records where the pointer is going and posts one sample request to the target
+// window when none is waiting. The request then samples the newest recorded
+// point, so however many moves arrive while a sample is under way, the view
+// shows where the pointer is now. A left press on one of the program's own
+// windows sends the pick-button command (which ends the session) before the
+// press itself is delivered.
 
 #include <windows.h>
 
@@ -20,11 +25,19 @@ class PointerHook {
   static bool Install(HWND target, PickingSession* session, int pickButtonId);
   static void Remove();
   static bool Installed();
-  // While the hook reports a move: where the pointer is going. The system puts
-  // the pointer there only after the hook returns, so until then GetCursorPos
-  // still gives the previous place, and a sample taken from it would show the
-  // colour the pointer has just left.
-  static bool PendingPosition(POINT& position);
+
+  // Where the pointer is now, as far as the hook knows: the point of the newest
+  // move it has seen, or the point the program moved the pointer to itself.
+  // False when it knows of none since it was installed; then ask the system.
+  static bool LatestPosition(POINT& position);
+  // The program moved the pointer (SetCursorPos): samples use this point, not
+  // the stale moves that may still be on their way.
+  static void MovedTo(POINT position);
+  // Whether a sample request is posted and not yet taken.
+  static bool RequestPending();
+  // The target calls this as it takes a request, before sampling: the next
+  // move posts a new one.
+  static void RequestTaken();
 };
 
 }  // namespace tl

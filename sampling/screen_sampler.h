@@ -4,10 +4,13 @@
 //
 // One screen read per sample: the source rectangle is copied from the screen
 // once into a surface of our own, the pointer's colour is taken from that copy
-// and the magnified picture is stretched from it. Every surface lives from one
+// and the magnified picture is drawn from it in memory. Every surface lives from one
 // sample to the next; only the magnifier bitmap is handed to the view.
 
 #include <windows.h>
+
+#include <cstdint>
+#include <vector>
 
 #include "core/colour.h"
 #include "platform/gdi.h"
@@ -28,6 +31,11 @@ class ScreenSampler {
   int ViewHeight() const { return m_viewHeight; }
   HBITMAP Bitmap() const { return m_magnifier.Get(); }
 
+  // The virtual screen's rectangle is read once and kept: asking for it on every
+  // pointer move costs more than the copy itself on some systems. Read it again
+  // when the displays change.
+  void ReadScreenArea();
+
   struct Sample {
     bool read;           // false: the screen could not be read
     ColourValue colour;  // the pixel under the pointer, top byte always 0
@@ -37,15 +45,19 @@ class ScreenSampler {
 
  private:
   bool EnsureCapture(int width, int height);
+  void Magnify();
   void ReleaseCapture();
 
   // Kept for the sampler's life: asking for the screen's DC on every pointer move
   // costs more than the pixels it reads.
   WindowDC m_screen;
+  RECT m_screenArea{};
+  bool m_screenAreaKnown = false;
   int m_viewWidth = 0;
   int m_viewHeight = 0;
   GdiObject<HBITMAP> m_magnifier;
-  MemoryDC m_magnifierDC{nullptr};
+  std::uint32_t* m_magnifierPixels = nullptr;
+  std::vector<int> m_columnSources;  // for each view column, its source column
 
   // The copy of the screen: a surface bitmap, so the pointer's pixel is read
   // straight from memory.

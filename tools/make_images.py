@@ -7,7 +7,8 @@ usage: make_images.py OUTPUT_DIR
 Every picture is a list of shapes in a unit square (0..1, y down), drawn with
 4 x 4 supersampling so that edges are smooth at every size:
   palette.ico  (icon 128)  an oval painter's palette with a thumb hole and five
-                           paint dabs, an eyedropper lying across it; 16 to 128 px
+                           paint dabs, an eyedropper lying across it; 16 to 128 px,
+                           the 64 and 128 px images PNG-compressed
   picker.ico   (icon 207)  an eyedropper alone, 16 x 16, 8-bit and 32-bit
 Small pictures that must stay crisp are drawn pixel by pixel from rules instead:
   picker.ico and drag.cur (cursor 205, 32 x 32 black and white, hot spot at the
@@ -19,6 +20,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 # ---- shapes: each returns True when the point (x, y) is inside ----------------
 
@@ -198,6 +200,17 @@ def dib_32(rows, size):
             pixels += bytes((b, g, r, a))
     return header + bytes(pixels) + and_mask(rows, size)
 
+def png_32(rows, size):
+    """The same picture PNG-compressed, as icons from Windows Vista on may hold it:
+    a large 32-bit image shrinks to a fraction of its DIB."""
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = b''.join(b'\0' + bytes(channel for pixel in row for channel in pixel) for row in rows)
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+            chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
 def dib_8(rows, size):
     """8-bit with a palette: a 6x6x6 colour cube plus greys; transparency by mask."""
     levels = [0, 51, 102, 153, 204, 255]
@@ -274,8 +287,11 @@ def main():
     out_dir = sys.argv[1]
     os.makedirs(out_dir, exist_ok=True)
     palette = palette_layers()
+    # The sizes a window, the taskbar and the notification area ask for stay
+    # DIBs; only the large ones, for Explorer's big views, are PNG.
     write_ico(os.path.join(out_dir, 'palette.ico'),
-              [(s, 32, dib_32(render(palette, s), s)) for s in (16, 20, 24, 32, 48, 64, 128)])
+              [(s, 32, (png_32 if s >= 64 else dib_32)(render(palette, s), s))
+               for s in (16, 20, 24, 32, 48, 64, 128)])
     picker = picker_rows()
     write_ico(os.path.join(out_dir, 'picker.ico'),
               [(16, 8, dib_8(picker, 16)), (16, 32, dib_32(picker, 16))])

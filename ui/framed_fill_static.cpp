@@ -11,36 +11,27 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   ::SetBkColor(dc, previous);
 }
 
+// The frame and what is inside it are drawn side by side, never over each other,
+// so nothing flickers without a back buffer; one made for every paint cost more
+// than the paint itself, and the magnifier repaints on every pointer move.
 void FramedFillStatic::Paint() {
   const PaintDC paint(Handle());
   RECT client{};
   ::GetClientRect(Handle(), &client);
-  const int width = client.right - client.left, height = client.bottom - client.top;
-
-  // Compose the whole frame off screen, then copy it once: no flicker while the
-  // magnifier is refreshed on every pointer move.
-  const MemoryDC surface(paint.Get());
-  const GdiObject<HBITMAP> canvas(CreateSurfaceBitmap(width, height));
-  if (!surface || !canvas) return;
-  const SelectGuard selectCanvas(surface.Get(), canvas.Get());
-  ::SetViewportOrgEx(surface.Get(), -client.left, -client.top, nullptr);
+  RECT inside = client;
+  ::InflateRect(&inside, -1, -1);
 
   if (!useBitmap) {
-    FillSolid(surface.Get(), client, fillColour);
+    FillSolid(paint.Get(), inside, fillColour);
   } else if (bitmap) {
-    const MemoryDC source(surface.Get());
-    const SelectGuard selectPicture(source.Get(), bitmap);
-    ::BitBlt(surface.Get(), client.left, client.top, width, height, source.Get(), 0, 0, SRCCOPY);
+    const SelectGuard selectPicture(m_pictureDC.Get(), bitmap);
+    ::BitBlt(paint.Get(), inside.left, inside.top, inside.right - inside.left,
+             inside.bottom - inside.top, m_pictureDC.Get(), inside.left, inside.top, SRCCOPY);
   } else {
-    FillSolid(surface.Get(), client, kNoPictureColour);
+    FillSolid(paint.Get(), inside, kNoPictureColour);
   }
-
-  {
-    const SelectGuard noFill(surface.Get(), ::GetStockObject(NULL_BRUSH));
-    ::Rectangle(surface.Get(), client.left, client.top, client.right, client.bottom);
-  }
-  ::BitBlt(paint.Get(), client.left, client.top, width, height, surface.Get(), client.left,
-           client.top, SRCCOPY);
+  const SelectGuard noFill(paint.Get(), ::GetStockObject(NULL_BRUSH));
+  ::Rectangle(paint.Get(), client.left, client.top, client.right, client.bottom);
 }
 
 LRESULT FramedFillStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

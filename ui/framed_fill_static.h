@@ -1,11 +1,12 @@
 #pragma once
-// A static control that paints, double-buffered and without erasing, either a
+// A static control that paints, without erasing and without flicker, either a
 // solid colour or a picture, inside a one-pixel black frame: the magnifier view
 // and the colour swatch.
 
 #include <windows.h>
 
 #include "core/colour.h"
+#include "platform/gdi.h"
 #include "platform/subclass.h"
 
 namespace tl {
@@ -25,6 +26,8 @@ class FramedFillStatic final : public Subclass {
 
  private:
   void Paint();
+
+  MemoryDC m_pictureDC{nullptr};  // the picture is selected into it while painting
 };
 
 // Fills a rectangle with a solid colour (an opaque ExtTextOut with no text).

@@ -152,13 +152,16 @@ TEST_F(SamplingTest, AnIconDragKeepsTheColourUnderItsReleaseOutsideTheWindowOnly
       {{700, 200}, 1},                        // over the patch: kept
       {{list.left + 5, list.top + 5}, 1},     // over the list: nothing more
   };
+  // Mouse messages carry client coordinates; with the capture they reach beyond.
+  auto at = [&](POINT screen) {
+    ::ScreenToClient(Window(), &screen);
+    return MAKELPARAM(screen.x, screen.y);
+  };
   for (const auto& [release, entries] : releases) {
     ::SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
     ASSERT_TRUE(m_window.Dragging());
-    ::SetCursorPos(700, 200);
-    ::SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, 0);
-    ::SetCursorPos(release.x, release.y);
-    ::SendMessageA(Window(), WM_LBUTTONUP, 0, 0);
+    ::SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, at({700, 200}));
+    ::SendMessageA(Window(), WM_LBUTTONUP, 0, at(release));
     EXPECT_FALSE(m_window.Dragging());
     EXPECT_EQ(m_window.ColourListModel().Count(), entries) << release.x;
   }
