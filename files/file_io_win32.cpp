@@ -61,4 +61,20 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
   return decoder.TakeColours();
 }
 
+std::optional<Bytes> ReadWholeFile(const std::string& path) {
+  const UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  Bytes bytes;
+  std::vector<std::uint8_t> buffer(1 << 16);
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+      return std::nullopt;
+    }
+    if (got == 0) return bytes;
+    bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + got);
+  }
+}
+
 }  // namespace tl
