@@ -27,6 +27,11 @@ bool WriteAll(HANDLE file, const Bytes& bytes) {
   return true;
 }
 
+UniqueFile OpenForReading(const std::string& path) {
+  return UniqueFile(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 }  // namespace
 
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
@@ -47,8 +52,7 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
 }
 
 std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path) {
-  const UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueFile file = OpenForReading(path);
   if (!file) return std::nullopt;
   ColourListFileDecoder decoder;
   std::vector<std::uint8_t> buffer(1 << 16);
@@ -62,8 +66,7 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
 }
 
 std::optional<Bytes> ReadWholeFile(const std::string& path) {
-  const UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueFile file = OpenForReading(path);
   if (!file) return std::nullopt;
   Bytes bytes;
   std::vector<std::uint8_t> buffer(1 << 16);
