@@ -3,6 +3,7 @@
 #   make test   build every flavour and run every test
 #   make dist   the release: both zips and the installer, in dist/
 #   make bench  run the benchmarks
+#   make fuzz   fuzz every palette reader in turn, FUZZ_SECONDS each (default 60)
 #   make screenshots  refresh the README's pictures from the end-to-end tests
 
 BUILD ?= build
@@ -10,8 +11,9 @@ JOBS ?= $(shell nproc)
 CI ?=
 WERROR := $(if $(CI),ON,OFF)
 GEN := -G Ninja
+FUZZ_SECONDS ?= 60
 
-.PHONY: all bootstrap build native win64 win32 dist test run bench screenshots clean
+.PHONY: all bootstrap build native win64 win32 dist test run bench fuzz screenshots clean
 
 all: build
 
@@ -31,6 +33,9 @@ $(BUILD)/win32/build.ninja: | bootstrap
 
 $(BUILD)/bench/build.ninja: | bootstrap
 	cmake -S . -B $(BUILD)/bench $(GEN) -DCMAKE_BUILD_TYPE=Release -DTL_BENCH=ON
+
+$(BUILD)/fuzz/build.ninja: | bootstrap
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTL_FUZZ=ON
 
 native: bootstrap $(BUILD)/native/build.ninja
 	cmake --build $(BUILD)/native -j $(JOBS)
@@ -57,6 +62,11 @@ bench: bootstrap $(BUILD)/bench/build.ninja win64
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/codec_bench
 	tools/wine-session.sh -- sh -c 'wine $(BUILD)/win64/sampler_bench.exe && wine $(BUILD)/win64/document_bench.exe'
+
+# One target at a time, on one core.
+fuzz: bootstrap $(BUILD)/fuzz/build.ninja
+	cmake --build $(BUILD)/fuzz -j $(JOBS)
+	@tools/fuzz.sh $(BUILD)/fuzz $(FUZZ_SECONDS)
 
 # The README's pictures, as the end-to-end tests take them.
 screenshots: test

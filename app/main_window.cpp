@@ -351,6 +351,15 @@ bool MainWindow::OnCommand(int id, int code) {
     case ID_EXPORT_ACT:
       m_document.Export(FileKind::ColourTable);
       return true;
+    case ID_EXPORT_ACO:
+      m_document.Export(FileKind::PhotoshopSwatches);
+      return true;
+    case ID_EXPORT_GPL:
+      m_document.Export(FileKind::GimpPalette);
+      return true;
+    case ID_FILE_IMPORT:
+      m_document.Import();
+      return true;
     case IDC_DELETE_BUTTON:
       DeleteSelected(m_list.Selection());
       return true;

@@ -95,18 +95,22 @@ class MainWindow final : public Dialog,
   bool Modified() const override { return m_list.Model().Modified(); }
   void SetModified(bool modified) override { m_list.SetModified(modified); }
   void ReplaceColours(const std::vector<ColourValue>& colours) override;
+  void AppendColours(const std::vector<ColourValue>& colours) override;
   std::optional<ChosenFile> ChooseFileToOpen() override;
   std::optional<ChosenFile> ChooseFileToSave(FileKind kind) override;
+  std::optional<ChosenFile> ChooseFileToImport() override;
   Answer AskToSaveColours() override;
   void ShowCannotSave(const std::string& path) override;
   void ShowCannotOpen(const std::string& path) override;
   void ShowExportFailed() override;
+  void ShowNoColoursFound(const std::string& path) override;
   void SetTitle(const std::string& title) override;
   bool WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) override;
   std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) override;
+  std::optional<std::vector<ColourValue>> ReadPalette(const std::string& path) override;
   bool WriteExport(FileKind kind, const std::string& path,
                    const std::vector<ColourValue>& colours) override;
-  std::optional<ChosenFile> ChooseFile(bool toSave, FileKind kind);
+  std::optional<ChosenFile> ChooseFile(bool toSave, const char* filter, const char* extension);
 
   // PickingHost
   bool InstallPointerHook() override;

@@ -7,6 +7,7 @@
 
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
+#include "files/palette_reader.h"
 #include "files/swatch_exporter.h"
 #include "platform/module.h"
 #include "res/resource_ids.h"
@@ -25,6 +26,10 @@ FileDialogKind DialogKindFor(FileKind kind) {
       return {"Adobe Swatch Exchange files(*.ase)\0*.ase\0", "ase"};
     case FileKind::ColourTable:
       return {"Adobe Color Table Files(*.act)\0*.act\0", "act"};
+    case FileKind::PhotoshopSwatches:
+      return {"Photoshop Swatches(*.aco)\0*.aco\0", "aco"};
+    case FileKind::GimpPalette:
+      return {"GIMP Palette(*.gpl)\0*.gpl\0", "gpl"};
     case FileKind::ColourList:
     default:
       return {"Tintlens Color List File(*.clf)\0*.clf\0All Files(*.*)\0*.*\0", "clf"};
@@ -37,21 +42,30 @@ std::string ProgramName() {
   return name;
 }
 
+// Every kind Tintlens reads, together first, then each alone.
+constexpr char kImportFilter[] =
+    "All Palettes(*.clf;*.ase;*.act;*.aco;*.gpl)\0*.clf;*.ase;*.act;*.aco;*.gpl\0"
+    "Tintlens Color List File(*.clf)\0*.clf\0"
+    "Adobe Swatch Exchange files(*.ase)\0*.ase\0"
+    "Adobe Color Table Files(*.act)\0*.act\0"
+    "Photoshop Swatches(*.aco)\0*.aco\0"
+    "GIMP Palette(*.gpl)\0*.gpl\0";
+
 }  // namespace
 
-std::optional<ChosenFile> MainWindow::ChooseFile(bool toSave, FileKind kind) {
-  const FileDialogKind dialogKind = DialogKindFor(kind);
+std::optional<ChosenFile> MainWindow::ChooseFile(bool toSave, const char* filter,
+                                                 const char* extension) {
   char path[MAX_PATH] = {};
   char title[256] = {};
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = Handle();
-  dialog.lpstrFilter = dialogKind.filter;
+  dialog.lpstrFilter = filter;
   dialog.lpstrFile = path;
   dialog.nMaxFile = sizeof path;
   dialog.lpstrFileTitle = title;
   dialog.nMaxFileTitle = sizeof title;
-  dialog.lpstrDefExt = dialogKind.extension;
+  dialog.lpstrDefExt = extension;
   dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_ENABLESIZING;
   const BOOL chosen = toSave ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
   if (!chosen) return std::nullopt;
@@ -59,10 +73,18 @@ std::optional<ChosenFile> MainWindow::ChooseFile(bool toSave, FileKind kind) {
 }
 
 std::optional<ChosenFile> MainWindow::ChooseFileToOpen() {
-  return ChooseFile(false, FileKind::ColourList);
+  const FileDialogKind kind = DialogKindFor(FileKind::ColourList);
+  return ChooseFile(false, kind.filter, kind.extension);
 }
 
-std::optional<ChosenFile> MainWindow::ChooseFileToSave(FileKind kind) { return ChooseFile(true, kind); }
+std::optional<ChosenFile> MainWindow::ChooseFileToSave(FileKind kind) {
+  const FileDialogKind dialogKind = DialogKindFor(kind);
+  return ChooseFile(true, dialogKind.filter, dialogKind.extension);
+}
+
+std::optional<ChosenFile> MainWindow::ChooseFileToImport() {
+  return ChooseFile(false, kImportFilter, nullptr);
+}
 
 Answer MainWindow::AskToSaveColours() {
   switch (::MessageBoxA(Handle(), "Do you want to save the colors?", ProgramName().c_str(),
@@ -87,12 +109,19 @@ void MainWindow::ShowExportFailed() {
   ::MessageBoxA(Handle(), "Failed to export!", nullptr, MB_OK | MB_ICONINFORMATION);
 }
 
+void MainWindow::ShowNoColoursFound(const std::string& path) {
+  const std::string text = "No colors found in\n" + path;
+  ::MessageBoxA(Handle(), text.c_str(), ProgramName().c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 void MainWindow::SetTitle(const std::string& title) { ::SetWindowTextA(Handle(), title.c_str()); }
 
 void MainWindow::ReplaceColours(const std::vector<ColourValue>& colours) {
   m_list.Clear();
   m_list.Append(colours);
 }
+
+void MainWindow::AppendColours(const std::vector<ColourValue>& colours) { m_list.Append(colours); }
 
 bool MainWindow::WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) {
   return WriteFileReplacing(path, EncodeColourListFile(colours));
@@ -102,10 +131,16 @@ std::optional<std::vector<ColourValue>> MainWindow::ReadColourList(const std::st
   return ReadColourListFile(path);
 }
 
+std::optional<std::vector<ColourValue>> MainWindow::ReadPalette(const std::string& path) {
+  PaletteRead read = ReadPaletteFile(path);
+  if (!read.Ok()) return std::nullopt;
+  return std::move(read.colours);
+}
+
+// A GIMP palette is named after the file it goes into.
 bool MainWindow::WriteExport(FileKind kind, const std::string& path,
                              const std::vector<ColourValue>& colours) {
-  if (kind == FileKind::SwatchExchange) return SwatchExchangeExporter(colours).Write(path);
-  return ColourTableExporter(colours).Write(path);
+  return ExporterFor(kind, colours, PaletteNameOf(path))->Write(path);
 }
 
 }  // namespace tl

@@ -6,6 +6,10 @@
 namespace tl {
 namespace {
 constexpr std::uint8_t kMagicAndMarker[9] = {'T', 'i', 'n', 't', 'L', 'n', 's', 0x00, 0x10};
+
+// R, G, B and a byte that is always 0 when we write it. Anything else there would
+// make the value a palette reference to Windows, not a colour, so it is dropped.
+ColourValue EntryAt(const std::uint8_t* p) { return GetLittleEndian32(p) & 0xFFFFFFu; }
 }  // namespace
 
 Bytes EncodeColourListFile(const std::vector<ColourValue>& colours) {
@@ -54,7 +58,7 @@ bool ColourListFileDecoder::Feed(const std::uint8_t* data, std::size_t size) {
     data += take;
     size -= take;
     if (m_partialFill < 4) return true;
-    m_colours.push_back(GetLittleEndian32(m_partial));
+    m_colours.push_back(EntryAt(m_partial));
     m_partialFill = 0;
     if (--m_remaining == 0) return false;
   }
@@ -64,7 +68,7 @@ bool ColourListFileDecoder::Feed(const std::uint8_t* data, std::size_t size) {
   const std::size_t first = m_colours.size();
   m_colours.resize(first + whole);
   for (std::size_t i = 0; i < whole; ++i) {
-    m_colours[first + i] = GetLittleEndian32(data + 4 * i);
+    m_colours[first + i] = EntryAt(data + 4 * i);
   }
   m_remaining -= static_cast<std::int64_t>(whole);
   data += 4 * whole;

@@ -19,8 +19,9 @@ Bytes EncodeColourListFile(const std::vector<ColourValue>& colours);
 // Reads a colour list file in pieces of any size, as the bytes arrive.
 // Like the program always has, it accepts any file: the magic and marker are not
 // compared, the count is signed (0 or below: no entries), and reading stops at the
-// first incomplete entry. It never allocates by the count, so a short file that
-// claims two billion entries costs only what is really there.
+// first incomplete entry. An entry's fourth byte is ignored. It never allocates by
+// the count, so a short file that claims two billion entries costs only what is
+// really there.
 class ColourListFileDecoder {
  public:
   // Takes the next bytes of the file; returns false once no more are wanted

@@ -20,4 +20,22 @@ Bytes EncodeColourTable(const std::vector<ColourValue>& colours) {
   return out;
 }
 
+PaletteRead ReadColourTable(const std::uint8_t* data, std::size_t size) {
+  constexpr std::size_t kTableSize = kColourTableSlots * 3;
+  if (size != kTableSize && size != kTableSize + 4) {
+    return NotAPalette("not an Adobe Color Table (768 or 772 bytes)");
+  }
+  std::size_t used = kColourTableSlots;
+  if (size == kTableSize + 4) {
+    const std::size_t count = GetBigEndian16(data + kTableSize);
+    if (count > 0 && count <= kColourTableSlots) used = count;
+  }
+  PaletteRead read;
+  read.colours.reserve(used);
+  for (std::size_t i = 0; i < used; ++i) {
+    read.colours.push_back(MakeColour(data[3 * i], data[3 * i + 1], data[3 * i + 2]));
+  }
+  return read;
+}
+
 }  // namespace tl

@@ -7,6 +7,7 @@
 
 #include "core/colour.h"
 #include "files/byte_order.h"
+#include "files/palette_read.h"
 
 namespace tl {
 
@@ -14,5 +15,10 @@ constexpr std::size_t kColourTableSlots = 256;
 
 // Only the first 256 colours (from the top of the list) fit.
 Bytes EncodeColourTable(const std::vector<ColourValue>& colours);
+
+// 768 bytes: all 256 slots. 772 bytes: as many slots as the count at offset 768
+// says, where a count of 0 or over 256 means all of them. Any other size is not a
+// colour table.
+PaletteRead ReadColourTable(const std::uint8_t* data, std::size_t size);
 
 }  // namespace tl

@@ -67,6 +67,20 @@ void Document::Export(FileKind kind) {
   if (!m_host.WriteExport(kind, chosen->path, m_host.Colours())) m_host.ShowExportFailed();
 }
 
+void Document::Import() {
+  const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport();
+  if (!chosen) return;
+  const std::optional<std::vector<ColourValue>> colours = m_host.ReadPalette(chosen->path);
+  if (!colours) {
+    m_host.ShowCannotOpen(chosen->path);
+  } else if (colours->empty()) {
+    m_host.ShowNoColoursFound(chosen->path);
+  } else {
+    m_host.AppendColours(*colours);
+    m_host.SetModified(true);
+  }
+}
+
 bool Document::ConfirmExit() { return !m_host.Modified() || SaveChangesFirst(); }
 
 }  // namespace tl

@@ -1,6 +1,6 @@
 #pragma once
-// The colour list as the program's one document: New, Open, Save, Save As, the
-// two exports and the question asked before unsaved colours are dropped. Written
+// The colour list as the program's one document: New, Open, Save, Save As, Import,
+// the exports and the question asked before unsaved colours are dropped. Written
 // against a small host, so the flow is tested without a window.
 
 #include <optional>
@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "files/file_kind.h"
 
 namespace tl {
 
-enum class FileKind { ColourList, SwatchExchange, ColourTable };
 enum class Answer { Yes, No, Cancel };
 
 struct ChosenFile {
@@ -26,19 +26,26 @@ class DocumentHost {
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
   virtual void ReplaceColours(const std::vector<ColourValue>& colours) = 0;
+  // After the list's current entries, in the order given.
+  virtual void AppendColours(const std::vector<ColourValue>& colours) = 0;
 
   // Dialogs, questions and messages.
   virtual std::optional<ChosenFile> ChooseFileToOpen() = 0;
   virtual std::optional<ChosenFile> ChooseFileToSave(FileKind kind) = 0;
+  // A palette of any kind Tintlens reads.
+  virtual std::optional<ChosenFile> ChooseFileToImport() = 0;
   virtual Answer AskToSaveColours() = 0;
   virtual void ShowCannotSave(const std::string& path) = 0;
   virtual void ShowCannotOpen(const std::string& path) = 0;
   virtual void ShowExportFailed() = 0;
+  virtual void ShowNoColoursFound(const std::string& path) = 0;
   virtual void SetTitle(const std::string& title) = 0;
 
   // Files.
   virtual bool WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) = 0;
   virtual std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) = 0;
+  // Any palette kind; nothing when the file cannot be read as one.
+  virtual std::optional<std::vector<ColourValue>> ReadPalette(const std::string& path) = 0;
   virtual bool WriteExport(FileKind kind, const std::string& path,
                            const std::vector<ColourValue>& colours) = 0;
 
@@ -58,6 +65,8 @@ class Document {
   bool Save();
   bool SaveAs();
   void Export(FileKind kind);
+  // Adds a palette file's colours after the list's; the list's file stays its own.
+  void Import();
   // Asked before the program ends; false means the user chose to stay.
   bool ConfirmExit();
 

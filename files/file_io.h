@@ -20,4 +20,7 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes);
 // Read in large pieces, never more than the count asks for.
 std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path);
 
+// Every byte of a file, or nothing when it cannot be opened or read.
+std::optional<Bytes> ReadWholeFile(const std::string& path);
+
 }  // namespace tl

@@ -50,4 +50,24 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
   return decoder.TakeColours();
 }
 
+std::optional<Bytes> ReadWholeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return std::nullopt;
+  Bytes bytes;
+  std::uint8_t buffer[1 << 16];
+  bool failed = false;
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      failed = got < 0;  // a folder, for one
+      break;
+    }
+    bytes.insert(bytes.end(), buffer, buffer + got);
+  }
+  ::close(fd);
+  if (failed) return std::nullopt;
+  return bytes;
+}
+
 }  // namespace tl

@@ -27,6 +27,11 @@ bool WriteAll(HANDLE file, const Bytes& bytes) {
   return true;
 }
 
+UniqueFile OpenForReading(const std::string& path) {
+  return UniqueFile(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 }  // namespace
 
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
@@ -47,8 +52,7 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
 }
 
 std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path) {
-  const UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueFile file = OpenForReading(path);
   if (!file) return std::nullopt;
   ColourListFileDecoder decoder;
   std::vector<std::uint8_t> buffer(1 << 16);
@@ -59,6 +63,21 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
     if (!decoder.Feed(buffer.data(), got)) break;
   }
   return decoder.TakeColours();
+}
+
+std::optional<Bytes> ReadWholeFile(const std::string& path) {
+  const UniqueFile file = OpenForReading(path);
+  if (!file) return std::nullopt;
+  Bytes bytes;
+  std::vector<std::uint8_t> buffer(1 << 16);
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+      return std::nullopt;
+    }
+    if (got == 0) return bytes;
+    bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + got);
+  }
 }
 
 }  // namespace tl

@@ -1,8 +1,53 @@
 #include "files/gimp_palette.h"
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 namespace tl {
+namespace {
+
+constexpr char kBom[] = "\xEF\xBB\xBF";
+constexpr char kMagic[] = "GIMP Palette";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool StartsWith(const char* p, const char* end, const char* prefix) {
+  const std::size_t length = std::strlen(prefix);
+  return std::size_t(end - p) >= length && std::memcmp(p, prefix, length) == 0;
+}
+
+// Where the first line begins, past a byte order mark.
+const char* TextStart(const char* p, const char* end) {
+  return StartsWith(p, end, kBom) ? p + 3 : p;
+}
+
+// A whole number 0..255 at p, which moves past it.
+std::optional<unsigned> ReadComponent(const char*& p, const char* end) {
+  unsigned value = 0;
+  const char* start = p;
+  while (p < end && *p >= '0' && *p <= '9') {
+    value = value * 10 + unsigned(*p - '0');
+    if (value > 255) return std::nullopt;
+    ++p;
+  }
+  if (p == start) return std::nullopt;
+  return value;
+}
+
+std::optional<ColourValue> ReadColourLine(const char* p, const char* end) {
+  unsigned rgb[3];
+  for (unsigned& component : rgb) {
+    while (p < end && IsBlank(*p)) ++p;
+    const std::optional<unsigned> value = ReadComponent(p, end);
+    if (!value) return std::nullopt;
+    component = *value;
+  }
+  if (p < end && !IsBlank(*p)) return std::nullopt;  // "1 2 3x" is not a colour
+  return MakeColour(rgb[0], rgb[1], rgb[2]);
+}
+
+}  // namespace
 
 std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours) {
   std::string out = "GIMP Palette\nName: " + name + "\n";
@@ -13,6 +58,29 @@ std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourV
     out += line;
   }
   return out;
+}
+
+bool LooksLikeGimpPalette(const std::uint8_t* data, std::size_t size) {
+  const char* begin = reinterpret_cast<const char*>(data);
+  return StartsWith(TextStart(begin, begin + size), begin + size, kMagic);
+}
+
+PaletteRead ReadGimpPalette(const std::uint8_t* data, std::size_t size) {
+  if (!LooksLikeGimpPalette(data, size)) return NotAPalette("not a GIMP palette");
+  const char* const end = reinterpret_cast<const char*>(data) + size;
+  const char* line = TextStart(reinterpret_cast<const char*>(data), end);
+  PaletteRead read;
+  while (line < end) {
+    const void* newline = std::memchr(line, '\n', std::size_t(end - line));
+    const char* lineEnd = newline ? static_cast<const char*>(newline) : end;
+    // The magic, "Name:" and "Columns:" lines and "#" comments never start with a
+    // number, so they fall out with the malformed lines.
+    if (const std::optional<ColourValue> colour = ReadColourLine(line, lineEnd)) {
+      read.colours.push_back(*colour);
+    }
+    line = lineEnd + (newline ? 1 : 0);
+  }
+  return read;
 }
 
 }  // namespace tl

@@ -1,14 +1,26 @@
 #pragma once
-// A GIMP palette (.gpl), as GIMP, Inkscape and Krita read it.
+// A GIMP palette (.gpl), as GIMP, Inkscape and Krita read it: a text file whose
+// first line is "GIMP Palette", then header lines, comments and one colour a line.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/colour.h"
+#include "files/palette_read.h"
 
 namespace tl {
 
 // "GIMP Palette", "Name: <name>", then "%3d %3d %3d<TAB>R=%d G=%d B=%d" per colour.
 std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours);
+
+// Lines end in LF or CRLF. "Name:" and "Columns:" lines, "#" comments and blank
+// lines are skipped; a colour line is three whole numbers 0..255 separated by
+// blanks, perhaps with a name after them. Any other line is skipped.
+PaletteRead ReadGimpPalette(const std::uint8_t* data, std::size_t size);
+
+// The first line is "GIMP Palette" (after a UTF-8 byte order mark, if any).
+bool LooksLikeGimpPalette(const std::uint8_t* data, std::size_t size);
 
 }  // namespace tl

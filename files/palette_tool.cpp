@@ -1,25 +1,25 @@
 #include "files/palette_tool.h"
 
-#include <cctype>
 #include <optional>
 
-#include "files/file_io.h"
-#include "files/gimp_palette.h"
+#include "files/palette_reader.h"
 #include "files/swatch_exporter.h"
 
 namespace tl {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tintlens-palette show FILE.clf [--format FORMAT]\n"
-    "       tintlens-palette export FILE.clf OUT.ase|OUT.act|OUT.gpl\n"
+    "usage: tintlens-palette show FILE [--format FORMAT]\n"
+    "       tintlens-palette export FILE OUT.clf|OUT.ase|OUT.act|OUT.aco|OUT.gpl\n"
     "\n"
-    "show    prints each colour of a Tintlens colour list, top of the list first,\n"
-    "        one per line, as the Tintlens window shows it in that notation\n"
-    "        (FORMAT: html, delphi, vb, cpp, flash, integer, rgb, rgbfloat;\n"
-    "        default rgb)\n"
-    "export  writes the list as an Adobe Swatch Exchange (.ase), Adobe Color\n"
-    "        Table (.act, at most 256 colours) or GIMP palette (.gpl) file\n";
+    "FILE is a Tintlens colour list (.clf), Adobe Swatch Exchange (.ase), Adobe\n"
+    "Color Table (.act), Photoshop swatches (.aco) or GIMP palette (.gpl) file.\n"
+    "\n"
+    "show    prints each colour, in the file's order, one per line, as the\n"
+    "        Tintlens window shows it in that notation (FORMAT: html, delphi, vb,\n"
+    "        cpp, flash, integer, rgb, rgbfloat; default rgb)\n"
+    "export  writes the colours as the kind OUT's extension names (.act holds\n"
+    "        at most 256 colours, .aco at most 65,535)\n";
 
 struct FormatName {
   const char* name;
@@ -30,22 +30,6 @@ constexpr FormatName kFormats[] = {
     {"cpp", kNotationCpp},       {"flash", kNotationFlash},   {"integer", kNotationInteger},
     {"rgb", kNotationRgb},       {"rgbfloat", kNotationRgbFloat},
 };
-
-std::string Extension(const std::string& path) {
-  const std::size_t dot = path.find_last_of('.');
-  const std::size_t slash = path.find_last_of("/\\");
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-  std::string extension = path.substr(dot + 1);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension;
-}
-
-std::string Stem(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.find_last_of('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
 
 int Fail(std::ostream& err, const std::string& message) {
   err << "tintlens-palette: " << message << "\n";
@@ -59,18 +43,11 @@ int Show(const std::vector<ColourValue>& colours, int notation, std::ostream& ou
 
 int Export(const std::vector<ColourValue>& colours, const std::string& input,
            const std::string& output, std::ostream& err) {
-  const std::string extension = Extension(output);
-  bool written;
-  if (extension == "ase") {
-    written = SwatchExchangeExporter(colours).Write(output);
-  } else if (extension == "act") {
-    written = ColourTableExporter(colours).Write(output);
-  } else if (extension == "gpl") {
-    const std::string text = EncodeGimpPalette(Stem(input), colours);
-    written = WriteFileReplacing(output, Bytes(text.begin(), text.end()));
-  } else {
-    return Fail(err, "unknown output type '" + output + "': use .ase, .act or .gpl");
+  const std::optional<FileKind> kind = FileKindOfExtension(output);
+  if (!kind) {
+    return Fail(err, "unknown output type '" + output + "': use .clf, .ase, .act, .aco or .gpl");
   }
+  const bool written = ExporterFor(*kind, colours, PaletteNameOf(input))->Write(output);
   return written ? 0 : Fail(err, "cannot write " + output);
 }
 
@@ -116,9 +93,10 @@ int RunPaletteTool(const std::vector<std::string>& arguments, std::ostream& out,
   }
 
   const std::string& input = arguments[1];
-  const std::optional<std::vector<ColourValue>> colours = ReadColourListFile(input);
-  if (!colours) return Fail(err, "cannot read " + input);
-  return command == "show" ? Show(*colours, notation, out) : Export(*colours, input, output, err);
+  const PaletteRead read = ReadPaletteFile(input);
+  if (!read.Ok()) return Fail(err, "cannot read " + input + ": " + read.error);
+  return command == "show" ? Show(read.colours, notation, out)
+                           : Export(read.colours, input, output, err);
 }
 
 }  // namespace tl

@@ -7,6 +7,7 @@
 
 #include "core/colour.h"
 #include "files/byte_order.h"
+#include "files/file_kind.h"
 
 namespace tl {
 
@@ -35,5 +36,32 @@ class ColourTableExporter final : public SwatchExporter {
   using SwatchExporter::SwatchExporter;
   Bytes Encode() const override;
 };
+
+class PhotoshopSwatchesExporter final : public SwatchExporter {
+ public:
+  using SwatchExporter::SwatchExporter;
+  Bytes Encode() const override;
+};
+
+class GimpPaletteExporter final : public SwatchExporter {
+ public:
+  GimpPaletteExporter(std::vector<ColourValue> colours, std::string name)
+      : SwatchExporter(std::move(colours)), m_name(std::move(name)) {}
+  Bytes Encode() const override;
+
+ private:
+  std::string m_name;
+};
+
+// The colour list file, for the console tool that converts between all kinds.
+class ColourListExporter final : public SwatchExporter {
+ public:
+  using SwatchExporter::SwatchExporter;
+  Bytes Encode() const override;
+};
+
+// The exporter for a kind; a GIMP palette is named `paletteName`.
+std::unique_ptr<SwatchExporter> ExporterFor(FileKind kind, std::vector<ColourValue> colours,
+                                            const std::string& paletteName);
 
 }  // namespace tl

@@ -7,16 +7,27 @@ packages=(
   cmake ninja-build make g++ python3
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   wine wine64 wine32:i386 xvfb xdotool xclip x11-utils imagemagick
   fonts-wine fonts-liberation
   nsis zip unzip
 )
 
+# Node and npm run the palette cross-check against npm's swatch libraries; any
+# Node of 18.19 or later will do, Debian's or another.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
+crosscheck="$(cd "$(dirname "$0")/.." && pwd)/tests/crosscheck"
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+install_crosscheck() {
+  [ -d "$crosscheck/node_modules" ] && return
+  echo "bootstrap: installing the cross-check's npm packages"
+  npm ci --prefix "$crosscheck" --no-audit --no-fund --loglevel=error >/dev/null
+}
+if [ ${#missing[@]} -eq 0 ]; then install_crosscheck; exit 0; fi
 
 echo "bootstrap: installing ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
@@ -28,4 +39,5 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+install_crosscheck
 echo "bootstrap: done"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test suite against the builds in BUILD (default build/) and ends with
-# one summary line: native unit tests, then, in one Wine session on a private X
-# display, the Windows in-process tests and the end-to-end tests.
+# one summary line: native unit tests (the fuzz seeds among them), the palette
+# cross-check, then, in one Wine session on a private X display, the Windows
+# in-process tests and the end-to-end tests.
 set -u
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +16,11 @@ record() { names+=("$1"); results+=("$2"); }
 echo "== native unit tests"
 "$build/native/unit_tests" --gtest_brief=1
 record "native unit tests" $?
+
+echo "== palette files cross-checked with npm's ase-utils and adobe-aco"
+node --import "$root/tests/crosscheck/extensionless.mjs" tests/crosscheck/crosscheck.mjs \
+  "$build/native/tintlens-palette"
+record "palette cross-check" $?
 
 echo "== Windows tests under Wine"
 TL_BUILD="$build/win64" TL_ARTEFACTS="$artefacts" \

@@ -1,5 +1,5 @@
-"""The colour list as a document: Save, New, Open and both exports through the
-real file dialogs, with the bytes on disk checked."""
+"""The colour list as a document: Save, New, Open, Import and the exports through
+the real file dialogs, with the bytes on disk checked."""
 import os
 import shutil
 import struct
@@ -11,11 +11,29 @@ from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, Holder, Pattern, Program
 
 COLOUR_LIST, PICKER_ICON = 1000, 1019
 NEW, OPEN, SAVE, SAVE_AS, EXPORT_ASE, EXPORT_ACT = 57600, 57601, 57603, 57604, 32785, 32786
+IMPORT, EXPORT_ACO, EXPORT_GPL = 32800, 32801, 32802
 
 
 def clf_bytes(colours):
     data = b'TintLns\x00\x10' + struct.pack('<I', len(colours))
     return data + b''.join(bytes((r, g, b, 0)) for r, g, b in colours)
+
+
+def ase_block(kind, body):
+    return struct.pack('>HI', kind, len(body)) + body
+
+
+def ase_name(name):
+    return struct.pack('>H', len(name) + 1) + name.encode('utf-16-be') + b'\0\0'
+
+
+def ase_bytes(entries):
+    """A group holding (model, components) colour entries, as Adobe lays it out."""
+    blocks = [ase_block(0xC001, ase_name('Brand'))]
+    blocks += [ase_block(1, ase_name('c') + model + struct.pack('>%df' % len(values), *values) +
+                         b'\0\2') for model, values in entries]
+    blocks.append(ase_block(0xC002, b''))
+    return b'ASEF\0\1\0\0' + struct.pack('>I', len(blocks)) + b''.join(blocks)
 
 
 def window_path(unix_path):
@@ -132,6 +150,44 @@ class Document(ProgramTest):
         self.choose_file('Save As', act, replace=True)
         self.answer('Failed to export!', 1)
         self.assertEqual(self.items(), ['220, 20, 60'])
+
+    def test_import_appends_an_ase_and_a_gpl_and_keeps_the_lists_file(self):
+        clf, ase, gpl = (os.path.join(self.folder, name) for name in ('one.clf', 'b.ase', 'c.gpl'))
+        with open(clf, 'wb') as f:
+            f.write(clf_bytes([(1, 2, 3)]))
+        with open(ase, 'wb') as f:
+            f.write(ase_bytes([(b'RGB ', (18 / 255, 52 / 255, 86 / 255)), (b'CMYK', (1, 0, 0, 0))]))
+        with open(gpl, 'wb') as f:
+            f.write(b'GIMP Palette\r\nName: c\r\n# comment\r\n10 20 30\tone\r\n255 255 255\r\n')
+        self.command(OPEN)
+        self.choose_file('Open', clf)
+        wait_for('the title', lambda: self.title() == 'Tintlens - one.clf')
+
+        self.command(IMPORT)
+        self.choose_file('Open', ase)
+        wait_for('the swatches after the list', lambda: self.items() == [
+            '1, 2, 3', '18, 52, 86', '0, 255, 255'])
+        xdotool('key', 'ctrl+i')  # the window has the focus back from the dialog
+        self.choose_file('Open', gpl)
+        wait_for('the palette after them', lambda: self.items() == [
+            '1, 2, 3', '18, 52, 86', '0, 255, 255', '10, 20, 30', '255, 255, 255'])
+        self.assertEqual(self.title(), 'Tintlens - one.clf')
+        self.command(NEW)  # modified: the question comes
+        self.answer('Do you want to save the colors?', 2)
+
+    def test_aco_and_gpl_exports_write_exact_bytes(self):
+        self.add_colour(800, 60)
+        aco, gpl = os.path.join(self.folder, 'a.aco'), os.path.join(self.folder, 'brand.gpl')
+        self.command(EXPORT_ACO)
+        self.choose_file('Save As', aco)
+        self.command(EXPORT_GPL)
+        self.choose_file('Save As', gpl)
+        wait_for('both files', lambda: os.path.exists(aco) and os.path.exists(gpl))
+        colour = struct.pack('>5H', 0, 220 * 257, 20 * 257, 60 * 257, 0)
+        name = 'R=220 G=20 B=60'
+        self.assertEqual(file_bytes(aco), struct.pack('>2H', 1, 1) + colour + struct.pack('>2H', 2, 1) +
+                         colour + struct.pack('>I', len(name) + 1) + name.encode('utf-16-be') + b'\0\0')
+        self.assertEqual(file_bytes(gpl), b'GIMP Palette\nName: brand\n220  20  60\tR=220 G=20 B=60\n')
 
     def test_a_save_that_fails_says_so_and_keeps_the_colours(self):
         # Locked rather than read-only: as root, as these tests run, Wine writes over

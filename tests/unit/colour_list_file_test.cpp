@@ -47,6 +47,7 @@ TEST(ColourListFile, DecodesWhatIsPresentAndNoMore) {
       {foreignMagic, {5649426, kWhite}, "magic and marker are not checked"},
       {With(Header(5), {1, 0, 0, 0, 2, 0, 0, 0, 9, 9}), {1, 2}, "short file: whole entries only"},
       {With(Header(1), {1, 0, 0, 0, 2, 0, 0, 0}), {1}, "bytes past the count are ignored"},
+      {With(Header(2), {1, 2, 3, 1, 4, 5, 6, 0xFF}), {0x030201, 0x060504}, "fourth byte ignored"},
       {With(Header(0xFFFFFFFF), {1, 0, 0, 0}), {}, "negative count: no entries"},
       {With(Header(0x80000000), {1, 0, 0, 0}), {}, "most negative count"},
       {Header(0), {}, "empty list"},

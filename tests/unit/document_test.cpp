@@ -16,10 +16,17 @@ class FakeHost : public DocumentHost {
   bool Modified() const override { return modified; }
   void SetModified(bool value) override { modified = value; }
   void ReplaceColours(const std::vector<ColourValue>& value) override { colours = value; }
+  void AppendColours(const std::vector<ColourValue>& value) override {
+    colours.insert(colours.end(), value.begin(), value.end());
+  }
 
   std::optional<ChosenFile> ChooseFileToOpen() override { return Next(); }
   std::optional<ChosenFile> ChooseFileToSave(FileKind kind) override {
     log += kind == FileKind::ColourList ? "save-dialog " : "export-dialog ";
+    return Next();
+  }
+  std::optional<ChosenFile> ChooseFileToImport() override {
+    log += "import-dialog ";
     return Next();
   }
   Answer AskToSaveColours() override {
@@ -31,6 +38,7 @@ class FakeHost : public DocumentHost {
   void ShowCannotSave(const std::string& path) override { log += "cannot-save:" + path + " "; }
   void ShowCannotOpen(const std::string& path) override { log += "cannot-open:" + path + " "; }
   void ShowExportFailed() override { log += "export-failed "; }
+  void ShowNoColoursFound(const std::string& path) override { log += "no-colours:" + path + " "; }
   void SetTitle(const std::string& value) override { title = value; }
 
   bool WriteColourList(const std::string& path, const std::vector<ColourValue>& value) override {
@@ -43,6 +51,9 @@ class FakeHost : public DocumentHost {
     const auto it = files.find(path);
     if (it == files.end()) return std::nullopt;
     return it->second;
+  }
+  std::optional<std::vector<ColourValue>> ReadPalette(const std::string& path) override {
+    return ReadColourList(path);  // one store for every kind
   }
   bool WriteExport(FileKind, const std::string& path, const std::vector<ColourValue>&) override {
     log += "export:" + path + " ";
@@ -205,6 +216,36 @@ TEST(Document, ExportNeverTouchesPathTitleOrFlag) {
   EXPECT_TRUE(host.modified);
   EXPECT_EQ(host.title, "Tintlens");
   EXPECT_EQ(document.CurrentPath(), "");
+}
+
+TEST(Document, ImportAppendsInFileOrderAndKeepsTheListsOwnFile) {
+  struct ImportCase {
+    std::optional<ChosenFile> chosen;
+    std::vector<ColourValue> colours;  // the list afterwards
+    bool modified;
+    const char* log;
+  };
+  const ImportCase cases[] = {
+      {ChosenFile{"/home/brand.gpl", "brand.gpl"}, {9, 8, 1, 2, 3}, true, "import-dialog "},
+      {ChosenFile{"/home/empty.ase", "empty.ase"}, {9, 8}, false,
+       "import-dialog no-colours:/home/empty.ase "},
+      {ChosenFile{"/home/bad.aco", "bad.aco"}, {9, 8}, false,
+       "import-dialog cannot-open:/home/bad.aco "},
+      {std::nullopt, {9, 8}, false, "import-dialog "},
+  };
+  for (const ImportCase& c : cases) {
+    FakeHost host;
+    Document document(host);
+    host.files = {{"/home/brand.clf", {9, 8}}, {"/home/brand.gpl", {1, 2, 3}}, {"/home/empty.ase", {}}};
+    host.chosen = {ChosenFile{"/home/brand.clf", "brand.clf"}, c.chosen};
+    document.Open();
+    document.Import();
+    EXPECT_EQ(host.log, c.log);
+    EXPECT_EQ(host.colours, c.colours) << c.log;
+    EXPECT_EQ(host.modified, c.modified) << c.log;
+    EXPECT_EQ(host.title, "Tintlens - brand.clf") << c.log;
+    EXPECT_EQ(document.CurrentPath(), "/home/brand.clf") << c.log;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "files/colour_list_file.h"
 #include "files/colour_table.h"
 #include "files/file_io.h"
+#include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
 #include "tests/unit/temp_folder.h"
 
@@ -18,6 +19,7 @@ class PaletteToolTest : public testing_support::TempFolderTest {
     ASSERT_TRUE(WriteFileReplacing(In(), EncodeColourListFile(m_colours)));
   }
 
+  static Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
   std::string In() const { return m_folder + "/brand colours.clf"; }
   int Run(std::vector<std::string> arguments) {
     m_out.str("");
@@ -42,21 +44,31 @@ TEST_F(PaletteToolTest, ShowPrintsEveryColourInTheChosenNotation) {
   }
 }
 
-TEST_F(PaletteToolTest, ExportWritesWhatTheWindowWritesAndAGimpPalette) {
-  ASSERT_EQ(Run({"export", In(), m_folder + "/out.ase"}), 0);
-  ASSERT_EQ(Run({"export", In(), m_folder + "/out.ACT"}), 0);
-  ASSERT_EQ(Run({"export", In(), m_folder + "/out.gpl"}), 0);
-  const Bytes ase = EncodeSwatchExchange(m_colours), act = EncodeColourTable(m_colours);
-  EXPECT_EQ(Contents(m_folder + "/out.ase"), std::string(ase.begin(), ase.end()));
-  EXPECT_EQ(Contents(m_folder + "/out.ACT"), std::string(act.begin(), act.end()));
-  EXPECT_EQ(Contents(m_folder + "/out.gpl"),
-            "GIMP Palette\nName: brand colours\n"
-            " 18  52  86\tR=18 G=52 B=86\n255 255 255\tR=255 G=255 B=255\n");
+TEST_F(PaletteToolTest, ExportWritesEveryKindByItsExtensionAndShowReadsThemBack) {
+  const std::pair<const char*, Bytes> cases[] = {
+      {"out.ase", EncodeSwatchExchange(m_colours)},
+      {"out.ACT", EncodeColourTable(m_colours)},
+      {"out.aco", EncodePhotoshopSwatches(m_colours)},
+      {"out.clf", EncodeColourListFile(m_colours)},
+      {"out.gpl", Text("GIMP Palette\nName: brand colours\n"
+                       " 18  52  86\tR=18 G=52 B=86\n255 255 255\tR=255 G=255 B=255\n")},
+  };
+  for (const auto& [name, expected] : cases) {
+    const std::string out = m_folder + "/" + name;
+    ASSERT_EQ(Run({"export", In(), out}), 0) << m_err.str();
+    EXPECT_EQ(Contents(out), std::string(expected.begin(), expected.end())) << name;
+    if (std::string(name) == "out.ACT") continue;  // a table holds 256 colours
+    ASSERT_EQ(Run({"show", out, "--format", "html"}), 0) << name;
+    EXPECT_EQ(m_out.str(), "#123456\n#ffffff\n") << name;
+  }
 }
 
 TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
-  const std::pair<std::vector<std::string>, const char*> cases[] = {
-      {{"show", m_folder + "/missing.clf"}, "cannot read"},
+  ASSERT_TRUE(WriteFileReplacing(m_folder + "/brand colours.clf.txt", Text("GIMP palette\n1 2 3\n")));
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"show", m_folder + "/missing.clf"}, "cannot read " + m_folder + "/missing.clf: cannot open"},
+      {{"export", m_folder, m_folder + "/out.gpl"}, "cannot read " + m_folder + ": cannot open"},
+      {{"show", m_folder + "/brand colours.clf.txt"}, "not a palette file"},
       {{"show", In(), "--format", "hsl"}, "unknown format"},
       {{"export", In(), m_folder + "/out.png"}, "unknown output type"},
       {{"export", In(), m_folder + "/no/such/folder/out.ase"}, "cannot write"},
@@ -69,7 +81,7 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
     EXPECT_NE(m_err.str().find(message), std::string::npos) << m_err.str();
     EXPECT_EQ(m_out.str(), "");
   }
-  EXPECT_EQ(std::system(("test \"$(ls '" + m_folder + "')\" = 'brand colours.clf'").c_str()), 0);
+  EXPECT_EQ(std::system(("test \"$(ls '" + m_folder + "' | tr '\\n' /)\" = 'brand colours.clf/brand colours.clf.txt/'").c_str()), 0);
   EXPECT_EQ(Run({"--help"}), 0);
   EXPECT_NE(m_out.str().find("tintlens-palette show"), std::string::npos);
 }

@@ -92,6 +92,9 @@ TEST_F(MainWindowTest, EveryCommandReachesItsHandler) {
       {ID_FILE_SAVE_AS, 0, "Save As", IDCANCEL, nullptr, nullptr},
       {ID_EXPORT_ASE, 0, "Save As", IDCANCEL, nullptr, nullptr},
       {ID_EXPORT_ACT, 0, "Save As", IDCANCEL, nullptr, nullptr},
+      {ID_EXPORT_ACO, 0, "Save As", IDCANCEL, nullptr, nullptr},
+      {ID_EXPORT_GPL, 0, "Save As", IDCANCEL, nullptr, nullptr},
+      {ID_FILE_IMPORT, 0, "Open", IDCANCEL, nullptr, [&] { EXPECT_EQ(count(), 2); }},
       {IDC_DELETE_BUTTON, BN_CLICKED, nullptr, 0, [&] { ::SendMessageA(list, LB_SETCURSEL, 0, 0); },
        [&] {
          EXPECT_EQ(count(), 1);

@@ -1,0 +1,96 @@
+#include "tests/fuzz/reader_checks.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "files/colour_list_file.h"
+#include "files/colour_table.h"
+#include "files/gimp_palette.h"
+#include "files/palette_reader.h"
+#include "files/photoshop_swatches.h"
+#include "files/swatch_exchange.h"
+
+namespace tl::fuzz {
+namespace {
+
+void Require(bool holds, const char* rule) {
+  if (holds) return;
+  std::fprintf(stderr, "reader rule broken: %s\n", rule);
+  std::abort();
+}
+
+// No more colours than the bytes can hold, each a valid colour value, and the
+// same colours once written by our own writer and read back.
+void RequireSound(const PaletteRead& read, std::size_t size, std::size_t bytesPerColour,
+                  Bytes (*encode)(const std::vector<ColourValue>&),
+                  PaletteRead (*reread)(const std::uint8_t*, std::size_t)) {
+  Require(read.Ok() || read.colours.empty(), "a rejected file yields no colours");
+  Require(read.colours.size() <= size / bytesPerColour + 1, "colours within what the bytes hold");
+  for (ColourValue c : read.colours) Require(c <= 0xFFFFFF, "colour values are 0x00BBGGRR");
+  if (!encode || read.colours.empty()) return;
+  const Bytes written = encode(read.colours);
+  Require(reread(written.data(), written.size()).colours == read.colours, "round trip");
+}
+
+Bytes EncodeGimp(const std::vector<ColourValue>& colours) {
+  const std::string text = EncodeGimpPalette("fuzz", colours);
+  return Bytes(text.begin(), text.end());
+}
+
+PaletteRead ReadColourList(const std::uint8_t* data, std::size_t size) {
+  return PaletteRead{DecodeColourListFile(data, size), {}};
+}
+
+void CheckColourList(const std::uint8_t* data, std::size_t size) {
+  const PaletteRead whole = ReadColourList(data, size);
+  RequireSound(whole, size, 4, EncodeColourListFile, ReadColourList);
+  // Fed in two pieces, split where the first byte says, the decoder reads the same.
+  ColourListFileDecoder pieces;
+  const std::size_t split = size ? data[0] % (size + 1) : 0;
+  if (pieces.Feed(data, split)) pieces.Feed(data + split, size - split);
+  Require(pieces.Colours() == whole.colours, "pieces read as the whole");
+  ReadPalette(data, size, "fuzz.clf");
+}
+
+void CheckSwatchExchange(const std::uint8_t* data, std::size_t size) {
+  // The smallest colour entry: a block header, an empty name, "Gray" and one float.
+  RequireSound(ReadSwatchExchange(data, size), size, 16, EncodeSwatchExchange, ReadSwatchExchange);
+  ReadPalette(data, size, "fuzz.ase");
+}
+
+void CheckPhotoshopSwatches(const std::uint8_t* data, std::size_t size) {
+  RequireSound(ReadPhotoshopSwatches(data, size), size, 10, EncodePhotoshopSwatches,
+               ReadPhotoshopSwatches);
+  ReadPalette(data, size, "fuzz.aco");
+}
+
+void CheckColourTable(const std::uint8_t* data, std::size_t size) {
+  const PaletteRead read = ReadColourTable(data, size);
+  RequireSound(read, size, 3, nullptr, nullptr);
+  Require(read.Ok() == (size == 768 || size == 772), "only the two table sizes read");
+  ReadPalette(data, size, "fuzz.act");
+}
+
+void CheckGimpPalette(const std::uint8_t* data, std::size_t size) {
+  // The shortest colour line, "0 0 0", and its line end.
+  RequireSound(ReadGimpPalette(data, size), size, 6, EncodeGimp, ReadGimpPalette);
+  ReadPalette(data, size, "fuzz.gpl");
+}
+
+}  // namespace
+
+const ReaderCheck kReaderChecks[5] = {
+    {"clf", CheckColourList},         {"ase", CheckSwatchExchange},
+    {"aco", CheckPhotoshopSwatches},  {"act", CheckColourTable},
+    {"gpl", CheckGimpPalette},
+};
+
+const ReaderCheck* FindReaderCheck(const std::string& name) {
+  for (const ReaderCheck& check : kReaderChecks) {
+    if (name == check.name) return &check;
+  }
+  return nullptr;
+}
+
+}  // namespace tl::fuzz
