@@ -61,7 +61,7 @@ run: win64
 bench: bootstrap $(BUILD)/bench/build.ninja win64
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/codec_bench
-	tools/wine-session.sh -- sh -c 'wine $(BUILD)/win64/sampler_bench.exe && wine $(BUILD)/win64/document_bench.exe'
+	tools/wine-session.sh -- sh -c 'wine $(BUILD)/win64/sampler_bench.exe && wine $(BUILD)/win64/startup_bench.exe && wine $(BUILD)/win64/document_bench.exe'
 
 # One target at a time, on one core.
 fuzz: bootstrap $(BUILD)/fuzz/build.ninja

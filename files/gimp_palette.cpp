@@ -1,8 +1,10 @@
 #include "files/gimp_palette.h"
 
-#include <cstdio>
 #include <cstring>
 #include <optional>
+
+#include "core/number_text.h"
+#include "files/swatch_exchange.h"
 
 namespace tl {
 namespace {
@@ -51,11 +53,15 @@ std::optional<ColourValue> ReadColourLine(const char* p, const char* end) {
 
 std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours) {
   std::string out = "GIMP Palette\nName: " + name + "\n";
-  char line[64];
   for (ColourValue c : colours) {
-    const int r = int(RedOf(c)), g = int(GreenOf(c)), b = int(BlueOf(c));
-    std::snprintf(line, sizeof line, "%3d %3d %3d\tR=%d G=%d B=%d\n", r, g, b, r, g, b);
-    out += line;
+    AppendDecimal(out, RedOf(c), 3);
+    out += ' ';
+    AppendDecimal(out, GreenOf(c), 3);
+    out += ' ';
+    AppendDecimal(out, BlueOf(c), 3);
+    out += '\t';
+    out += SwatchName(c);
+    out += '\n';
   }
   return out;
 }

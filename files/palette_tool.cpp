@@ -17,7 +17,8 @@ constexpr const char* kUsage =
     "\n"
     "show    prints each colour, in the file's order, one per line, as the\n"
     "        Tintlens window shows it in that notation (FORMAT: html, delphi, vb,\n"
-    "        cpp, flash, integer, rgb, rgbfloat; default rgb)\n"
+    "        cpp, flash, integer, rgb, rgbfloat, css-rgb, css-hsl, hsv; default\n"
+    "        rgb)\n"
     "export  writes the colours as the kind OUT's extension names (.act holds\n"
     "        at most 256 colours, .aco at most 65,535)\n";
 
@@ -28,21 +29,22 @@ struct FormatName {
 constexpr FormatName kFormats[] = {
     {"html", kNotationHtml},     {"delphi", kNotationDelphi}, {"vb", kNotationVb},
     {"cpp", kNotationCpp},       {"flash", kNotationFlash},   {"integer", kNotationInteger},
-    {"rgb", kNotationRgb},       {"rgbfloat", kNotationRgbFloat},
+    {"rgb", kNotationRgb},       {"rgbfloat", kNotationRgbFloat}, {"css-rgb", kNotationCssRgb},
+    {"css-hsl", kNotationCssHsl}, {"hsv", kNotationHsv},
 };
 
-int Fail(std::ostream& err, const std::string& message) {
-  err << "tintlens-palette: " << message << "\n";
+int Fail(std::string& err, const std::string& message) {
+  err += "tintlens-palette: " + message + "\n";
   return 1;
 }
 
-int Show(const std::vector<ColourValue>& colours, int notation, std::ostream& out) {
-  for (ColourValue colour : colours) out << NotationText(colour, notation) << "\n";
+int Show(const std::vector<ColourValue>& colours, int notation, std::string& out) {
+  for (ColourValue colour : colours) out += NotationText(colour, notation) + "\n";
   return 0;
 }
 
 int Export(const std::vector<ColourValue>& colours, const std::string& input,
-           const std::string& output, std::ostream& err) {
+           const std::string& output, std::string& err) {
   const std::optional<FileKind> kind = FileKindOfExtension(output);
   if (!kind) {
     return Fail(err, "unknown output type '" + output + "': use .clf, .ase, .act, .aco or .gpl");
@@ -53,19 +55,19 @@ int Export(const std::vector<ColourValue>& colours, const std::string& input,
 
 }  // namespace
 
-int RunPaletteTool(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err) {
+int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
+                   std::string& err) {
   if (arguments.empty()) {
-    err << kUsage;
+    err += kUsage;
     return 2;
   }
   if (arguments[0] == "--help" || arguments[0] == "-h") {
-    out << kUsage;
+    out += kUsage;
     return 0;
   }
   const std::string& command = arguments[0];
   if ((command != "show" && command != "export") || arguments.size() < 2) {
-    err << kUsage;
+    err += kUsage;
     return 2;
   }
 
@@ -83,12 +85,12 @@ int RunPaletteTool(const std::vector<std::string>& arguments, std::ostream& out,
     } else if (command == "export" && output.empty()) {
       output = arguments[i];
     } else {
-      err << kUsage;
+      err += kUsage;
       return 2;
     }
   }
   if (command == "export" && output.empty()) {
-    err << kUsage;
+    err += kUsage;
     return 2;
   }
 

@@ -1,9 +1,9 @@
 #include "files/swatch_exchange.h"
 
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
+#include "core/number_text.h"
 #include "files/colour_models.h"
 
 namespace tl {
@@ -60,9 +60,12 @@ std::optional<ColourValue> ReadColourEntry(const std::uint8_t* block, std::size_
 }  // namespace
 
 std::string SwatchName(ColourValue colour) {
-  char name[32];
-  std::snprintf(name, sizeof name, "R=%d G=%d B=%d", int(RedOf(colour)), int(GreenOf(colour)),
-                int(BlueOf(colour)));
+  std::string name = "R=";
+  AppendDecimal(name, RedOf(colour));
+  name += " G=";
+  AppendDecimal(name, GreenOf(colour));
+  name += " B=";
+  AppendDecimal(name, BlueOf(colour));
   return name;
 }
 

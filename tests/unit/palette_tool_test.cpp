@@ -1,7 +1,5 @@
 #include "files/palette_tool.h"
 
-#include <sstream>
-
 #include "files/colour_list_file.h"
 #include "files/colour_table.h"
 #include "files/file_io.h"
@@ -22,12 +20,12 @@ class PaletteToolTest : public testing_support::TempFolderTest {
   static Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
   std::string In() const { return m_folder + "/brand colours.clf"; }
   int Run(std::vector<std::string> arguments) {
-    m_out.str("");
-    m_err.str("");
+    m_out.clear();
+    m_err.clear();
     return RunPaletteTool(arguments, m_out, m_err);
   }
   std::vector<ColourValue> m_colours = {MakeColour(18, 52, 86), kWhite};
-  std::ostringstream m_out, m_err;
+  std::string m_out, m_err;
 };
 
 TEST_F(PaletteToolTest, ShowPrintsEveryColourInTheChosenNotation) {
@@ -37,10 +35,11 @@ TEST_F(PaletteToolTest, ShowPrintsEveryColourInTheChosenNotation) {
       {{"show", In(), "--format", "delphi"}, "$563412\n$ffffff\n"},
       {{"show", In(), "--format", "rgbfloat"}, "0.07, 0.20, 0.34\n1.00, 1.00, 1.00\n"},
       {{"show", In(), "--format", "integer"}, "5649426\n16777215\n"},
+      {{"show", In(), "--format", "css-hsl"}, "hsl(210, 65%, 20%)\nhsl(0, 0%, 100%)\n"},
   };
   for (const auto& [arguments, expected] : cases) {
     EXPECT_EQ(Run(arguments), 0);
-    EXPECT_EQ(m_out.str(), expected);
+    EXPECT_EQ(m_out, expected);
   }
 }
 
@@ -55,11 +54,11 @@ TEST_F(PaletteToolTest, ExportWritesEveryKindByItsExtensionAndShowReadsThemBack)
   };
   for (const auto& [name, expected] : cases) {
     const std::string out = m_folder + "/" + name;
-    ASSERT_EQ(Run({"export", In(), out}), 0) << m_err.str();
+    ASSERT_EQ(Run({"export", In(), out}), 0) << m_err;
     EXPECT_EQ(Contents(out), std::string(expected.begin(), expected.end())) << name;
     if (std::string(name) == "out.ACT") continue;  // a table holds 256 colours
     ASSERT_EQ(Run({"show", out, "--format", "html"}), 0) << name;
-    EXPECT_EQ(m_out.str(), "#123456\n#ffffff\n") << name;
+    EXPECT_EQ(m_out, "#123456\n#ffffff\n") << name;
   }
 }
 
@@ -78,12 +77,12 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
   };
   for (const auto& [arguments, message] : cases) {
     EXPECT_NE(Run(arguments), 0) << message;
-    EXPECT_NE(m_err.str().find(message), std::string::npos) << m_err.str();
-    EXPECT_EQ(m_out.str(), "");
+    EXPECT_NE(m_err.find(message), std::string::npos) << m_err;
+    EXPECT_EQ(m_out, "");
   }
   EXPECT_EQ(std::system(("test \"$(ls '" + m_folder + "' | tr '\\n' /)\" = 'brand colours.clf/brand colours.clf.txt/'").c_str()), 0);
   EXPECT_EQ(Run({"--help"}), 0);
-  EXPECT_NE(m_out.str().find("tintlens-palette show"), std::string::npos);
+  EXPECT_NE(m_out.find("tintlens-palette show"), std::string::npos);
 }
 
 }  // namespace
