@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/window_centring.h"
@@ -43,6 +44,7 @@ bool MainWindow::Create() { return CreateModeless(IDD_MAIN, nullptr) != nullptr;
 
 bool MainWindow::PreTranslateMessage(MSG& message) {
   if (!Handle()) return false;
+  if (message.message == WM_KEYDOWN && Nudge(message.wParam)) return true;
   if (m_accelerators && ::TranslateAcceleratorA(Handle(), m_accelerators, &message)) return true;
   return ::IsDialogMessageA(Handle(), &message) != FALSE;
 }
@@ -68,7 +70,10 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       OnSliderScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return true;
     case WM_MOUSEMOVE:
-      if (m_dragging) TakeSample(ScreenPointOf(lParam), true);
+      if (m_dragging) {
+        const POINT point = ScreenPointOf(lParam);
+        if (m_dragHold.Accept(point.x, point.y, ::GetTickCount())) TakeSample(point, true);
+      }
       return true;
     case WM_LBUTTONDOWN:
       OnLeftButtonDown(lParam);
@@ -131,19 +136,18 @@ bool MainWindow::OnInitDialog() {
   }
   m_menuState.SetOwner(Handle());
   m_menuState.Reset(ID_ALWAYS_ON_TOP);
+  m_menuState.Reset(ID_COPY_WHEN_KEPT);
 
-  m_currentNotation = kNotationRgb;
   m_currentColour = kWhite;
-  m_startHotkey = kDefaultStartHotkey;
-  m_stopHotkey = kDefaultStopHotkey;
   AttachControls();
-  FillFormatBox();
-  m_zoomLevel = kDefaultZoomLevel;
-
   const Settings settings = SettingsStore::Load();
+  m_currentNotation = settings.notation;
+  FillFormatBox();
   m_startHotkey = settings.startHotkey;
   m_stopHotkey = settings.stopHotkey;
   m_zoomLevel = settings.zoomLevel;
+  m_copyOnKeep = settings.copyOnKeep;
+  m_menuState.SetCheck(ID_COPY_WHEN_KEPT, m_copyOnKeep);
   GlobalHotkeys::Register(Handle(), m_startHotkey, m_stopHotkey);  // says so if refused
   ::SetWindowPos(Handle(), settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -372,6 +376,11 @@ bool MainWindow::OnCommand(int id, int code) {
     case ID_CLEAR_ALL:
       m_list.Clear();
       return true;
+    case ID_COPY_WHEN_KEPT:
+      m_copyOnKeep = !m_copyOnKeep;
+      m_menuState.SetCheck(ID_COPY_WHEN_KEPT, m_copyOnKeep);
+      SettingsStore::SaveCopyOnKeep(m_copyOnKeep);
+      return true;
     case ID_EDIT_COPY:
     case ID_EDIT_CUT:
     case ID_EDIT_PASTE:
@@ -403,7 +412,9 @@ void MainWindow::OnSliderScroll(int code, int position, HWND slider) {
 void MainWindow::OnFormatChange() {
   const LRESULT row = ::SendMessageA(m_formatBox, CB_GETCURSEL, 0, 0);
   if (row < 0 || row >= static_cast<LRESULT>(kNotationTable.size())) return;
-  m_currentNotation = kNotationTable[static_cast<std::size_t>(row)].id;
+  const int chosen = kNotationTable[static_cast<std::size_t>(row)].id;
+  if (chosen != m_currentNotation) SettingsStore::SaveNotation(chosen);
+  m_currentNotation = chosen;
   RefreshColour(false, false);
 }
 
@@ -540,6 +551,13 @@ bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows) {
   return sample.read;
 }
 
+// The start hotkey and a drag's release keep the colour: on top of the list and,
+// when the user wants it, on the clipboard as the copy button would put it there.
+void MainWindow::KeepCurrentColour() {
+  RefreshColour(true, false);
+  if (m_copyOnKeep) CopyTextToClipboard(Handle(), NotationText(m_currentColour, m_currentNotation));
+}
+
 void MainWindow::Zoom(bool in) {
   m_zoomLevel = in ? ZoomedIn(m_zoomLevel) : ZoomedOut(m_zoomLevel);
   m_zoomLabel.SetText(ZoomLabelText(m_zoomLevel));
@@ -551,7 +569,7 @@ void MainWindow::OnHotkey(int id) {
     if (m_session.Picking()) {
       // The colour kept is the one under the pointer now, not an older sample's.
       if (PointerHook::RequestPending()) OnSampleRequest();
-      RefreshColour(true, false);
+      KeepCurrentColour();
     }
   } else if (id == kStopHotkeyId) {
     ::SendMessageA(Handle(), WM_COMMAND, kPickCommandFromProgram, 0);
@@ -587,6 +605,38 @@ RECT ClientRectOf(HWND window, HWND parent) {
 }  // namespace
 
 // An icon drag starts with a press on the eyedropper icon.
+// While picking or dragging, the arrow keys move the pointer by one physical
+// pixel (ten with Shift), whichever control has the focus, so that a colour can
+// be reached exactly; Ctrl and Alt keep the keys for their own meanings (Ctrl+Up
+// zooms in). The pointer stays on the virtual screen.
+bool MainWindow::Nudge(WPARAM key) {
+  if (!m_session.Picking() && !m_dragging) return false;
+  int dx = 0, dy = 0;
+  switch (key) {
+    case VK_LEFT: dx = -1; break;
+    case VK_RIGHT: dx = 1; break;
+    case VK_UP: dy = -1; break;
+    case VK_DOWN: dy = 1; break;
+    default: return false;
+  }
+  if (::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0) return false;
+  const int step = ::GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+  POINT pointer{};
+  if (m_dragging || !PointerHook::LatestPosition(pointer)) ::GetCursorPos(&pointer);
+  const RECT screen = m_sampler.ScreenArea();
+  pointer.x = std::clamp<LONG>(pointer.x + dx * step, screen.left, screen.right - 1);
+  pointer.y = std::clamp<LONG>(pointer.y + dy * step, screen.top, screen.bottom - 1);
+  ::SetCursorPos(pointer.x, pointer.y);
+  if (m_dragging) {
+    m_dragHold.Hold(pointer.x, pointer.y, ::GetTickCount());
+    TakeSample(pointer, true);
+  } else {
+    PointerHook::MovedTo(pointer);
+    RequestSample();
+  }
+  return true;
+}
+
 void MainWindow::OnLeftButtonDown(LPARAM position) {
   const RECT icon = ClientRectOf(m_pickerIcon.Handle(), Handle());
   const POINT press{LOWORD(position), HIWORD(position)};
@@ -607,7 +657,7 @@ void MainWindow::OnLeftButtonDown(LPARAM position) {
 // where the screen cannot be read, points at no colour: the drag ends as a
 // cancelled one does, rather than keeping the last colour it passed over.
 void MainWindow::OnLeftButtonUp(LPARAM position) {
-  if (m_dragging && TakeSample(ScreenPointOf(position), true)) RefreshColour(true, false);
+  if (m_dragging && TakeSample(ScreenPointOf(position), true)) KeepCurrentColour();
   EndIconDrag();
 }
 

@@ -16,6 +16,7 @@
 #include "platform/menu_state.h"
 #include "platform/message_loop.h"
 #include "sampling/picking_session.h"
+#include "sampling/pointer_hold.h"
 #include "sampling/screen_sampler.h"
 #include "ui/framed_fill_static.h"
 #include "ui/image_button.h"
@@ -85,6 +86,8 @@ class MainWindow final : public Dialog,
   void MeasureMagnifier();
   void Zoom(bool in);
   void OnHotkey(int id);
+  bool Nudge(WPARAM key);
+  void KeepCurrentColour();
   void OnLeftButtonDown(LPARAM position);
   void OnLeftButtonUp(LPARAM position);
   void EndIconDrag();
@@ -163,6 +166,8 @@ class MainWindow final : public Dialog,
   bool m_swatchPainted = false;  // the swatch repaints only when its colour changes
   int m_sliderShown[3] = {-1, -1, -1};  // -1: moved by the user since we set it
   bool m_dragging = false;
+  PointerHold m_dragHold;  // against stale moves after a nudge during a drag
+  bool m_copyOnKeep = false;
   HCURSOR m_savedCursor = nullptr;
   UINT m_dpi = 0;
 

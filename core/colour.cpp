@@ -1,18 +1,95 @@
 #include "core/colour.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "core/number_text.h"
 
 namespace tl {
 namespace {
 
 constexpr double kOneOver255 = 1.0 / 255.0;
 
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-  char buffer[100];  // the longest notation text is 16 characters
-  const int length = std::snprintf(buffer, sizeof buffer, format, args...);
-  return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+std::string Hex(const char* prefix, unsigned first, unsigned second, unsigned third) {
+  std::string text = prefix;
+  AppendHex2(text, first);
+  AppendHex2(text, second);
+  AppendHex2(text, third);
+  return text;
+}
+
+// "a, b, c" with each part written by `part`.
+template <typename Part>
+std::string Triple(unsigned r, unsigned g, unsigned b, Part part) {
+  std::string text;
+  part(text, r);
+  text += ", ";
+  part(text, g);
+  text += ", ";
+  part(text, b);
+  return text;
+}
+
+// A component over 255 with two decimals, rounded to the nearest hundredth. The
+// exact value r * 20 / 51 hundredths is never halfway between two, so this is
+// what printf's "%.2f" gives for r / 255.0.
+void AppendFraction(std::string& out, unsigned component) {
+  const unsigned hundredths = (40 * component + 51) / 102;
+  AppendDecimal(out, hundredths / 100);
+  out += '.';
+  out += static_cast<char>('0' + hundredths / 10 % 10);
+  out += static_cast<char>('0' + hundredths % 10);
+}
+
+void AppendComponent(std::string& out, unsigned component) { AppendDecimal(out, component); }
+
+// numerator / denominator rounded to the nearest whole number, halves up; both
+// not negative, the denominator above 0. All in integers, so no tie can round
+// the wrong way through a float.
+unsigned RoundedQuotient(unsigned numerator, unsigned denominator) {
+  return (2 * numerator + denominator) / (2 * denominator);
+}
+
+// Hue, and saturation and lightness (HSL) or value (HSV), from the hexcone model.
+struct HueAndShade {
+  unsigned hue;  // whole degrees, 0..359
+  unsigned saturation;
+  unsigned lightOrValue;  // whole percents
+};
+
+HueAndShade HueAndShadeOf(unsigned r, unsigned g, unsigned b, bool hsl) {
+  const unsigned high = std::max({r, g, b}), low = std::min({r, g, b});
+  const unsigned delta = high - low;
+  HueAndShade result{0, 0, 0};
+  if (delta != 0) {
+    // 60 degrees times the distance along the hexagon, kept above 0 by whole turns.
+    unsigned sixtieths;
+    if (high == r) sixtieths = 60 * (g + 6 * delta - b);  // may pass 360 degrees
+    else if (high == g) sixtieths = 60 * (b + 2 * delta - r);
+    else sixtieths = 60 * (r + 4 * delta - g);
+    result.hue = RoundedQuotient(sixtieths, delta) % 360;
+  }
+  if (hsl) {
+    const unsigned sum = high + low;  // lightness is sum / 510
+    const unsigned spread = 255 - (sum > 255 ? sum - 255 : 255 - sum);
+    if (delta != 0) result.saturation = RoundedQuotient(100 * delta, spread);
+    result.lightOrValue = RoundedQuotient(100 * sum, 510);
+  } else {
+    if (high != 0) result.saturation = RoundedQuotient(100 * delta, high);
+    result.lightOrValue = RoundedQuotient(100 * high, 255);
+  }
+  return result;
+}
+
+std::string HueText(const char* prefix, unsigned r, unsigned g, unsigned b, bool hsl) {
+  const HueAndShade shade = HueAndShadeOf(r, g, b, hsl);
+  std::string text = prefix;
+  AppendDecimal(text, shade.hue);
+  text += ", ";
+  AppendDecimal(text, shade.saturation);
+  text += "%, ";
+  AppendDecimal(text, shade.lightOrValue);
+  text += "%)";
+  return text;
 }
 
 }  // namespace
@@ -27,15 +104,21 @@ int NotationRowOf(int id) {
 std::string NotationText(ColourValue colour, int notationId) {
   const unsigned r = RedOf(colour), g = GreenOf(colour), b = BlueOf(colour);
   switch (notationId) {
-    case kNotationInteger: return Format("%u", static_cast<unsigned>(colour));
-    case kNotationCpp: return Format("0x%02x%02x%02x", b, g, r);
-    case kNotationHtml: return Format("#%02x%02x%02x", r, g, b);
-    case kNotationFlash: return Format("%02x%02x%02x", r, g, b);
-    case kNotationVb: return Format("&H%02x%02x%02x", b, g, r);
-    case kNotationDelphi: return Format("$%02x%02x%02x", b, g, r);
-    case kNotationRgb: return Format("%d, %d, %d", int(r), int(g), int(b));
-    case kNotationRgbFloat:
-      return Format("%.2f, %.2f, %.2f", r * kOneOver255, g * kOneOver255, b * kOneOver255);
+    case kNotationInteger: {
+      std::string text;
+      AppendDecimal(text, static_cast<long long>(colour));
+      return text;
+    }
+    case kNotationCpp: return Hex("0x", b, g, r);
+    case kNotationHtml: return Hex("#", r, g, b);
+    case kNotationFlash: return Hex("", r, g, b);
+    case kNotationVb: return Hex("&H", b, g, r);
+    case kNotationDelphi: return Hex("$", b, g, r);
+    case kNotationRgb: return Triple(r, g, b, AppendComponent);
+    case kNotationRgbFloat: return Triple(r, g, b, AppendFraction);
+    case kNotationCssRgb: return "rgb(" + Triple(r, g, b, AppendComponent) + ")";
+    case kNotationCssHsl: return HueText("hsl(", r, g, b, true);
+    case kNotationHsv: return HueText("hsv(", r, g, b, false);
     default: return std::string();
   }
 }
@@ -45,13 +128,28 @@ std::string ColourListEntryText(ColourValue colour) {
 }
 
 std::string RgbLabelText(ColourValue colour) {
-  return Format("R: %d G: %d B: %d", int(RedOf(colour)), int(GreenOf(colour)),
-                int(BlueOf(colour)));
+  std::string text = "R: ";
+  AppendDecimal(text, RedOf(colour));
+  text += " G: ";
+  AppendDecimal(text, GreenOf(colour));
+  text += " B: ";
+  AppendDecimal(text, BlueOf(colour));
+  return text;
 }
 
-std::string ZoomLabelText(int zoomLevel) { return Format("Zoom Level: %d", zoomLevel); }
+std::string ZoomLabelText(int zoomLevel) {
+  std::string text = "Zoom Level: ";
+  AppendDecimal(text, zoomLevel);
+  return text;
+}
 
-std::string PositionLabelText(int x, int y) { return Format("X: %d Y: %d", x, y); }
+std::string PositionLabelText(int x, int y) {
+  std::string text = "X: ";
+  AppendDecimal(text, x);
+  text += " Y: ";
+  AppendDecimal(text, y);
+  return text;
+}
 
 ColourValue TextColourFor(ColourValue background) {
   const double r = RedOf(background) * kOneOver255;

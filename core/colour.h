@@ -29,14 +29,18 @@ constexpr int kNotationFlash = 102;
 constexpr int kNotationVb = 103;
 constexpr int kNotationDelphi = 104;
 constexpr int kNotationRgbFloat = 105;
+constexpr int kNotationCssRgb = 106;
+constexpr int kNotationCssHsl = 107;
+constexpr int kNotationHsv = 108;
 
 struct Notation {
   int id;
   const char* name;  // shown in the format box exactly so (some end in a blank)
 };
 
-// Row order is the format box order; never sort it.
-constexpr std::array<Notation, 8> kNotationTable{{
+// Row order is the format box order; never sort it. New notations go after the
+// first eight, which stored settings and users' habits rely on.
+constexpr std::array<Notation, 11> kNotationTable{{
     {kNotationInteger, "Integer"},
     {kNotationCpp, "C++ (0xFFFFFF)"},
     {kNotationHtml, "HTML "},
@@ -45,6 +49,9 @@ constexpr std::array<Notation, 8> kNotationTable{{
     {kNotationDelphi, "Delphi"},
     {kNotationRgb, "RGB (Red,Green,Blue)"},
     {kNotationRgbFloat, "RGB Float (Red,Green,Blue)"},
+    {kNotationCssRgb, "CSS rgb()"},
+    {kNotationCssHsl, "CSS hsl()"},
+    {kNotationHsv, "HSV"},
 }};
 
 // Row of the notation with this id, or -1 when the id is not in the table.

@@ -1,6 +1,7 @@
 #include "sampling/pointer_hook.h"
 
 #include "sampling/own_window.h"
+#include "sampling/pointer_hold.h"
 
 namespace tl {
 namespace {
@@ -15,11 +16,15 @@ int g_pickButtonId = 0;
 POINT g_latest{};
 bool g_hasLatest = false;
 bool g_requestPending = false;
+PointerHold g_hold;
 
 LRESULT CALLBACK PointerHookProcedure(int code, WPARAM message, LPARAM data) noexcept {
   if (code == HC_ACTION) {
     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
     if (message == WM_MOUSEMOVE) {
+      if (!g_hold.Accept(event->pt.x, event->pt.y, ::GetTickCount())) {
+        return ::CallNextHookEx(g_hook, code, message, data);  // an older place
+      }
       g_latest = event->pt;
       g_hasLatest = true;
       if (!g_requestPending) {
@@ -58,6 +63,7 @@ void PointerHook::Remove() {
   // no point and asks the system.
   g_hasLatest = false;
   g_requestPending = false;
+  g_hold.Release();
 }
 
 bool PointerHook::Installed() { return g_hook != nullptr; }
@@ -72,6 +78,7 @@ void PointerHook::MovedTo(POINT position) {
   if (!g_hook) return;
   g_latest = position;
   g_hasLatest = true;
+  g_hold.Hold(position.x, position.y, ::GetTickCount());
 }
 
 bool PointerHook::RequestPending() { return g_requestPending; }

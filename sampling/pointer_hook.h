@@ -31,7 +31,7 @@ class PointerHook {
   // False when it knows of none since it was installed; then ask the system.
   static bool LatestPosition(POINT& position);
   // The program moved the pointer (SetCursorPos): samples use this point, not
-  // the stale moves that may still be on their way.
+  // the stale moves that may still be on their way (see PointerHold).
   static void MovedTo(POINT position);
   // Whether a sample request is posted and not yet taken.
   static bool RequestPending();

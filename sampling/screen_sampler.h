@@ -35,6 +35,10 @@ class ScreenSampler {
   // pointer move costs more than the copy itself on some systems. Read it again
   // when the displays change.
   void ReadScreenArea();
+  RECT ScreenArea() {
+    if (!m_screenAreaKnown) ReadScreenArea();
+    return m_screenArea;
+  }
 
   struct Sample {
     bool read;           // false: the screen could not be read

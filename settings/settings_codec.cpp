@@ -27,4 +27,16 @@ Settings ApplyStoredValues(std::uint32_t startHotkey, std::uint32_t stopHotkey,
   return settings;
 }
 
+std::optional<std::uint16_t> DecodeTwoByteValue(bool binary, const std::uint8_t* data,
+                                                std::size_t size) {
+  if (!binary || !data || size != 2) return std::nullopt;
+  return static_cast<std::uint16_t>(data[0] | (data[1] << 8));
+}
+
+int NotationFromStored(std::optional<std::uint16_t> stored) {
+  return stored && NotationRowOf(*stored) >= 0 ? int{*stored} : kNotationRgb;
+}
+
+bool CopyOnKeepFromStored(std::optional<std::uint16_t> stored) { return stored == 1; }
+
 }  // namespace tl

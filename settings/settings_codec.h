@@ -1,10 +1,13 @@
 #pragma once
-// The four settings as the registry keeps them: each a 2-byte REG_BINARY value,
+// The settings as the registry keeps them: each a 2-byte REG_BINARY value,
 // little-endian, under HKEY_CURRENT_USER\Software\Quorvane\Tintlens\. Portable.
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "core/colour.h"
 
 namespace tl {
 
@@ -13,6 +16,9 @@ constexpr const char* kStartHotkeyValue = "Start Hotkey";
 constexpr const char* kStopHotkeyValue = "Stop Hotkey";
 constexpr const char* kAlwaysOnTopValue = "AlwaysOnTop";
 constexpr const char* kZoomLevelValue = "ZoomLevel";
+// Added later; read more strictly than the first four, which keep their old reading.
+constexpr const char* kNotationValue = "Notation";
+constexpr const char* kCopyOnKeepValue = "CopyOnKeep";
 
 constexpr std::uint32_t kDefaultStartHotkey = 0x027A;  // Ctrl + F11
 constexpr std::uint32_t kDefaultStopHotkey = 0x037A;   // Ctrl + Shift + F11
@@ -31,7 +37,18 @@ struct Settings {
   std::uint32_t stopHotkey = kDefaultStopHotkey;
   bool alwaysOnTop = false;
   int zoomLevel = 4;
+  int notation = kNotationRgb;
+  bool copyOnKeep = false;
 };
+
+// A later setting's value, taken only when it is what the program writes: 2 bytes
+// of REG_BINARY. Any other type or size reads as missing.
+std::optional<std::uint16_t> DecodeTwoByteValue(bool binary, const std::uint8_t* data,
+                                                std::size_t size);
+// The stored notation id when it is in the table, else RGB.
+int NotationFromStored(std::optional<std::uint16_t> stored);
+// On only for exactly 01 00.
+bool CopyOnKeepFromStored(std::optional<std::uint16_t> stored);
 
 // The values read (0 for missing) over the built-in ones: a stored 0 means the
 // default for the hotkeys, and a zoom level below 1 (0, or negative as a signed

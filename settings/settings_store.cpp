@@ -17,6 +17,15 @@ std::uint32_t Read(HKEY key, const char* name) {
   return DecodeSettingValue(buffer, size);
 }
 
+std::optional<std::uint16_t> ReadTwoBytes(HKEY key, const char* name) {
+  std::uint8_t buffer[kSettingBufferSize] = {};
+  DWORD size = sizeof buffer, type = REG_NONE;
+  if (::RegQueryValueExA(key, name, nullptr, &type, buffer, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return DecodeTwoByteValue(type == REG_BINARY, buffer, size);
+}
+
 void Write(std::initializer_list<std::pair<const char*, std::uint32_t>> values) {
   UniqueKey key;
   if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -41,7 +50,10 @@ Settings SettingsStore::Load() {
   const std::uint32_t stop = Read(key.Get(), kStopHotkeyValue);
   const std::uint32_t onTop = Read(key.Get(), kAlwaysOnTopValue);
   const std::uint32_t zoom = Read(key.Get(), kZoomLevelValue);
-  return ApplyStoredValues(start, stop, onTop, zoom);
+  Settings settings = ApplyStoredValues(start, stop, onTop, zoom);
+  settings.notation = NotationFromStored(ReadTwoBytes(key.Get(), kNotationValue));
+  settings.copyOnKeep = CopyOnKeepFromStored(ReadTwoBytes(key.Get(), kCopyOnKeepValue));
+  return settings;
 }
 
 void SettingsStore::SaveZoomLevel(int zoomLevel) {
@@ -50,6 +62,14 @@ void SettingsStore::SaveZoomLevel(int zoomLevel) {
 
 void SettingsStore::SaveAlwaysOnTop(bool alwaysOnTop) {
   Write({{kAlwaysOnTopValue, alwaysOnTop ? 1u : 0u}});
+}
+
+void SettingsStore::SaveNotation(int notation) {
+  Write({{kNotationValue, static_cast<std::uint32_t>(notation)}});
+}
+
+void SettingsStore::SaveCopyOnKeep(bool copyOnKeep) {
+  Write({{kCopyOnKeepValue, copyOnKeep ? 1u : 0u}});
 }
 
 void SettingsStore::SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey) {

@@ -18,6 +18,8 @@ class SettingsStore {
   static void SaveZoomLevel(int zoomLevel);
   static void SaveAlwaysOnTop(bool alwaysOnTop);
   static void SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey);
+  static void SaveNotation(int notation);
+  static void SaveCopyOnKeep(bool copyOnKeep);
 };
 
 }  // namespace tl

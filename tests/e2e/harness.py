@@ -168,6 +168,39 @@ class Holder:
         self.process.wait(timeout=30)
 
 
+def set_clipboard_text(text):
+    """Puts text on the X clipboard, as another program would."""
+    subprocess.run(['xclip', '-i', '-selection', 'clipboard'], input=text, text=True,
+                   timeout=30, check=True)
+
+
+def notation_texts(colour):
+    """The three web notations of an (r, g, b) colour, worked out with exact
+    fractions from the hexcone formulas, rounded halves up."""
+    from fractions import Fraction
+    import math
+
+    def rounded(x):
+        return math.floor(x + Fraction(1, 2))
+    r, g, b = (Fraction(c, 255) for c in colour)
+    high, low = max(r, g, b), min(r, g, b)
+    delta = high - low
+    if delta == 0:
+        hue = 0
+    elif high == r:
+        hue = 60 * (((g - b) / delta) % 6)
+    elif high == g:
+        hue = 60 * ((b - r) / delta + 2)
+    else:
+        hue = 60 * ((r - g) / delta + 4)
+    hue = rounded(hue) % 360
+    hsl_s = 0 if delta == 0 else delta / (1 - abs(high + low - 1))
+    hsv_s = 0 if high == 0 else delta / high
+    return ('rgb(%d, %d, %d)' % colour,
+            'hsl(%d, %d%%, %d%%)' % (hue, rounded(hsl_s * 100), rounded((high + low) * 50)),
+            'hsv(%d, %d%%, %d%%)' % (hue, rounded(hsv_s * 100), rounded(high * 100)))
+
+
 def clipboard_text():
     result = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
                             text=True, timeout=30)

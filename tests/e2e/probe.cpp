@@ -209,6 +209,15 @@ int main(int argc, char** argv) {
     if (!item) return Fail("no such control");
     std::printf("%lld\n", static_cast<long long>(
                                ::SendMessageW(item, std::strtoul(argv[4], nullptr, 0), 0, 0)));
+  } else if (command == "select-row" && argc >= 5) {
+    // Chooses a row of a drop-down list as the user does: the selection, then the
+    // notification that it changed.
+    const int id = std::atoi(argv[3]);
+    const HWND box = ::GetDlgItem(window, id);
+    if (!box) return Fail("no such control");
+    if (::SendMessageW(box, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return Fail("no such row");
+    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    std::printf("ok\n");
   } else if (command == "list-items" && argc >= 4) {
     const HWND list = ::GetDlgItem(window, std::atoi(argv[3]));
     if (!list) return Fail("no such control");

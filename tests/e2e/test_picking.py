@@ -2,10 +2,11 @@
 import unittest
 
 from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE, PATTERN_LINE_X, Pattern,
-                     ProgramTest, click_item, grab, item_rect, item_text, list_items, probe,
-                     screenshot_area, screenshot_window, wait_for, xdotool)
+                     ProgramTest, click_item, grab, item_rect, item_text, list_items,
+                     notation_texts, probe, screenshot_area, screenshot_window, wait_for,
+                     xdotool)
 
-COLOUR_LIST, COLOUR_TEXT, POSITION, ZOOM = 1000, 1002, 1004, 1006
+COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, POSITION, ZOOM = 1000, 1001, 1002, 1004, 1006
 MAGNIFIER, PICK, PICKER_ICON = 1007, 1009, 1019
 ZOOM_IN, ZOOM_OUT = 32778, 32779
 
@@ -77,6 +78,19 @@ class Picking(ProgramTest):
             probe('post-command', window, ZOOM_IN)  # at 8 it stays 8
         wait_for('zoom 8', lambda: self.text(ZOOM) == 'Zoom Level: 8')
         self.check_magnifier(8, 3)
+
+        # The web notations of the colour under the pointer, rows 9 to 11.
+        for row, expected in zip((8, 9, 10), notation_texts(PATTERN_BACKGROUND)):
+            probe('select-row', window, FORMAT_BOX, row)
+            wait_for(expected, lambda: self.text(COLOUR_TEXT) == expected)
+        probe('select-row', window, FORMAT_BOX, 6)  # back to RGB
+
+        # The arrow keys nudge the pointer by one pixel, ten with Shift.
+        for key, dx, dy in (('Right', 1, 0), ('Down', 1, 1), ('shift+Right', 11, 1)):
+            xdotool('key', key)
+            wait_for('the position after %s' % key,
+                     lambda: self.text(POSITION) == 'X: %d Y: %d' % (x + dx, y + dy))
+        self.point_at(x, y)
 
         # Over the program's own window nothing changes.
         left, top, right, bottom = item_rect(window, COLOUR_LIST)

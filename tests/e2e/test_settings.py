@@ -2,11 +2,13 @@
 import unittest
 
 from harness import (PATTERN_BACKGROUND, Holder, Pattern, ProgramTest, click_item,
-                     find_dialog, item_text, list_items, probe, setting, settings_key_exists,
-                     store_setting, visible, wait_for, xdotool)
+                     clipboard_text, find_dialog, item_text, list_items, probe,
+                     set_clipboard_text, setting, settings_key_exists, store_setting, visible,
+                     wait_for, xdotool)
 
-COLOUR_LIST, POSITION, ZOOM, PICK = 1000, 1004, 1006, 1009
-ALWAYS_ON_TOP, ZOOM_IN, OPTIONS, EXIT = 32776, 32778, 32780, 57602
+COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, POSITION, ZOOM, PICK = 1000, 1001, 1002, 1004, 1006, 1009
+ALWAYS_ON_TOP, ZOOM_IN, OPTIONS, COPY_WHEN_KEPT, EXIT = 32776, 32778, 32780, 32803, 57602
+CB_GETCURSEL = 0x0147
 START_HOTKEY_CONTROL, HKM_GETHOTKEY = 1017, 0x0402
 MOD_CONTROL, VK_F11 = 0x0002, 0x7A
 
@@ -23,9 +25,9 @@ class Settings(ProgramTest):
         xdotool('mousemove', 800, 60)
         wait_for('a sample over the pattern', lambda: self.text(POSITION) == 'X: 800 Y: 60')
 
-    def wait_for_the_pattern_in_the_list(self):
+    def wait_for_the_pattern_in_the_list(self, times=1):
         wait_for('the colour in the list', lambda: list_items(self.program.window, COLOUR_LIST)
-                 == ['%d, %d, %d' % PATTERN_BACKGROUND])
+                 == ['%d, %d, %d' % PATTERN_BACKGROUND] * times)
 
     def exit_program(self):
         probe('post-command', self.program.window, EXIT)
@@ -40,16 +42,20 @@ class Settings(ProgramTest):
         wait_for('AlwaysOnTop 00 00', lambda: setting('AlwaysOnTop') == '0000')
         self.assertIsNone(setting('ZoomLevel'), 'the zoom level is stored only by Exit')
 
-    def test_exit_stores_the_zoom_level_and_the_next_start_uses_it(self):
+    def test_exit_stores_the_zoom_level_and_the_notation_and_the_next_start_uses_them(self):
         store_setting('ZoomLevel', '0c00')
         self.launch()
         self.assertEqual(self.text(ZOOM), 'Zoom Level: 12', 'a stored level above 8 is used')
         probe('post-command', self.program.window, ZOOM_IN)
         wait_for('zoom 8', lambda: self.text(ZOOM) == 'Zoom Level: 8')
+        probe('select-row', self.program.window, FORMAT_BOX, 9)  # CSS hsl()
+        wait_for('Notation 6b 00', lambda: setting('Notation') == '6b00')
         self.exit_program()
         self.assertEqual(setting('ZoomLevel'), '0800')
         self.launch()
         self.assertEqual(self.text(ZOOM), 'Zoom Level: 8')
+        self.assertEqual(probe('item-message', self.program.window, FORMAT_BOX, CB_GETCURSEL), '9')
+        self.assertTrue(self.text(COLOUR_TEXT).startswith('hsl('), self.text(COLOUR_TEXT))
 
     def test_a_hotkey_held_by_another_program_is_named_and_the_other_still_works(self):
         holder = Holder('hold-hotkey', MOD_CONTROL, VK_F11)
@@ -73,8 +79,21 @@ class Settings(ProgramTest):
         xdotool('click', 1)  # the desktop takes the focus
         xdotool('key', 'ctrl+F11')  # outside a session: only brings the window forward
         self.start_session_over_the_pattern()
+        # Copy When Kept on: the kept colour is also on the clipboard.
+        probe('post-command', self.program.window, COPY_WHEN_KEPT)
+        wait_for('CopyOnKeep 01 00', lambda: setting('CopyOnKeep') == '0100')
+        set_clipboard_text('before')
         xdotool('key', 'ctrl+F11')
         self.wait_for_the_pattern_in_the_list()
+        wait_for('the colour on the clipboard',
+                 lambda: clipboard_text() == '%d, %d, %d' % PATTERN_BACKGROUND)
+        # Off again: keeping leaves the clipboard alone.
+        probe('post-command', self.program.window, COPY_WHEN_KEPT)
+        wait_for('CopyOnKeep 00 00', lambda: setting('CopyOnKeep') == '0000')
+        set_clipboard_text('left alone')
+        xdotool('key', 'ctrl+F11')
+        self.wait_for_the_pattern_in_the_list(times=2)
+        self.assertEqual(clipboard_text(), 'left alone')
         xdotool('key', 'ctrl+shift+F11')
         wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
 

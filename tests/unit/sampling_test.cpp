@@ -5,6 +5,7 @@
 
 #include "sampling/magnifier_geometry.h"
 #include "sampling/picking_session.h"
+#include "sampling/pointer_hold.h"
 
 namespace tl {
 namespace {
@@ -122,6 +123,32 @@ TEST(PickingSession, FollowsTheStateTable) {
     EXPECT_EQ(host.log, c.log) << c.why;
     EXPECT_EQ(host.label, c.picking ? "Stop" : "Pick") << c.why;
   }
+}
+
+struct HoldCase {
+  int x, y;
+  std::uint32_t at;  // milliseconds after the hold at (100, 50)
+  bool taken;
+  const char* why;
+};
+
+TEST(PointerHold, KeepsTheProgramsPointAgainstOlderReportsForAShortWhile) {
+  const HoldCase cases[] = {
+      {99, 50, 10, false, "a report of the place before the nudge"},
+      {99, 50, 499, false, "still within the hold"},
+      {100, 50, 20, true, "our own point ends the hold"},
+      {99, 50, 30, true, "after that every report counts"},
+  };
+  PointerHold hold;
+  EXPECT_TRUE(hold.Accept(1, 2, 0)) << "nothing held";
+  hold.Hold(100, 50, 4000000000u);  // near the tick count's wrap
+  for (const HoldCase& c : cases) {
+    EXPECT_EQ(hold.Accept(c.x, c.y, 4000000000u + c.at), c.taken) << c.why;
+  }
+  hold.Hold(100, 50, 0xFFFFFF00u);
+  EXPECT_TRUE(hold.Accept(7, 7, 0xFFFFFF00u + PointerHold::kMilliseconds))
+      << "our point never reported: the hold ends, across the wrap too";
+  EXPECT_TRUE(hold.Accept(8, 8, 0));
 }
 
 }  // namespace

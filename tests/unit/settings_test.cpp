@@ -65,6 +65,37 @@ TEST(SettingsCodec, AZoomLevelBelowOneReadsAsTheDefault) {
   }
 }
 
+struct LaterValueCase {
+  bool binary;
+  std::vector<std::uint8_t> stored;
+  int notation;
+  bool copyOnKeep;
+  const char* why;
+};
+
+TEST(SettingsCodec, NotationAndCopyOnKeepTakeOnlyWhatTheProgramWrites) {
+  const LaterValueCase cases[] = {
+      {true, {0x6B, 0x00}, 107, false, "CSS hsl(), and 107 is no 'on'"},
+      {true, {0x64, 0x00}, 100, false, "C++"},
+      {true, {0x00, 0x00}, 0, false, "Integer is id 0, a real choice"},
+      {true, {0x01, 0x00}, 1, true, "RGB; copy on"},
+      {true, {0x6D, 0x00}, 1, false, "109: not in the table"},
+      {true, {0x02, 0x00}, 1, false, "2: not in the table, and only 1 is on"},
+      {true, {0x01, 0x01}, 1, false, "0x0101"},
+      {false, {0x64, 0x00}, 1, false, "the right bytes as another type"},
+      {true, {0x64}, 1, false, "one byte"},
+      {true, {0x01, 0x00, 0x00, 0x00}, 1, false, "four bytes"},
+      {true, {}, 1, false, "empty"},
+  };
+  for (const LaterValueCase& c : cases) {
+    const auto stored = DecodeTwoByteValue(c.binary, c.stored.data(), c.stored.size());
+    EXPECT_EQ(NotationFromStored(stored), c.notation) << c.why;
+    EXPECT_EQ(CopyOnKeepFromStored(stored), c.copyOnKeep) << c.why;
+  }
+  EXPECT_EQ(NotationFromStored(std::nullopt), kNotationRgb) << "missing";
+  EXPECT_FALSE(CopyOnKeepFromStored(std::nullopt));
+}
+
 TEST(Hotkey, ModifiersConvertAndTheWindowsKeyIsNeverUsed) {
   const std::uint32_t cases[][3] = {
       {0x027A, 0x2, 0x7A},  // Ctrl + F11
