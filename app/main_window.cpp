@@ -621,17 +621,17 @@ bool MainWindow::Nudge(WPARAM key) {
   }
   if (::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0) return false;
   const int step = ::GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
-  POINT pointer{};
-  if (m_dragging || !PointerHook::LatestPosition(pointer)) ::GetCursorPos(&pointer);
+  POINT from{};
+  if (m_dragging || !PointerHook::LatestPosition(from)) ::GetCursorPos(&from);
   const RECT screen = m_sampler.ScreenArea();
-  pointer.x = std::clamp<LONG>(pointer.x + dx * step, screen.left, screen.right - 1);
-  pointer.y = std::clamp<LONG>(pointer.y + dy * step, screen.top, screen.bottom - 1);
-  ::SetCursorPos(pointer.x, pointer.y);
+  const POINT to{std::clamp<LONG>(from.x + dx * step, screen.left, screen.right - 1),
+                 std::clamp<LONG>(from.y + dy * step, screen.top, screen.bottom - 1)};
+  ::SetCursorPos(to.x, to.y);
   if (m_dragging) {
-    m_dragHold.Hold(pointer.x, pointer.y, ::GetTickCount());
-    TakeSample(pointer, true);
+    m_dragHold.Left(from.x, from.y, ::GetTickCount());
+    TakeSample(to, true);
   } else {
-    PointerHook::MovedTo(pointer);
+    PointerHook::MovedTo(from, to);
     RequestSample();
   }
   return true;

@@ -1,9 +1,10 @@
 #pragma once
-// A point the program moved the pointer to itself (nudging with the arrow keys).
-// Under Wine a move queued before SetCursorPos can still be reported after it,
-// carrying the old place; for a short while such reports do not replace the
-// point we set. Portable.
+// Places the program moved the pointer away from itself (nudging with the arrow
+// keys). Under Wine a move can still be reported after SetCursorPos carrying the
+// place before it, even after one that reported the new place; for half a
+// second such reports are not taken. Any other place is a real move. Portable.
 
+#include <array>
 #include <cstdint>
 
 namespace tl {
@@ -12,32 +13,32 @@ class PointerHold {
  public:
   static constexpr std::uint32_t kMilliseconds = 500;
 
-  void Hold(int x, int y, std::uint32_t now) {
-    m_held = true;
-    m_x = x;
-    m_y = y;
-    m_since = now;
+  // The program has just moved the pointer away from (x, y).
+  void Left(int x, int y, std::uint32_t now) {
+    m_places[m_next] = {x, y, now, true};
+    m_next = (m_next + 1) % m_places.size();
   }
-  void Release() { m_held = false; }
+  void Release() { m_places = {}; }
 
-  // Whether a reported point is to be taken. A point other than the held one is
-  // not, while the hold lasts; the held point itself, once reported, ends it.
-  bool Accept(int x, int y, std::uint32_t now) {
-    if (!m_held) return true;
-    if (x == m_x && y == m_y) {
-      m_held = false;
-      return true;
+  // Whether a reported point is to be taken: not when it is a place the
+  // pointer was moved away from within the last half second.
+  bool Accept(int x, int y, std::uint32_t now) const {
+    for (const Place& place : m_places) {
+      if (place.set && place.x == x && place.y == y && now - place.at < kMilliseconds) {
+        return false;
+      }
     }
-    if (now - m_since < kMilliseconds) return false;
-    m_held = false;  // the system never reported our point: stop waiting for it
     return true;
   }
 
  private:
-  bool m_held = false;
-  int m_x = 0;
-  int m_y = 0;
-  std::uint32_t m_since = 0;
+  struct Place {
+    int x, y;
+    std::uint32_t at;
+    bool set;
+  };
+  std::array<Place, 4> m_places{};  // enough for a burst of nudges
+  std::size_t m_next = 0;
 };
 
 }  // namespace tl

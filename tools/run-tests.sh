@@ -33,13 +33,17 @@ else
   record "Windows session" "$windows"
 fi
 
-passed=0; failed=0
+passed=0; failed=0; skipped=0
 echo
 echo "== summary"
 for i in "${!names[@]}"; do
-  if [ "${results[$i]}" = 0 ]; then passed=$((passed + 1)); state=PASS; else failed=$((failed + 1)); state="FAIL (${results[$i]})"; fi
-  printf '  %-28s %s\n' "${names[$i]}" "$state"
+  case "${results[$i]}" in
+    0) passed=$((passed + 1)); state=PASS ;;
+    skip:*) skipped=$((skipped + 1)); state="SKIPPED (${results[$i]#skip: })" ;;
+    *) failed=$((failed + 1)); state="FAIL (${results[$i]})" ;;
+  esac
+  printf '  %-36s %s\n' "${names[$i]}" "$state"
 done
 [ "$failed" -gt 0 ] && echo "  artefacts (screenshots): $artefacts"
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]

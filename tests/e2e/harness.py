@@ -3,7 +3,7 @@ windows through the probe, drive the pointer and keyboard with xdotool, wait for
 conditions with deadlines, and keep a screenshot when something fails.
 
 Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
-the environment: TL_BUILD (the win64 build folder), TL_ARTEFACTS (where
+the environment: TL_BUILD (the build folder, win64 or win32), TL_ARTEFACTS (where
 screenshots go)."""
 import os
 import subprocess
@@ -242,10 +242,15 @@ class Program:
     """tintlens.exe (the build's, or another copy such as an installed one) started
     through wine, stopped by its process id."""
 
-    def __init__(self, path=PROGRAM):
+    def __init__(self, path=PROGRAM, shown=True):
         self.process = subprocess.Popen(['wine', path], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.window = wait_for('the main window "Tintlens"', lambda: find_window('Tintlens'))
+        # The window exists, hidden, while it sets itself up; a click before it
+        # shows lands on whatever is below, and one before it is in front can be
+        # undone by its activation (which takes the focus and the capture back).
+        if shown:
+            wait_for('the main window in front', lambda: probe('foreground') == self.window)
 
     def wait_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)
@@ -277,8 +282,8 @@ class ProgramTest(unittest.TestCase):
         if self.launch_in_setup:
             self.launch()
 
-    def launch(self, path=PROGRAM):
-        self.program = Program(path)
+    def launch(self, path=PROGRAM, shown=True):
+        self.program = Program(path, shown)
         self.addCleanup(self.program.stop)
         self.addCleanup(self._screenshot_if_failed)  # cleanups run last first: before the stop
 

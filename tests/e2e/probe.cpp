@@ -137,6 +137,10 @@ int main(int argc, char** argv) {
     ::Sleep(INFINITE);
     return 0;
   }
+  if (command == "foreground") {
+    std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(::GetForegroundWindow())));
+    return 0;
+  }
   if (command == "work-area") {
     RECT r{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);

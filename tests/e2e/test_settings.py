@@ -60,7 +60,7 @@ class Settings(ProgramTest):
     def test_a_hotkey_held_by_another_program_is_named_and_the_other_still_works(self):
         holder = Holder('hold-hotkey', MOD_CONTROL, VK_F11)
         self.addCleanup(holder.stop)
-        self.launch()
+        self.launch(shown=False)
         dialog, message = wait_for('the refusal message',
                                    lambda: find_dialog("Can't register hotkey"))
         # The names come from the keyboard layout: Windows says Ctrl, Wine Control.

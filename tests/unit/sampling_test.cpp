@@ -127,28 +127,31 @@ TEST(PickingSession, FollowsTheStateTable) {
 
 struct HoldCase {
   int x, y;
-  std::uint32_t at;  // milliseconds after the hold at (100, 50)
+  std::uint32_t at;  // milliseconds after the nudges
   bool taken;
   const char* why;
 };
 
-TEST(PointerHold, KeepsTheProgramsPointAgainstOlderReportsForAShortWhile) {
-  const HoldCase cases[] = {
-      {99, 50, 10, false, "a report of the place before the nudge"},
-      {99, 50, 499, false, "still within the hold"},
-      {100, 50, 20, true, "our own point ends the hold"},
-      {99, 50, 30, true, "after that every report counts"},
-  };
+TEST(PointerHold, RefusesThePlacesANudgeLeftForHalfASecond) {
   PointerHold hold;
-  EXPECT_TRUE(hold.Accept(1, 2, 0)) << "nothing held";
-  hold.Hold(100, 50, 4000000000u);  // near the tick count's wrap
+  EXPECT_TRUE(hold.Accept(1, 2, 0)) << "nothing left behind";
+  const std::uint32_t start = 0xFFFFFF00u;  // across the tick count's wrap
+  hold.Left(100, 50, start);  // nudged to (101, 50)
+  hold.Left(101, 50, start);  // and on to (102, 50)
+  const HoldCase cases[] = {
+      {100, 50, 10, false, "a late report of the first place left"},
+      {101, 50, 20, false, "of the second"},
+      {102, 50, 30, true, "our own point"},
+      {101, 50, 40, false, "an old place after our own is still refused"},
+      {300, 200, 50, true, "a hand on the mouse: any other place is taken at once"},
+      {100, 50, 499, false, "the last moment"},
+      {100, 50, 500, true, "half a second on, that place is a place like any other"},
+  };
   for (const HoldCase& c : cases) {
-    EXPECT_EQ(hold.Accept(c.x, c.y, 4000000000u + c.at), c.taken) << c.why;
+    EXPECT_EQ(hold.Accept(c.x, c.y, start + c.at), c.taken) << c.why;
   }
-  hold.Hold(100, 50, 0xFFFFFF00u);
-  EXPECT_TRUE(hold.Accept(7, 7, 0xFFFFFF00u + PointerHold::kMilliseconds))
-      << "our point never reported: the hold ends, across the wrap too";
-  EXPECT_TRUE(hold.Accept(8, 8, 0));
+  hold.Release();
+  EXPECT_TRUE(hold.Accept(101, 50, start + 10));
 }
 
 }  // namespace
