@@ -238,6 +238,18 @@ def screenshot_area(rect, name):
     return path
 
 
+def make_active(window):
+    """Under Wine a window can be in front and still not active (a grey title
+    bar), and then the click that activates it may lose its press to the
+    activation; a user's click on the caption settles it first."""
+    if probe('active', window) == '1':
+        return
+    left, top, right, _ = window_rect(window)
+    xdotool('mousemove', (left + right) // 2, top + 8)
+    xdotool('click', 1)
+    wait_for('the window active', lambda: probe('active', window) == '1')
+
+
 class Program:
     """tintlens.exe (the build's, or another copy such as an installed one) started
     through wine, stopped by its process id."""
@@ -251,6 +263,8 @@ class Program:
         # undone by its activation (which takes the focus and the capture back).
         if shown:
             wait_for('the main window in front', lambda: probe('foreground') == self.window)
+            make_active(self.window)
+            xdotool('mousemove', 1, 1)
 
     def wait_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)

@@ -179,6 +179,13 @@ int main(int argc, char** argv) {
     std::printf("%ld %ld\n", p.x, p.y);
   } else if (command == "has-menu") {
     std::printf("%d\n", ::GetMenu(window) ? 1 : 0);
+  } else if (command == "active") {
+    // Whether the window is its thread's active window, title bar and all.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    std::printf("%d\n", ::GetGUIThreadInfo(thread, &info) && info.hwndActive == window &&
+                            info.hwndFocus != nullptr ? 1 : 0);
   } else if (command == "has-capture") {
     // Whether the window's thread holds the mouse capture (an icon drag under way).
     GUITHREADINFO info{};

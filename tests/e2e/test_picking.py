@@ -3,7 +3,7 @@ import unittest
 
 from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE, PATTERN_LINE_X, Pattern,
                      ProgramTest, click_item, grab, item_rect, item_text, list_items,
-                     notation_texts, probe, screenshot_area, screenshot_window, wait_for,
+                     make_active, notation_texts, probe, screenshot_area, screenshot_window, wait_for,
                      xdotool)
 
 COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, POSITION, ZOOM = 1000, 1001, 1002, 1004, 1006
@@ -31,6 +31,7 @@ class Picking(ProgramTest):
         return item_text(self.program.window, control)
 
     def start_session(self):
+        make_active(self.program.window)
         click_item(self.program.window, PICK)
         wait_for('the pick button to read "Stop"', lambda: self.text(PICK) == 'Stop')
 
@@ -146,6 +147,7 @@ class Picking(ProgramTest):
         """Presses on the eyedropper icon, drags to (x, y) and releases there or
         at release_at."""
         window = self.program.window
+        make_active(window)
         left, top, right, bottom = item_rect(window, PICKER_ICON)
         xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
         xdotool('mousedown', 1)
