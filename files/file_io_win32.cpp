@@ -58,9 +58,12 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
   std::vector<std::uint8_t> buffer(1 << 16);
   for (;;) {
     const DWORD want = static_cast<DWORD>(std::min(buffer.size(), decoder.BytesWanted()));
+    if (want == 0) break;
     DWORD got = 0;
-    if (want == 0 || !::ReadFile(file.Get(), buffer.data(), want, &got, nullptr) || got == 0) break;
-    if (!decoder.Feed(buffer.data(), got)) break;
+    // A read that fails is not the file's end: half a list taken for the whole
+    // would be written back over the file at the next save.
+    if (!::ReadFile(file.Get(), buffer.data(), want, &got, nullptr)) return std::nullopt;
+    if (got == 0 || !decoder.Feed(buffer.data(), got)) break;
   }
   return decoder.TakeColours();
 }
