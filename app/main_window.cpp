@@ -374,7 +374,7 @@ bool MainWindow::OnCommand(int id, int code) {
       OpenWithShell(TL_MAKER_UPDATE);
       return true;
     case ID_CLEAR_ALL:
-      m_list.Clear();
+      m_document.ClearAll();
       return true;
     case ID_COPY_WHEN_KEPT:
       m_copyOnKeep = !m_copyOnKeep;

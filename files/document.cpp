@@ -83,4 +83,11 @@ void Document::Import() {
 
 bool Document::ConfirmExit() { return !m_host.Modified() || SaveChangesFirst(); }
 
+// One extra key (Ctrl+Shift+C beside Ctrl+C) must not cost the colours: the
+// question comes as before New. The modified flag stays as it was.
+void Document::ClearAll() {
+  if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
+  m_host.ReplaceColours({});
+}
+
 }  // namespace tl

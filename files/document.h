@@ -69,6 +69,9 @@ class Document {
   void Import();
   // Asked before the program ends; false means the user chose to stay.
   bool ConfirmExit();
+  // Empties the list, asking first about unsaved colours as New does; the list's
+  // file stays its own.
+  void ClearAll();
 
   const std::string& CurrentPath() const { return m_path; }
 
