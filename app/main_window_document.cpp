@@ -141,6 +141,26 @@ std::optional<std::vector<ColourValue>> MainWindow::ReadPalette(const std::strin
   return std::move(read.colours);
 }
 
+void MainWindow::StartRecovery(const std::string& folder) {
+  m_recovery.reset();
+  m_recoveryFolder = std::make_unique<RecoveryFolder>(folder);
+  m_recovery = std::make_unique<RecoveryKeeper>(*m_recoveryFolder,
+                                                RecoveryFolder::NameForThisInstance());
+  const std::vector<ColourValue> recovered = m_recovery->TakeOrphans();
+  if (!recovered.empty()) m_document.Recover(recovered);
+  // At once, not at the first idle moment: the copies restored are removed only
+  // once their colours are in ours.
+  KeepRecoveryCopy();
+}
+
+void MainWindow::KeepRecoveryCopy() {
+  if (m_recovery) m_recovery->Keep(m_list.Model().Generation(), Modified(), Colours());
+}
+
+void MainWindow::DiscardRecoveryCopy() {
+  if (m_recovery) m_recovery->Discard();
+}
+
 // A GIMP palette is named after the file it goes into.
 bool MainWindow::WriteExport(FileKind kind, const std::string& path,
                              const std::vector<ColourValue>& colours) {
