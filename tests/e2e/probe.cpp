@@ -1,7 +1,9 @@
 // Reads the program's windows from outside, for the end-to-end tests.
 // Each command prints one line on stdout and exits 0, or says why on stderr and
 // exits 1.
-//   find-window TITLE [CLASS]     the first top-level window with that title
+// Arguments are taken as UTF-8, whatever the code page.
+//   find-window TITLE [CLASS [SKIP...]]  the first top-level window with that
+//                                 title that is none of the SKIP windows
 //   window-rect HWND              left top right bottom (screen)
 //   client-origin HWND            client (0,0) in screen coordinates
 //   window-title HWND             a window's title (UTF-8)
@@ -25,10 +27,14 @@
 //                                 and prints the answer
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +45,7 @@ HWND ParseWindow(const char* text) {
 struct FindRequest {
   std::wstring title;
   std::wstring className;
+  std::vector<HWND> skip;
   HWND found;
 };
 
@@ -47,7 +54,8 @@ BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
   wchar_t title[256] = {}, className[256] = {};
   ::GetWindowTextW(window, title, 256);
   ::GetClassNameW(window, className, 256);
-  if (request->title == title && (request->className.empty() || request->className == className)) {
+  if (request->title == title && (request->className.empty() || request->className == className) &&
+      std::find(request->skip.begin(), request->skip.end(), window) == request->skip.end()) {
     request->found = window;
     return FALSE;
   }
@@ -97,11 +105,12 @@ int Fail(const char* why) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   if (argc < 2) return Fail("no command");
   const std::string command = argv[1];
   if (command == "find-window" && argc >= 3) {
-    FindRequest request{Widen(argv[2]), argc >= 4 ? Widen(argv[3]) : L"", nullptr};
+    FindRequest request{Widen(argv[2]), argc >= 4 ? Widen(argv[3]) : L"", {}, nullptr};
+    for (int i = 4; i < argc; ++i) request.skip.push_back(ParseWindow(argv[i]));
     ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&request));
     if (!request.found) return Fail("no such window");
     std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(request.found)));
@@ -239,4 +248,21 @@ int main(int argc, char** argv) {
     return Fail("unknown command");
   }
   return 0;
+}
+
+// The command line as UTF-8: the probe's code page cannot hold every script.
+int main() {
+  int count = 0;
+  wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (!wide) return Fail("no command line");
+  std::vector<std::string> arguments;
+  for (int i = 0; i < count; ++i) {
+    char utf8[4096] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, utf8, sizeof utf8, nullptr, nullptr);
+    arguments.push_back(utf8);
+  }
+  ::LocalFree(wide);
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  return Run(count, argv.data());
 }
