@@ -17,7 +17,8 @@ namespace {
 using testing_support::DialogCloser;
 using testing_support::MainWindowTest;
 
-// A folder that does not exist yet, under one that is removed afterwards.
+// A folder that does not exist yet, in two scripts; the tests leave it empty,
+// and it goes with them.
 class RecoveryFolderPath {
  public:
   RecoveryFolderPath() {
@@ -27,7 +28,11 @@ class RecoveryFolderPath {
     m_root += std::to_string(::GetCurrentProcessId());
     path = m_root + "\\Tintlens\\Recovery";
   }
-  ~RecoveryFolderPath() { RemoveAll(m_root); }
+  ~RecoveryFolderPath() {
+    for (const std::string& folder : {path, m_root + "\\Tintlens", m_root}) {
+      ::RemoveDirectoryA(folder.c_str());
+    }
+  }
 
   // Every file in the folder: the copies with their colours, the locks empty.
   std::map<std::string, std::vector<ColourValue>> Copies() const {
@@ -50,21 +55,6 @@ class RecoveryFolderPath {
   std::string path;
 
  private:
-  static void RemoveAll(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveAll(folder + "\\" + name);
-        else ::DeleteFileA((folder + "\\" + name).c_str());
-      } while (::FindNextFileA(search, &found));
-      ::FindClose(search);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-  }
-
   std::string m_root;
 };
 
