@@ -5,7 +5,8 @@ import unittest
 
 from harness import (COLOUR_LIST, EXIT, PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE,
                      PATTERN_LINE_X, Pattern, ProgramTest, add_colour, file_bytes, find_dialog,
-                     list_items, probe, recovery_folder, wait_for)
+                     list_items, probe, recovery_folder, store_setting, visible,
+                     wait_for)
 
 QUESTION = 'Do you want to save the colors?'
 IDNO = 7
@@ -65,10 +66,14 @@ class Recovery(ProgramTest):
         add_colour(killed.window, 800, 60)
         add_colour(killed.window, 800, 230)
         probe('move-window', killed.window, 0, 0)  # out of the way of the next window
+        # Hotkeys of its own (Ctrl+F12, Ctrl+Shift+F12), so that no instance has to
+        # say that another holds its hotkeys.
+        store_setting('Start Hotkey', '7b02')
+        store_setting('Stop Hotkey', '7b03')
         running = self.launch(skip=[killed.window])
-        # The first instance has the hotkeys: the second says so and runs on.
-        dialog, _ = wait_for('the hotkey message', lambda: find_dialog("Can't register hotkey"))
-        probe('post-command', dialog, 1)
+        wait_for('the second window shown, its settings read', lambda: visible(running.window))
+        store_setting('Start Hotkey', '7a02')
+        store_setting('Stop Hotkey', '7a03')
         add_colour(running.window, PATTERN_LINE_X, 60)
         killed_colours, running_colours = [PATTERN_BLOCK, PATTERN_BACKGROUND], [PATTERN_LINE]
         wait_for('both copies', lambda: sorted(copies().values()) == sorted(
