@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include <cstdint>
-#include <memory>
 
 #include "core/colour.h"
 #include "core/colour_list_box.h"

@@ -5,7 +5,6 @@ conditions with deadlines, and keep a screenshot when something fails.
 Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
 the environment: TL_BUILD (the win64 build folder), TL_ARTEFACTS (where
 screenshots go)."""
-import functools
 import os
 import shutil
 import subprocess
@@ -254,10 +253,15 @@ def windows_folder(variable):
     return windows, unix
 
 
-@functools.lru_cache(maxsize=None)
+_recovery_folder = None
+
+
 def recovery_folder():
     """Where the program keeps copies of unsaved colours (Unix path)."""
-    return os.path.join(windows_folder('LOCALAPPDATA')[1], 'Tintlens', 'Recovery')
+    global _recovery_folder
+    if not _recovery_folder:
+        _recovery_folder = os.path.join(windows_folder('LOCALAPPDATA')[1], 'Tintlens', 'Recovery')
+    return _recovery_folder
 
 
 def add_colour(window, x, y):
@@ -291,15 +295,16 @@ class Program:
 
     def stop(self):
         """Ends the program through Exit, so its pointer hook and hotkeys go with it;
-        killing it with a hook in place can stall the desktop's input for a while."""
-        if self.process.poll() is not None:
-            return
-        probe('post-command', self.window, EXIT, check=False)
-        try:
-            self.process.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait(timeout=30)
+        killing it with a hook in place can stall the desktop's input for a while.
+        Whatever it leaves unsaved goes too: no later start restores it."""
+        if self.process.poll() is None:
+            probe('post-command', self.window, EXIT, check=False)
+            try:
+                self.process.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=30)
+        shutil.rmtree(recovery_folder(), ignore_errors=True)
 
 
 class ProgramTest(unittest.TestCase):
@@ -312,8 +317,6 @@ class ProgramTest(unittest.TestCase):
     def setUp(self):
         subprocess.run(['wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f'],
                        capture_output=True, timeout=60)
-        # No test restores what an earlier one left unsaved.
-        shutil.rmtree(recovery_folder(), ignore_errors=True)
         xdotool('mousemove', 1, 1)  # no pointer left over a control from the last test
         if self.launch_in_setup:
             self.launch()

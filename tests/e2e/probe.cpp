@@ -1,7 +1,8 @@
 // Reads the program's windows from outside, for the end-to-end tests.
 // Each command prints one line on stdout and exits 0, or says why on stderr and
 // exits 1.
-// Arguments are taken as UTF-8, whatever the code page.
+// Built with the console tool's manifest, which makes UTF-8 its code page, so
+// arguments (file names among them) arrive as UTF-8 in any script.
 //   find-window TITLE [CLASS [SKIP...]]  the first top-level window with that
 //                                 title that is none of the SKIP windows
 //   window-rect HWND              left top right bottom (screen)
@@ -26,8 +27,6 @@
 //   item-message HWND ID MSG      sends a control a message without parameters
 //                                 and prints the answer
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -105,7 +104,7 @@ int Fail(const char* why) {
 
 }  // namespace
 
-int Run(int argc, char** argv) {
+int main(int argc, char** argv) {
   if (argc < 2) return Fail("no command");
   const std::string command = argv[1];
   if (command == "find-window" && argc >= 3) {
@@ -248,21 +247,4 @@ int Run(int argc, char** argv) {
     return Fail("unknown command");
   }
   return 0;
-}
-
-// The command line as UTF-8: the probe's code page cannot hold every script.
-int main() {
-  int count = 0;
-  wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-  if (!wide) return Fail("no command line");
-  std::vector<std::string> arguments;
-  for (int i = 0; i < count; ++i) {
-    char utf8[4096] = {};
-    ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, utf8, sizeof utf8, nullptr, nullptr);
-    arguments.push_back(utf8);
-  }
-  ::LocalFree(wide);
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  return Run(count, argv.data());
 }
