@@ -150,6 +150,42 @@ def store_setting(name, hex_bytes):
                     hex_bytes, '/f'], capture_output=True, timeout=60, check=True)
 
 
+def windows_folder(variable):
+    """A folder that the environment names, as (Windows path, Unix path)."""
+    result = subprocess.run(['wine', 'cmd', '/c', 'echo', '%' + variable + '%'],
+                            capture_output=True, text=True, timeout=60, check=True)
+    windows = result.stdout.strip()
+    unix = subprocess.run(['winepath', '-u', windows], capture_output=True, text=True, timeout=60,
+                          check=True).stdout.strip()
+    return windows, unix
+
+
+_recovery_folder = None
+
+
+def recovery_folder():
+    """Where the program keeps copies of unsaved colours (Unix path)."""
+    global _recovery_folder
+    if not _recovery_folder:
+        _recovery_folder = os.path.join(windows_folder('LOCALAPPDATA')[1], 'Tintlens', 'Recovery')
+    return _recovery_folder
+
+
+def add_colour(window, x, y):
+    """Keeps the colour at (x, y) with an icon drag released there. Each drag
+    starts at another spot of the icon: two presses on one spot in quick
+    succession would make a double click."""
+    before = len(list_items(window, COLOUR_LIST))
+    left, top, right, bottom = item_rect(window, PICKER_ICON)
+    offset = 6 * (before % 3)
+    xdotool('mousemove', left + 4 + offset, (top + bottom) // 2)
+    xdotool('mousedown', 1)
+    xdotool('mousemove', x - 5, y)
+    xdotool('mousemove', x, y)
+    xdotool('mouseup', 1)
+    wait_for('a colour added', lambda: len(list_items(window, COLOUR_LIST)) == before + 1)
+
+
 def find_dialog(text):
     """(dialog, the control text that matched) of a dialog showing `text`, or None."""
     found = probe('find-dialog', text, check=False)
@@ -241,42 +277,6 @@ def screenshot_area(rect, name):
                     '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '+repage', path],
                    check=True, timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return path
-
-
-def windows_folder(variable):
-    """A folder that the environment names, as (Windows path, Unix path)."""
-    result = subprocess.run(['wine', 'cmd', '/c', 'echo', '%' + variable + '%'],
-                            capture_output=True, text=True, timeout=60, check=True)
-    windows = result.stdout.strip()
-    unix = subprocess.run(['winepath', '-u', windows], capture_output=True, text=True, timeout=60,
-                          check=True).stdout.strip()
-    return windows, unix
-
-
-_recovery_folder = None
-
-
-def recovery_folder():
-    """Where the program keeps copies of unsaved colours (Unix path)."""
-    global _recovery_folder
-    if not _recovery_folder:
-        _recovery_folder = os.path.join(windows_folder('LOCALAPPDATA')[1], 'Tintlens', 'Recovery')
-    return _recovery_folder
-
-
-def add_colour(window, x, y):
-    """Keeps the colour at (x, y) with an icon drag released there. Each drag
-    starts at another spot of the icon: two presses on one spot in quick
-    succession would make a double click."""
-    before = len(list_items(window, COLOUR_LIST))
-    left, top, right, bottom = item_rect(window, PICKER_ICON)
-    offset = 6 * (before % 3)
-    xdotool('mousemove', left + 4 + offset, (top + bottom) // 2)
-    xdotool('mousedown', 1)
-    xdotool('mousemove', x - 5, y)
-    xdotool('mousemove', x, y)
-    xdotool('mouseup', 1)
-    wait_for('a colour added', lambda: len(list_items(window, COLOUR_LIST)) == before + 1)
 
 
 class Program:
