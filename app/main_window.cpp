@@ -49,7 +49,10 @@ bool MainWindow::PreTranslateMessage(MSG& message) {
   return ::IsDialogMessageA(Handle(), &message) != FALSE;
 }
 
-void MainWindow::OnIdle() { m_menuState.Apply(); }
+void MainWindow::OnIdle() {
+  m_menuState.Apply();
+  KeepRecoveryCopy();
+}
 
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
@@ -97,6 +100,13 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return true;
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+      // The session may end at any moment from here: the copy of unsaved colours
+      // is brought up to date at once. The answer stays the default, yes: the
+      // log-off is never held up.
+      if (message == WM_QUERYENDSESSION || wParam) KeepRecoveryCopy();
+      return false;
     case WM_CLOSE:
       // The close box, Alt+F4 and the exit sequence all end here. Run the close
       // handler now rather than through the dialog manager, which would post the
@@ -374,7 +384,7 @@ bool MainWindow::OnCommand(int id, int code) {
       OpenWithShell(TL_MAKER_UPDATE);
       return true;
     case ID_CLEAR_ALL:
-      m_list.Clear();
+      m_document.ClearAll();
       return true;
     case ID_COPY_WHEN_KEPT:
       m_copyOnKeep = !m_copyOnKeep;
@@ -695,6 +705,7 @@ void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
 
 void MainWindow::OnExit() {
   if (!m_document.ConfirmExit()) return;  // Cancel, or the colours could not be saved
+  DiscardRecoveryCopy();  // saved, or let go by the user's answer
   m_exiting = true;
   // The close request is handled before the quit request behind it, whose code
   // (0) becomes the exit code. The quit goes to the thread, not the window: the

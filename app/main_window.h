@@ -10,6 +10,7 @@
 #include "core/colour.h"
 #include "core/colour_list_box.h"
 #include "files/document.h"
+#include "files/recovery_folder.h"
 #include "platform/dialog.h"
 #include "platform/gdi.h"
 #include "platform/handles.h"
@@ -63,6 +64,10 @@ class MainWindow final : public Dialog,
   const std::string& CurrentPath() const { return m_document.CurrentPath(); }
   const TrayIcon& Tray() const { return m_tray; }
 
+  // Restores the colours that instances no longer running left in folder, and from
+  // now on keeps a copy of unsaved colours there (main_window_document.cpp).
+  void StartRecovery(const std::string& folder);
+
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -114,6 +119,8 @@ class MainWindow final : public Dialog,
   bool WriteExport(FileKind kind, const std::string& path,
                    const std::vector<ColourValue>& colours) override;
   std::optional<ChosenFile> ChooseFile(bool toSave, const char* filter, const char* extension);
+  void KeepRecoveryCopy();
+  void DiscardRecoveryCopy();
 
   // PickingHost
   bool InstallPointerHook() override;
@@ -163,6 +170,8 @@ class MainWindow final : public Dialog,
   ScreenSampler m_sampler;
   PickingSession m_session{*this};
   Document m_document{*this};
+  std::unique_ptr<RecoveryFolder> m_recoveryFolder;
+  std::unique_ptr<RecoveryKeeper> m_recovery;  // off until StartRecovery
   bool m_swatchPainted = false;  // the swatch repaints only when its colour changes
   int m_sliderShown[3] = {-1, -1, -1};  // -1: moved by the user since we set it
   bool m_dragging = false;

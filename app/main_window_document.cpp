@@ -53,23 +53,27 @@ constexpr char kImportFilter[] =
 
 }  // namespace
 
+// With UTF-8 as the code page a character can take three bytes (a surrogate pair
+// four for two units), so the buffers hold the longest path and the longest name
+// Windows allows, in UTF-16 units, three times over.
 std::optional<ChosenFile> MainWindow::ChooseFile(bool toSave, const char* filter,
                                                  const char* extension) {
-  char path[MAX_PATH] = {};
-  char title[256] = {};
+  constexpr std::size_t kLongestPath = 32768, kLongestName = 256;
+  std::string path(3 * kLongestPath, '\0');
+  std::string title(3 * kLongestName, '\0');
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = Handle();
   dialog.lpstrFilter = filter;
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = sizeof path;
-  dialog.lpstrFileTitle = title;
-  dialog.nMaxFileTitle = sizeof title;
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrFileTitle = title.data();
+  dialog.nMaxFileTitle = static_cast<DWORD>(title.size());
   dialog.lpstrDefExt = extension;
   dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_ENABLESIZING;
   const BOOL chosen = toSave ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
   if (!chosen) return std::nullopt;
-  return ChosenFile{path, title};
+  return ChosenFile{path.c_str(), title.c_str()};
 }
 
 std::optional<ChosenFile> MainWindow::ChooseFileToOpen() {
@@ -135,6 +139,26 @@ std::optional<std::vector<ColourValue>> MainWindow::ReadPalette(const std::strin
   PaletteRead read = ReadPaletteFile(path);
   if (!read.Ok()) return std::nullopt;
   return std::move(read.colours);
+}
+
+void MainWindow::StartRecovery(const std::string& folder) {
+  m_recovery.reset();
+  m_recoveryFolder = std::make_unique<RecoveryFolder>(folder);
+  m_recovery = std::make_unique<RecoveryKeeper>(*m_recoveryFolder,
+                                                RecoveryFolder::NameForThisInstance());
+  const std::vector<ColourValue> recovered = m_recovery->TakeOrphans();
+  if (!recovered.empty()) m_document.Recover(recovered);
+  // At once, not at the first idle moment: the copies restored are removed only
+  // once their colours are in ours.
+  KeepRecoveryCopy();
+}
+
+void MainWindow::KeepRecoveryCopy() {
+  if (m_recovery) m_recovery->Keep(m_list.Model().Generation(), Modified(), Colours());
+}
+
+void MainWindow::DiscardRecoveryCopy() {
+  if (m_recovery) m_recovery->Discard();
 }
 
 // A GIMP palette is named after the file it goes into.

@@ -4,15 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "app/console_output.h"
 #include "files/palette_tool.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::string out, err;
   const int status = tl::RunPaletteTool(arguments, out, err);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fwrite(err.data(), 1, err.size(), stderr);
+  const bool shown = tl::WriteText(stdout, out);
+  tl::WriteText(stderr, err);
   // A full disk or a closed pipe is a failure too, not a silent success.
-  if (std::fflush(stdout) != 0 && status == 0) return 1;
+  if ((!shown || std::fflush(stdout) != 0) && status == 0) return 1;
   return status;
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/main_window.h"
@@ -35,6 +36,9 @@ int RunProgram(int showCommand) {
   {
     MainWindow window;
     if (window.Create()) {
+      if (const std::optional<std::string> folder = RecoveryFolder::Standard()) {
+        window.StartRecovery(*folder);
+      }
       ::ShowWindow(window.Handle(), showCommand);
       exitCode = loop.Run();
     } else {

@@ -3,6 +3,7 @@
 // The window's list box mirrors this model; files and exports read the model.
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "core/colour.h"
@@ -30,7 +31,10 @@ class ColourList {
   const std::vector<ColourValue>& Colours() const { return m_colours; }
 
   // Empties the list; the modified flag stays as it is.
-  void Clear() { m_colours.clear(); }
+  void Clear() {
+    m_colours.clear();
+    ++m_generation;
+  }
 
   // Deletes the entry at index (any int, -1 when nothing is selected) and says
   // which entry takes its place: the one that moved up, else the new last one.
@@ -39,9 +43,14 @@ class ColourList {
   bool Modified() const { return m_modified; }
   void SetModified(bool modified) { m_modified = modified; }
 
+  // Changes with every change of the entries, so that a copy of the list can tell
+  // whether it is behind without comparing colours.
+  std::uint64_t Generation() const { return m_generation; }
+
  private:
   std::vector<ColourValue> m_colours;  // index 0 is the top of the list
   bool m_modified = false;
+  std::uint64_t m_generation = 0;
 };
 
 }  // namespace tl

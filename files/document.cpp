@@ -8,11 +8,18 @@ bool Document::WriteTo(const std::string& path) {
   return false;
 }
 
+// The title rule: the program's name alone, or with the list's file name.
+void Document::SetFileTitle(const std::string& fileTitle) {
+  m_recovered = false;
+  m_host.SetTitle(fileTitle.empty() ? std::string(kProgramName)
+                                    : std::string(kProgramName) + " - " + fileTitle);
+}
+
 bool Document::SaveThroughDialog() {
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToSave(FileKind::ColourList);
   if (!chosen || !WriteTo(chosen->path)) return false;
   m_path = chosen->path;
-  m_host.SetTitle(std::string(kProgramName) + " - " + chosen->title);
+  SetFileTitle(chosen->title);
   m_host.SetModified(false);
   return true;
 }
@@ -43,7 +50,7 @@ void Document::New() {
   m_host.ReplaceColours({});
   m_host.SetModified(false);
   m_path.clear();
-  m_host.SetTitle(kProgramName);
+  SetFileTitle("");
 }
 
 void Document::Open() {
@@ -57,7 +64,7 @@ void Document::Open() {
   }
   m_host.ReplaceColours(*colours);
   m_path = chosen->path;
-  m_host.SetTitle(std::string(kProgramName) + " - " + chosen->title);
+  SetFileTitle(chosen->title);
   m_host.SetModified(false);
 }
 
@@ -82,5 +89,21 @@ void Document::Import() {
 }
 
 bool Document::ConfirmExit() { return !m_host.Modified() || SaveChangesFirst(); }
+
+// One extra key (Ctrl+Shift+C beside Ctrl+C) must not cost the colours: the
+// question comes as before New. The modified flag stays as it was.
+void Document::ClearAll() {
+  if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
+  m_host.ReplaceColours({});
+  if (m_recovered) SetFileTitle("");
+}
+
+void Document::Recover(const std::vector<ColourValue>& colours) {
+  m_host.ReplaceColours(colours);
+  m_host.SetModified(true);
+  m_path.clear();
+  m_host.SetTitle(std::string(kProgramName) + " - Recovered");
+  m_recovered = true;
+}
 
 }  // namespace tl

@@ -69,6 +69,13 @@ class Document {
   void Import();
   // Asked before the program ends; false means the user chose to stay.
   bool ConfirmExit();
+  // Empties the list, asking first about unsaved colours as New does; the list's
+  // file stays its own.
+  void ClearAll();
+  // Colours an earlier session left unsaved (a crash, a kill, the end of the
+  // Windows session) become the list: unsaved, in no file, and the title says
+  // where they came from until the list is saved or cleared.
+  void Recover(const std::vector<ColourValue>& colours);
 
   const std::string& CurrentPath() const { return m_path; }
 
@@ -78,8 +85,11 @@ class Document {
   bool WriteTo(const std::string& path);
   bool SaveThroughDialog();
 
+  void SetFileTitle(const std::string& fileTitle);
+
   DocumentHost& m_host;
   std::string m_path;
+  bool m_recovered = false;
 };
 
 }  // namespace tl

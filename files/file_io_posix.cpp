@@ -44,7 +44,12 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
     if (want == 0) break;
     const ssize_t got = ::read(fd, buffer.data(), want);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0 || !decoder.Feed(buffer.data(), static_cast<std::size_t>(got))) break;
+    if (got < 0) {
+      // Not the file's end (a folder, for one): never half a list for the whole.
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (got == 0 || !decoder.Feed(buffer.data(), static_cast<std::size_t>(got))) break;
   }
   ::close(fd);
   return decoder.TakeColours();

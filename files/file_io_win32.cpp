@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/number_text.h"
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "platform/handles.h"
@@ -27,6 +28,24 @@ bool WriteAll(HANDLE file, const Bytes& bytes) {
   return true;
 }
 
+// A new, short name beside the target, so that it fits wherever the target does
+// (a folder's name in UTF-8 can take three bytes a character, more than the
+// fixed buffer of GetTempFileName holds).
+UniqueFile CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+  static unsigned s_count = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = FolderOf(path) + "\\tl";
+    AppendDecimal(temporary, ::GetCurrentProcessId());
+    temporary += '-';
+    AppendDecimal(temporary, ++s_count);
+    temporary += ".tmp";
+    UniqueFile file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file || ::GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return UniqueFile();
+}
+
 UniqueFile OpenForReading(const std::string& path) {
   return UniqueFile(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -35,19 +54,18 @@ UniqueFile OpenForReading(const std::string& path) {
 }  // namespace
 
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
-  char temporary[MAX_PATH] = {};
-  if (!::GetTempFileNameA(FolderOf(path).c_str(), "tl", 0, temporary)) return false;
+  std::string temporary;
   bool written;
   {
-    const UniqueFile file(::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    written = file && WriteAll(file.Get(), bytes) && ::FlushFileBuffers(file.Get());
+    const UniqueFile file = CreateTemporaryBeside(path, temporary);
+    if (!file) return false;
+    written = WriteAll(file.Get(), bytes) && ::FlushFileBuffers(file.Get());
   }
-  if (written && ::MoveFileExA(temporary, path.c_str(),
+  if (written && ::MoveFileExA(temporary.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  ::DeleteFileA(temporary);
+  ::DeleteFileA(temporary.c_str());
   return false;
 }
 
@@ -58,9 +76,12 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
   std::vector<std::uint8_t> buffer(1 << 16);
   for (;;) {
     const DWORD want = static_cast<DWORD>(std::min(buffer.size(), decoder.BytesWanted()));
+    if (want == 0) break;
     DWORD got = 0;
-    if (want == 0 || !::ReadFile(file.Get(), buffer.data(), want, &got, nullptr) || got == 0) break;
-    if (!decoder.Feed(buffer.data(), got)) break;
+    // A read that fails is not the file's end: half a list taken for the whole
+    // would be written back over the file at the next save.
+    if (!::ReadFile(file.Get(), buffer.data(), want, &got, nullptr)) return std::nullopt;
+    if (got == 0 || !decoder.Feed(buffer.data(), got)) break;
   }
   return decoder.TakeColours();
 }

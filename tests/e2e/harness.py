@@ -6,6 +6,7 @@ Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
 the environment: TL_BUILD (the build folder, win64 or win32), TL_ARTEFACTS (where
 screenshots go)."""
 import os
+import shutil
 import subprocess
 import time
 import unittest
@@ -15,6 +16,9 @@ ARTEFACTS = os.environ.get('TL_ARTEFACTS', 'build/test-artefacts')
 PROGRAM = os.path.join(BUILD, 'tintlens.exe')
 PROBE = os.path.join(BUILD, 'tl_probe.exe')
 PATTERN = os.path.join(BUILD, 'tl_pattern.exe')
+
+# Control and command ids of the main window that many tests use.
+COLOUR_LIST, PICKER_ICON, EXIT = 1000, 1019, 57602
 
 # What tests/e2e/pattern.cpp shows, in screen coordinates.
 PATTERN_RECT = (760, 20, 1010, 270)
@@ -48,8 +52,9 @@ def probe(*args, check=True):
     return result.stdout.strip() if result.returncode == 0 else None
 
 
-def find_window(title, class_name='#32770'):
-    return probe('find-window', title, class_name, check=False)
+def find_window(title, class_name='#32770', skip=()):
+    """The first top-level window with that title that is not one of `skip`."""
+    return probe('find-window', title, class_name, *skip, check=False)
 
 
 def file_bytes(path):
@@ -143,6 +148,42 @@ def settings_key_exists():
 def store_setting(name, hex_bytes):
     subprocess.run(['wine', 'reg', 'add', SETTINGS_KEY, '/v', name, '/t', 'REG_BINARY', '/d',
                     hex_bytes, '/f'], capture_output=True, timeout=60, check=True)
+
+
+def windows_folder(variable):
+    """A folder that the environment names, as (Windows path, Unix path)."""
+    result = subprocess.run(['wine', 'cmd', '/c', 'echo', '%' + variable + '%'],
+                            capture_output=True, text=True, timeout=60, check=True)
+    windows = result.stdout.strip()
+    unix = subprocess.run(['winepath', '-u', windows], capture_output=True, text=True, timeout=60,
+                          check=True).stdout.strip()
+    return windows, unix
+
+
+_recovery_folder = None
+
+
+def recovery_folder():
+    """Where the program keeps copies of unsaved colours (Unix path)."""
+    global _recovery_folder
+    if not _recovery_folder:
+        _recovery_folder = os.path.join(windows_folder('LOCALAPPDATA')[1], 'Tintlens', 'Recovery')
+    return _recovery_folder
+
+
+def add_colour(window, x, y):
+    """Keeps the colour at (x, y) with an icon drag released there. Each drag
+    starts at another spot of the icon: two presses on one spot in quick
+    succession would make a double click."""
+    before = len(list_items(window, COLOUR_LIST))
+    left, top, right, bottom = item_rect(window, PICKER_ICON)
+    offset = 6 * (before % 3)
+    xdotool('mousemove', left + 4 + offset, (top + bottom) // 2)
+    xdotool('mousedown', 1)
+    xdotool('mousemove', x - 5, y)
+    xdotool('mousemove', x, y)
+    xdotool('mouseup', 1)
+    wait_for('a colour added', lambda: len(list_items(window, COLOUR_LIST)) == before + 1)
 
 
 def find_dialog(text):
@@ -252,12 +293,14 @@ def make_active(window):
 
 class Program:
     """tintlens.exe (the build's, or another copy such as an installed one) started
-    through wine, stopped by its process id."""
+    through wine, stopped by its process id. Its window is the first one with
+    `title` that is not one of `skip` (other instances' windows)."""
 
-    def __init__(self, path=PROGRAM, shown=True):
+    def __init__(self, path=PROGRAM, title='Tintlens', skip=(), shown=True):
         self.process = subprocess.Popen(['wine', path], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        self.window = wait_for('the main window "Tintlens"', lambda: find_window('Tintlens'))
+        self.window = wait_for('the main window "%s"' % title,
+                               lambda: find_window(title, '#32770', skip))
         # The window exists, hidden, while it sets itself up; a click before it
         # shows lands on whatever is below, and one before it is in front can be
         # undone by its activation (which takes the focus and the capture back).
@@ -271,15 +314,16 @@ class Program:
 
     def stop(self):
         """Ends the program through Exit, so its pointer hook and hotkeys go with it;
-        killing it with a hook in place can stall the desktop's input for a while."""
-        if self.process.poll() is not None:
-            return
-        probe('post-command', self.window, 57602, check=False)
-        try:
-            self.process.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait(timeout=30)
+        killing it with a hook in place can stall the desktop's input for a while.
+        Whatever it leaves unsaved goes too: no later start restores it."""
+        if self.process.poll() is None:
+            probe('post-command', self.window, EXIT, check=False)
+            try:
+                self.process.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=30)
+        shutil.rmtree(recovery_folder(), ignore_errors=True)
 
 
 class ProgramTest(unittest.TestCase):
@@ -296,10 +340,11 @@ class ProgramTest(unittest.TestCase):
         if self.launch_in_setup:
             self.launch()
 
-    def launch(self, path=PROGRAM, shown=True):
-        self.program = Program(path, shown)
+    def launch(self, path=PROGRAM, title='Tintlens', skip=(), shown=True):
+        self.program = Program(path, title, skip, shown)
         self.addCleanup(self.program.stop)
         self.addCleanup(self._screenshot_if_failed)  # cleanups run last first: before the stop
+        return self.program
 
     def _failed(self):
         result = self._outcome.result

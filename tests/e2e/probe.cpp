@@ -1,7 +1,10 @@
 // Reads the program's windows from outside, for the end-to-end tests.
 // Each command prints one line on stdout and exits 0, or says why on stderr and
 // exits 1.
-//   find-window TITLE [CLASS]     the first top-level window with that title
+// Built with the console tool's manifest, which makes UTF-8 its code page, so
+// arguments (file names among them) arrive as UTF-8 in any script.
+//   find-window TITLE [CLASS [SKIP...]]  the first top-level window with that
+//                                 title that is none of the SKIP windows
 //   window-rect HWND              left top right bottom (screen)
 //   client-origin HWND            client (0,0) in screen coordinates
 //   window-title HWND             a window's title (UTF-8)
@@ -25,10 +28,12 @@
 //                                 and prints the answer
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +44,7 @@ HWND ParseWindow(const char* text) {
 struct FindRequest {
   std::wstring title;
   std::wstring className;
+  std::vector<HWND> skip;
   HWND found;
 };
 
@@ -47,7 +53,8 @@ BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
   wchar_t title[256] = {}, className[256] = {};
   ::GetWindowTextW(window, title, 256);
   ::GetClassNameW(window, className, 256);
-  if (request->title == title && (request->className.empty() || request->className == className)) {
+  if (request->title == title && (request->className.empty() || request->className == className) &&
+      std::find(request->skip.begin(), request->skip.end(), window) == request->skip.end()) {
     request->found = window;
     return FALSE;
   }
@@ -101,7 +108,8 @@ int main(int argc, char** argv) {
   if (argc < 2) return Fail("no command");
   const std::string command = argv[1];
   if (command == "find-window" && argc >= 3) {
-    FindRequest request{Widen(argv[2]), argc >= 4 ? Widen(argv[3]) : L"", nullptr};
+    FindRequest request{Widen(argv[2]), argc >= 4 ? Widen(argv[3]) : L"", {}, nullptr};
+    for (int i = 4; i < argc; ++i) request.skip.push_back(ParseWindow(argv[i]));
     ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&request));
     if (!request.found) return Fail("no such window");
     std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(request.found)));

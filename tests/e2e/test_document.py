@@ -3,13 +3,14 @@ the real file dialogs, with the bytes on disk checked."""
 import os
 import shutil
 import struct
+import subprocess
 import tempfile
 import unittest
 
-from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, Holder, Pattern, ProgramTest, file_bytes,
-                     find_dialog, find_window, item_rect, list_items, probe, wait_for, xdotool)
+from harness import (BUILD, COLOUR_LIST, PATTERN_BACKGROUND, PATTERN_BLOCK, Holder, Pattern,
+                     ProgramTest, add_colour, file_bytes, find_dialog, find_window, list_items,
+                     probe, wait_for, xdotool)
 
-COLOUR_LIST, PICKER_ICON = 1000, 1019
 NEW, OPEN, SAVE, SAVE_AS, EXPORT_ASE, EXPORT_ACT = 57600, 57601, 57603, 57604, 32785, 32786
 IMPORT, EXPORT_ACO, EXPORT_GPL = 32800, 32801, 32802
 
@@ -56,17 +57,7 @@ class Document(ProgramTest):
         return list_items(self.program.window, COLOUR_LIST)
 
     def add_colour(self, x, y):
-        """An icon drag released at (x, y). Each starts at another spot of the icon:
-        two presses on one spot in quick succession would make a double click."""
-        before = len(self.items())
-        left, top, right, bottom = item_rect(self.program.window, PICKER_ICON)
-        offset = 6 * (before % 3)
-        xdotool('mousemove', left + 4 + offset, (top + bottom) // 2)
-        xdotool('mousedown', 1)
-        xdotool('mousemove', x - 5, y)
-        xdotool('mousemove', x, y)
-        xdotool('mouseup', 1)
-        wait_for('a colour added', lambda: len(self.items()) == before + 1)
+        add_colour(self.program.window, x, y)
 
     def choose_file(self, dialog_title, path, replace=False):
         """Fills in the open or save dialog's file name and presses Enter; with
@@ -206,6 +197,40 @@ class Document(ProgramTest):
         self.assertEqual(file_bytes(path), b'earlier')
         self.command(NEW)  # still unsaved: the question comes
         self.answer('Do you want to save the colors?', 2)
+
+    def test_a_file_in_any_script_is_saved_opened_and_named_and_the_console_tool_reads_it(self):
+        # Long enough that its UTF-8 bytes overflow a buffer of MAX_PATH characters.
+        folder = os.path.join(self.folder, 'Палитры ' + '色見本' * 25)
+        os.mkdir(folder)
+        path = os.path.join(folder, 'цвета 色.clf')
+        self.add_colour(800, 60)
+        self.command(SAVE)
+        self.choose_file('Save As', path)
+        wait_for('the title', lambda: self.title() == 'Tintlens - цвета 色.clf')
+        self.assertEqual(os.listdir(folder), ['цвета 色.clf'])
+        self.assertEqual(file_bytes(path), clf_bytes([PATTERN_BACKGROUND]))
+        self.command(NEW)
+        wait_for('an empty list', lambda: self.items() == [])
+        self.command(OPEN)
+        self.choose_file('Open', path)
+        wait_for('the colour', lambda: self.items() == ['220, 20, 60'])
+        self.assertEqual(self.title(), 'Tintlens - цвета 色.clf')
+
+        tool = os.path.join(BUILD, 'tintlens-palette.exe')
+
+        def run_tool(*arguments):
+            return subprocess.run(['wine', tool] + list(arguments), capture_output=True,
+                                  timeout=60)
+        shown = run_tool('show', window_path(path), '--format', 'html')
+        self.assertEqual((shown.returncode, shown.stdout.split()), (0, [b'#dc143c']))
+        exported = os.path.join(folder, 'выход 出力.gpl')
+        self.assertEqual(run_tool('export', window_path(path), window_path(exported)).returncode, 0)
+        self.assertEqual(file_bytes(exported),
+                         'GIMP Palette\nName: цвета 色\n220  20  60\tR=220 G=20 B=60\n'.encode())
+        missing = window_path(os.path.join(folder, 'нет 無.clf'))
+        failed = run_tool('show', missing)
+        self.assertEqual(failed.returncode, 1)
+        self.assertIn(('cannot read ' + missing).encode(), failed.stderr)
 
 
 if __name__ == '__main__':

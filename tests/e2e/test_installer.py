@@ -9,7 +9,7 @@ import unittest
 import zipfile
 
 from harness import (BUILD, ProgramTest, file_bytes, find_window, probe, setting, store_setting,
-                     wait_for)
+                     wait_for, windows_folder)
 
 DIST = os.environ.get('TL_DIST', 'dist')
 VERSION = '1.0'
@@ -27,16 +27,6 @@ def wine(*args, timeout=120):
     """Runs a Windows program to its end; its exit code."""
     return subprocess.run(['wine'] + list(args), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                           timeout=timeout).returncode
-
-
-def windows_folder(variable):
-    """A folder that the environment names, as (Windows path, Unix path)."""
-    result = subprocess.run(['wine', 'cmd', '/c', 'echo', '%' + variable + '%'],
-                            capture_output=True, text=True, timeout=60, check=True)
-    windows = result.stdout.strip()
-    unix = subprocess.run(['winepath', '-u', windows], capture_output=True, text=True, timeout=60,
-                          check=True).stdout.strip()
-    return windows, unix
 
 
 def registry_values(key):

@@ -29,9 +29,11 @@ TEST(ColourList, ClearAndDeleteLeaveTheModifiedFlag) {
   list.AddColour(2);
   list.DeleteAt(0);
   EXPECT_TRUE(list.Modified());
+  const std::uint64_t before = list.Generation();
   list.Clear();
   EXPECT_TRUE(list.Empty());
   EXPECT_TRUE(list.Modified());
+  EXPECT_NE(list.Generation(), before) << "a copy of the list must learn of the clearing";
   list.SetModified(false);
   list.AppendEntry(3);
   list.DeleteAt(0);
@@ -60,8 +62,10 @@ TEST(ColourList, DeleteSelectsTheEntryThatMovedUpElseTheNewLast) {
   for (const DeleteCase& c : cases) {
     ColourList list;
     for (int i = 0; i < c.count; ++i) list.AppendEntry(static_cast<ColourValue>(10 + i));
+    const std::uint64_t before = list.Generation();
     const ColourList::DeleteResult result = list.DeleteAt(c.index);
     EXPECT_EQ(result.deleted, c.deleted) << c.why;
+    EXPECT_EQ(list.Generation() != before, c.deleted) << c.why;
     if (c.deleted) {
       EXPECT_EQ(result.selection, c.selection) << c.why;
     }

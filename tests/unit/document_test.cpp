@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 
 namespace tl {
@@ -245,6 +246,45 @@ TEST(Document, ImportAppendsInFileOrderAndKeepsTheListsOwnFile) {
     EXPECT_EQ(host.modified, c.modified) << c.log;
     EXPECT_EQ(host.title, "Tintlens - brand.clf") << c.log;
     EXPECT_EQ(document.CurrentPath(), "/home/brand.clf") << c.log;
+  }
+}
+
+TEST(Document, RecoveredColoursAreUnsavedAndSaySoInTheTitleUntilSavedOrCleared) {
+  struct RecoveredCase {
+    std::function<void(Document&)> then;
+    std::deque<Answer> answers;
+    std::deque<std::optional<ChosenFile>> chosen;
+    std::vector<ColourValue> colours;
+    const char* title;
+    const char* log;
+  };
+  const ChosenFile kPalette{"/home/brand.gpl", "brand.gpl"};
+  const RecoveredCase cases[] = {
+      {[](Document& d) { d.Save(); }, {}, {kColours}, {3, 2, 1}, "Tintlens - colors.clf",
+       "save-dialog write:/home/colors.clf "},
+      {[](Document& d) { d.ClearAll(); }, {Answer::No}, {}, {}, "Tintlens", "ask "},
+      {[](Document& d) { d.ClearAll(); }, {Answer::Cancel}, {}, {3, 2, 1}, "Tintlens - Recovered",
+       "ask "},
+      {[](Document& d) { d.ClearAll(); }, {Answer::Yes}, {kColours}, {}, "Tintlens - colors.clf",
+       "ask save-dialog write:/home/colors.clf "},
+      {[](Document& d) { d.New(); }, {Answer::No}, {}, {}, "Tintlens", "ask "},
+      {[](Document& d) { d.Import(); }, {}, {kPalette}, {3, 2, 1, 4}, "Tintlens - Recovered",
+       "import-dialog "},
+  };
+  for (const RecoveredCase& c : cases) {
+    FakeHost host;
+    Document document(host);
+    host.files["/home/brand.gpl"] = {4};
+    document.Recover({3, 2, 1});
+    EXPECT_TRUE(host.modified);
+    EXPECT_EQ(host.title, "Tintlens - Recovered");
+    EXPECT_EQ(document.CurrentPath(), "");
+    host.answers = c.answers;
+    host.chosen = c.chosen;
+    c.then(document);
+    EXPECT_EQ(host.log, c.log);
+    EXPECT_EQ(host.colours, c.colours) << c.log;
+    EXPECT_EQ(host.title, c.title) << c.log;
   }
 }
 

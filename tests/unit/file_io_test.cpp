@@ -31,6 +31,7 @@ TEST_F(FileIoTest, ColourListRoundTripsThroughAFile) {
   ASSERT_TRUE(WriteFileReplacing(path, EncodeColourListFile(colours)));
   EXPECT_EQ(ReadColourListFile(path), colours);
   EXPECT_EQ(ReadColourListFile(m_folder + "/missing.clf"), std::nullopt);
+  EXPECT_EQ(ReadColourListFile(m_folder), std::nullopt) << "a read that fails is no empty list";
 }
 
 TEST_F(FileIoTest, AWriteThatFailsHalfwayLeavesTheEarlierFileAsItWas) {

@@ -102,8 +102,9 @@ TEST_F(MainWindowTest, EveryCommandReachesItsHandler) {
        }},
       {ID_SUPPORT, 0, nullptr, 0, nullptr, [&] { EXPECT_TRUE(WasOpened(TL_MAKER_SUPPORT)); }},
       {ID_CHECK_UPDATE, 0, nullptr, 0, nullptr, [&] { EXPECT_TRUE(WasOpened(TL_MAKER_UPDATE)); }},
-      // Only the list: the read-outs and the modified flag stay as they are.
-      {ID_CLEAR_ALL, 0, nullptr, 0, [&] { shown = TextOf(Item(IDC_COLOUR_TEXT)); }, [&] {
+      // Asks about the unsaved colours; No: only the list goes, the read-outs and
+      // the modified flag stay as they are.
+      {ID_CLEAR_ALL, 0, "Tintlens", IDNO, [&] { shown = TextOf(Item(IDC_COLOUR_TEXT)); }, [&] {
          EXPECT_EQ(count(), 0);
          EXPECT_TRUE(m_window.ColourListModel().Modified());
          EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), shown);

@@ -14,6 +14,7 @@
 namespace tl {
 namespace {
 
+using testing_support::DialogCloser;
 using testing_support::MainWindowTest;
 using testing_support::TextOf;
 
@@ -109,7 +110,10 @@ TEST_F(MainWindowTest, DeletingSelectsTheNextEntryOrTheNewLastOne) {
   };
   const HWND list = Item(IDC_COLOUR_LIST);
   for (const DeleteCase& c : cases) {
-    Command(ID_CLEAR_ALL);
+    if (::SendMessageA(list, LB_GETCOUNT, 0, 0) > 0) {
+      DialogCloser closer(Window(), IDNO);  // the list holds unsaved colours
+      Command(ID_CLEAR_ALL);
+    }
     for (int i = c.count - 1; i >= 0; --i) Pick(MakeColour(10 + i, 0, 0));  // 10 on top
     m_window.SetCurrentColour(kSample);
     ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(c.selected), 0);

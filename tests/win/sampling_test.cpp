@@ -34,6 +34,16 @@ class SamplingTest : public testing_support::MainWindowTest {
                                 kPatchRect.bottom - kPatchRect.top, nullptr, nullptr, nullptr,
                                 nullptr);
     ::UpdateWindow(m_patch);
+    // Wine hands a window's painting to the X server at its own pace (at most
+    // every so often, while the thread looks at its queue): wait until the patch
+    // is really on the screen the samples read.
+    const POINT middle{(kPatchRect.left + kPatchRect.right) / 2, (kPatchRect.top + kPatchRect.bottom) / 2};
+    for (int waited = 0; waited < 5000; waited += 10) {
+      if (const WindowDC screen; ::GetPixel(screen.Get(), middle.x, middle.y) == kPatch) break;
+      MSG message;
+      ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+      ::Sleep(10);
+    }
   }
   void TearDown() override {
     ::DestroyWindow(m_patch);

@@ -169,6 +169,11 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quorvane");  // every test starts afresh
+    // A quit request left by an earlier test's Exit would end this one's modal
+    // loops (a question, a dialog) at once.
+    MSG quit;
+    while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     LoopTable::Add(::GetCurrentThreadId(), &m_loop);
     ASSERT_TRUE(m_window.Create());
   }

@@ -1,0 +1,98 @@
+#include "files/recovery.h"
+
+#include <algorithm>
+
+#include "files/colour_list_file.h"
+#include "files/file_kind.h"
+
+namespace tl {
+
+bool IsRecoveryCopyName(const std::string& name) {
+  return FileKindOfExtension(name) == FileKind::ColourList;
+}
+
+std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes) {
+  Bytes header = EncodeColourListFile({});
+  const std::size_t markEnd = header.size() - 4;  // the magic and the marker; then the count
+  if (bytes.size() < header.size() ||
+      !std::equal(header.begin(), header.begin() + markEnd, bytes.begin())) {
+    return {};
+  }
+  // The decoder is told there are as many entries as whole ones follow.
+  header.resize(markEnd);
+  PutLittleEndian32(header, static_cast<std::uint32_t>((bytes.size() - kColourListHeaderSize) / 4));
+  ColourListFileDecoder decoder;
+  decoder.Feed(header.data(), header.size());
+  decoder.Feed(bytes.data() + kColourListHeaderSize, bytes.size() - kColourListHeaderSize);
+  return decoder.TakeColours();
+}
+
+std::vector<ColourValue> RecoveryKeeper::TakeOrphans() {
+  std::vector<RecoveryFileEntry> copies = m_files.List();
+  copies.erase(std::remove_if(copies.begin(), copies.end(),
+                              [this](const RecoveryFileEntry& entry) {
+                                return !IsRecoveryCopyName(entry.name) || entry.name == m_ownName;
+                              }),
+               copies.end());
+  std::sort(copies.begin(), copies.end(),
+            [](const RecoveryFileEntry& a, const RecoveryFileEntry& b) {
+              return a.writeTime != b.writeTime ? a.writeTime > b.writeTime : a.name > b.name;
+            });
+  std::vector<ColourValue> colours;
+  for (const RecoveryFileEntry& copy : copies) {
+    if (!m_files.Hold(copy.name)) continue;  // its instance is still running
+    const std::optional<Bytes> bytes = m_files.Read(copy.name);
+    if (!bytes) {
+      m_files.Release(copy.name);
+      continue;
+    }
+    const std::vector<ColourValue> found = ColoursOfRecoveryCopy(*bytes);
+    colours.insert(colours.end(), found.begin(), found.end());
+    m_orphans.push_back(copy.name);
+  }
+  return colours;
+}
+
+void RecoveryKeeper::Keep(std::uint64_t generation, bool modified,
+                          const std::vector<ColourValue>& colours) {
+  if (m_discarded) return;
+  if (!modified || colours.empty()) {
+    // Saved, or let go by the user: nothing is left to lose.
+    RemoveOwn();
+    RemoveOrphans();
+    return;
+  }
+  // Runs at every idle moment, also while picking: an unchanged list asks the
+  // system for nothing. A failed write is tried again with the next change.
+  if (m_triedGeneration == generation) return;
+  m_triedGeneration = generation;
+  if (!m_ownHeld) m_ownHeld = m_files.Hold(m_ownName);
+  if (!m_ownHeld || !m_files.Write(m_ownName, EncodeColourListFile(colours))) return;
+  m_ownWritten = true;
+  RemoveOrphans();  // their colours are in our own copy now
+}
+
+void RecoveryKeeper::Discard() {
+  RemoveOwn();
+  RemoveOrphans();
+  m_discarded = true;
+}
+
+// A copy that cannot be removed is not tried again at every idle moment: it is
+// restored, as an orphan, at the next start, which loses nothing.
+void RecoveryKeeper::RemoveOwn() {
+  if (m_ownWritten) {
+    m_files.Remove(m_ownName);
+  } else if (m_ownHeld) {
+    m_files.Release(m_ownName);
+  }
+  m_ownHeld = m_ownWritten = false;
+  m_triedGeneration.reset();
+}
+
+void RecoveryKeeper::RemoveOrphans() {
+  for (const std::string& name : m_orphans) m_files.Remove(name);
+  m_orphans.clear();
+}
+
+}  // namespace tl

@@ -1,0 +1,45 @@
+#pragma once
+// The recovery folder on Windows (recovery_folder_win32.cpp). Beside each copy
+// NAME.clf that an instance holds lies NAME.lock, which that instance keeps open
+// shared with nobody and which goes when it is closed, also when the process is
+// killed. So a copy whose lock can be taken belongs to no running instance; and
+// the copy itself stays free to be replaced whole at every write.
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "files/recovery.h"
+
+namespace tl {
+
+class RecoveryFolder final : public RecoveryFiles {
+ public:
+  // %LOCALAPPDATA%\Tintlens\Recovery; nothing when Windows cannot name it, or
+  // cannot name it in the program's code page.
+  static std::optional<std::string> Standard();
+  // A copy's name that no other instance uses: when this one started, and its id.
+  static std::string NameForThisInstance();
+
+  explicit RecoveryFolder(std::string path);
+  ~RecoveryFolder();
+  RecoveryFolder(const RecoveryFolder&) = delete;
+  RecoveryFolder& operator=(const RecoveryFolder&) = delete;
+
+  std::vector<RecoveryFileEntry> List() override;
+  bool Hold(const std::string& name) override;
+  void Release(const std::string& name) override;
+  std::optional<Bytes> Read(const std::string& name) override;
+  bool Write(const std::string& name, const Bytes& bytes) override;
+  bool Remove(const std::string& name) override;
+
+ private:
+  struct Lock;  // an open lock file
+  std::string PathOf(const std::string& name) const { return m_path + "\\" + name; }
+
+  std::string m_path;
+  std::map<std::string, std::unique_ptr<Lock>> m_locks;  // by the copy's name
+};
+
+}  // namespace tl

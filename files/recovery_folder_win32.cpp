@@ -1,0 +1,118 @@
+#include "files/recovery_folder.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "core/number_text.h"
+#include "files/file_io.h"
+#include "platform/handles.h"
+
+namespace tl {
+namespace {
+
+std::string LockNameOf(const std::string& copyName) {
+  return copyName.substr(0, copyName.find_last_of('.')) + ".lock";
+}
+
+// The folder and any of its parents that are missing.
+bool MakeFolder(const std::string& path) {
+  if (::CreateDirectoryA(path.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    return true;
+  }
+  if (::GetLastError() != ERROR_PATH_NOT_FOUND) return false;
+  const std::size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos || slash == 0 || !MakeFolder(path.substr(0, slash))) return false;
+  return ::CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+}  // namespace
+
+struct RecoveryFolder::Lock {
+  UniqueFile file;
+};
+
+std::optional<std::string> RecoveryFolder::Standard() {
+  wchar_t wide[MAX_PATH] = {};
+  if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_DONT_VERIFY, nullptr,
+                                SHGFP_TYPE_CURRENT, wide))) {
+    return std::nullopt;
+  }
+  // The file calls take the code page's bytes. Where that is not UTF-8 (Windows
+  // before 10 1903) a user name outside it has no such name: no recovery then,
+  // rather than copies written somewhere else.
+  const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) return std::nullopt;
+  std::string path(static_cast<std::size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide, -1, path.data(), size, nullptr, nullptr);
+  path.resize(static_cast<std::size_t>(size - 1));
+  wchar_t back[MAX_PATH] = {};
+  if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, back, MAX_PATH) == 0 ||
+      std::wstring(back) != wide) {
+    return std::nullopt;
+  }
+  return path + "\\Tintlens\\Recovery";
+}
+
+std::string RecoveryFolder::NameForThisInstance() {
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  std::string name;
+  const std::uint64_t started = (std::uint64_t(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  AppendDecimal(name, static_cast<long long>(started));
+  name += '-';
+  AppendDecimal(name, ::GetCurrentProcessId());
+  return name + ".clf";
+}
+
+RecoveryFolder::RecoveryFolder(std::string path) : m_path(std::move(path)) {}
+
+RecoveryFolder::~RecoveryFolder() = default;
+
+std::vector<RecoveryFileEntry> RecoveryFolder::List() {
+  std::vector<RecoveryFileEntry> entries;
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = ::FindFirstFileA(PathOf("*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return entries;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const FILETIME& written = found.ftLastWriteTime;
+    entries.push_back(
+        {found.cFileName, (std::uint64_t(written.dwHighDateTime) << 32) | written.dwLowDateTime});
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  return entries;
+}
+
+// The lock is opened shared with nobody: while one instance has it, every other
+// open fails with a sharing violation. It is deleted when its last handle
+// closes, which the system does for a process that is killed, too.
+bool RecoveryFolder::Hold(const std::string& name) {
+  if (m_locks.count(name)) return true;
+  if (!MakeFolder(m_path)) return false;
+  UniqueFile file(::CreateFileA(PathOf(LockNameOf(name)).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  if (!file) return false;
+  m_locks[name] = std::make_unique<Lock>(Lock{std::move(file)});
+  return true;
+}
+
+void RecoveryFolder::Release(const std::string& name) { m_locks.erase(name); }
+
+std::optional<Bytes> RecoveryFolder::Read(const std::string& name) {
+  return ReadWholeFile(PathOf(name));
+}
+
+bool RecoveryFolder::Write(const std::string& name, const Bytes& bytes) {
+  return WriteFileReplacing(PathOf(name), bytes);
+}
+
+// The copy goes first: a copy without its lock would be anybody's to take.
+bool RecoveryFolder::Remove(const std::string& name) {
+  const bool removed =
+      ::DeleteFileA(PathOf(name).c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
+  Release(name);
+  return removed;
+}
+
+}  // namespace tl

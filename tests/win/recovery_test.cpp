@@ -1,0 +1,121 @@
+// Recovery copies on a real Windows folder: how a running instance keeps others
+// off its copy, and when the main window writes it. The folder's name is in two
+// scripts, as a user's profile can be.
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "files/file_io.h"
+#include "files/recovery_folder.h"
+#include "tests/win/win_test_support.h"
+
+namespace tl {
+namespace {
+
+using testing_support::DialogCloser;
+using testing_support::MainWindowTest;
+
+// A folder that does not exist yet, in two scripts; the tests leave it empty,
+// and it goes with them.
+class RecoveryFolderPath {
+ public:
+  RecoveryFolderPath() {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    m_root = std::string(temp) + "tintlens-test-\xD0\x92\xD0\xBE\xD1\x81 \xE5\xBE\xA9\xE5\x85\x83-";
+    m_root += std::to_string(::GetCurrentProcessId());
+    path = m_root + "\\Tintlens\\Recovery";
+  }
+  ~RecoveryFolderPath() {
+    for (const std::string& folder : {path, m_root + "\\Tintlens", m_root}) {
+      ::RemoveDirectoryA(folder.c_str());
+    }
+  }
+
+  // Every file in the folder: the copies with their colours, the locks empty.
+  std::map<std::string, std::vector<ColourValue>> Copies() const {
+    std::map<std::string, std::vector<ColourValue>> copies;
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = ::FindFirstFileA((path + "\\*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return copies;
+    do {
+      const std::string name = found.cFileName;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      const bool lock = name.size() > 5 && name.substr(name.size() - 5) == ".lock";
+      copies[name] = lock ? std::vector<ColourValue>{}
+                          : ReadColourListFile(path + "\\" + name).value_or(
+                                std::vector<ColourValue>{0xBAD});
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return copies;
+  }
+
+  std::string path;
+
+ private:
+  std::string m_root;
+};
+
+using Copies = std::map<std::string, std::vector<ColourValue>>;
+
+TEST(RecoveryFolder, ARunningInstancesCopyIsReplacedWholeAndTakenByNobodyUntilItEnds) {
+  RecoveryFolderPath folder;
+  auto first = std::make_unique<RecoveryFolder>(folder.path);
+  auto firstKeeper = std::make_unique<RecoveryKeeper>(*first, "1-1.clf");
+  firstKeeper->Keep(1, true, {1, 2});
+  firstKeeper->Keep(2, true, {3, 1, 2});  // over the copy it holds
+  EXPECT_EQ(folder.Copies(), (Copies{{"1-1.clf", {3, 1, 2}}, {"1-1.lock", {}}}));
+
+  RecoveryFolder second(folder.path);
+  RecoveryKeeper secondKeeper(second, "2-2.clf");
+  EXPECT_EQ(secondKeeper.TakeOrphans(), std::vector<ColourValue>{}) << "the first is running";
+
+  // The first instance ends without a word, as a killed process does: its
+  // handles close, its copy stays.
+  firstKeeper.reset();
+  first.reset();
+  EXPECT_EQ(folder.Copies(), (Copies{{"1-1.clf", {3, 1, 2}}}));
+  RecoveryFolder third(folder.path);
+  RecoveryKeeper thirdKeeper(third, "3-3.clf");
+  EXPECT_EQ(thirdKeeper.TakeOrphans(), (std::vector<ColourValue>{3, 1, 2}));
+  thirdKeeper.Keep(1, true, {3, 1, 2});
+  EXPECT_EQ(folder.Copies(), (Copies{{"3-3.clf", {3, 1, 2}}, {"3-3.lock", {}}}));
+  thirdKeeper.Discard();
+  EXPECT_EQ(folder.Copies(), Copies{});
+}
+
+TEST_F(MainWindowTest, TheCopyIsWrittenAtTheIdleMomentAfterAChangeAndAtOnceWhenTheSessionEnds) {
+  RecoveryFolderPath folder;
+  m_window.StartRecovery(folder.path);
+  auto copied = [&] {
+    for (const auto& [name, colours] : folder.Copies()) {
+      if (name.size() > 4 && name.substr(name.size() - 4) == ".clf") return colours;
+    }
+    return std::vector<ColourValue>{};
+  };
+  Pick(kWhite);
+  EXPECT_EQ(copied(), std::vector<ColourValue>{}) << "not before the idle moment";
+  m_window.OnIdle();
+  EXPECT_EQ(copied(), std::vector<ColourValue>{kWhite});
+
+  Pick(kBlack);
+  EXPECT_EQ(::SendMessageA(Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE)
+      << "the log-off is never held up";
+  EXPECT_EQ(copied(), (std::vector<ColourValue>{kBlack, kWhite}));
+  Pick(kWhite);
+  ::SendMessageA(Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(copied(), (std::vector<ColourValue>{kWhite, kBlack, kWhite}));
+
+  {
+    DialogCloser closer(Window(), IDNO);
+    Command(ID_CLEAR_ALL);
+    EXPECT_EQ(closer.Caption(), "Tintlens") << "Clear All asks first, as New does";
+  }
+  m_window.OnIdle();
+  EXPECT_EQ(folder.Copies(), Copies{}) << "the colours were let go: no copy, no lock";
+}
+
+}  // namespace
+}  // namespace tl
