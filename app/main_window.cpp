@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "app/window_centring.h"
 #include "platform/clipboard.h"
+#include "platform/dpi.h"
 #include "platform/module.h"
 #include "platform/reflection.h"
 #include "platform/shell.h"
@@ -22,8 +24,6 @@
 
 namespace tl {
 namespace {
-
-constexpr COLORREF kButtonMaskColour = 0xFF00FF;  // magenta is transparent in the pictures
 
 bool IsVisibleStyle(HWND window) {
   return (::GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -135,9 +135,8 @@ bool MainWindow::OnInitDialog() {
   m_copyButton.AttachDlgItem(Handle(), IDC_COPY_BUTTON);
   m_deleteButton.AttachDlgItem(Handle(), IDC_DELETE_BUTTON);
   m_accelerators = ::LoadAcceleratorsA(Module::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
-  LoadWindowIcons();
-  SetUpImageButton(m_copyButton, IDB_COPY, "Copy to clipboard");
-  SetUpImageButton(m_deleteButton, IDB_DELETE, "Delete");
+  SetUpImageButton(m_copyButton, "Copy to clipboard");
+  SetUpImageButton(m_deleteButton, "Delete");
 
   m_loop = LoopTable::ForCurrentThread();
   if (m_loop) {
@@ -162,17 +161,16 @@ bool MainWindow::OnInitDialog() {
   ::SetWindowPos(Handle(), settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   m_menuState.SetCheck(ID_ALWAYS_ON_TOP, IsTopmost());
-  CreateColourTextFont();
-  {
-    const WindowDC screen;
-    m_dpi = static_cast<UINT>(::GetDeviceCaps(screen.Get(), LOGPIXELSY));
-  }
+  KeepDialogSizeOnDpiChange(Handle());
+  KeepControlFontOnDpiChange(m_colourText.Handle());
+  m_dpi = WindowDpi(Handle());
+  ApplyDpi();
   MeasureMagnifier();
   for (HWND slider : {m_redSlider, m_greenSlider, m_blueSlider}) {
     ::SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
   }
   RefreshColour(false, false);
-  ::GetWindowRect(Handle(), &m_advancedRect);
+  MeasureLayouts();
   SetLayout(false);
   CreateTrayIcon();
   TakeSample(PointerNow(), false);  // wherever the pointer is, even over our own window
@@ -197,35 +195,44 @@ void MainWindow::AttachControls() {
   m_pickButton.onPressEnded = [this] { m_session.PressEnded(); };
 }
 
+// What is drawn or measured for the window's DPI: made at start, and made again
+// when the window moves to a monitor of another scale.
+void MainWindow::ApplyDpi() {
+  ScaledPictures pictures;
+  pictures.Load(m_dpi);  // a picture that cannot be loaded leaves its control empty
+  m_pickerIcon.SetIcon(pictures.PickerIcon(), pictures.PickerSize());
+  m_copyButton.SetImageList(pictures.CopyPicture());
+  m_deleteButton.SetImageList(pictures.DeletePicture());
+  if (m_dragging) ::SetCursor(pictures.DragCursor());
+  m_pictures = std::move(pictures);  // the old set goes now that nothing shows it
+  LoadWindowIcons();
+  CreateColourTextFont();
+  m_list.MeasureItems(m_dpi);
+}
+
+// At the sizes the system asks for at the window's DPI; the notification area
+// shows the small one.
 void MainWindow::LoadWindowIcons() {
-  const HINSTANCE instance = Module::Instance();
-  m_bigIcon.Reset(static_cast<HICON>(
-      ::LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
-  ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
-  m_smallIcon.Reset(static_cast<HICON>(
-      ::LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
-  ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+  UniqueIcon big(LoadIconForDpi(IDR_MAINFRAME, SM_CXICON, m_dpi));
+  UniqueIcon small(LoadIconForDpi(IDR_MAINFRAME, SM_CXSMICON, m_dpi));
+  ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+  ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+  if (small) m_tray.SetIcon(small.Get());
+  m_bigIcon = std::move(big);
+  m_smallIcon = std::move(small);
 }
 
 void MainWindow::CreateTrayIcon() {
-  const HINSTANCE instance = Module::Instance();
-  m_trayIcon.Reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME),
-                                                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-  const HICON icon =
-      m_trayIcon ? m_trayIcon.Get() : ::LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+  const HICON icon = m_smallIcon ? m_smallIcon.Get()
+                                 : ::LoadIconA(Module::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
   // Without the icon the program still runs; the hotkeys bring the window back.
   m_tray.Create(Handle(), IDR_TRAYMENU, "Keepcase", icon, kTrayMessage);
 }
 
-// The image lists live until the program ends; the buttons only borrow them.
-void MainWindow::SetUpImageButton(ImageButton& button, int bitmapId, const char* tooltip) {
-  const HIMAGELIST images = ImageList_LoadImageA(Module::Instance(), MAKEINTRESOURCEA(bitmapId),
-                                                 30, 1, kButtonMaskColour, IMAGE_BITMAP, 0);
+// The pictures come with the window's DPI (ApplyDpi); the buttons only borrow them.
+void MainWindow::SetUpImageButton(ImageButton& button, const char* tooltip) {
   button.SetExtendedStyle(ImageButton::Edge3DDouble | ImageButton::SharedImageList);
   button.SetTooltipText(tooltip);
-  button.SetImageList(images);
   button.SetNormalImage(0);
 }
 
@@ -239,14 +246,16 @@ void MainWindow::FillFormatBox() {
   ::SendMessageA(m_formatBox, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
+// Twelve points at the window's DPI. Redrawn only when it replaces another font:
+// at start the window is not shown yet.
 void MainWindow::CreateColourTextFont() {
-  const WindowDC screen;
-  const int height = -std::abs(::MulDiv(::GetDeviceCaps(screen.Get(), LOGPIXELSY), 120, 720));
-  m_colourTextFont.Reset(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold"));
-  ::SendMessageA(m_colourText.Handle(), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(m_colourTextFont.Get()), FALSE);
+  const int height = -std::abs(::MulDiv(static_cast<int>(m_dpi), 120, 720));
+  GdiObject<HFONT> font(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold"));
+  ::SendMessageA(m_colourText.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()),
+                 m_colourTextFont ? TRUE : FALSE);
+  m_colourTextFont = std::move(font);
 }
 
 // Every read-out is written only when what it shows changes: this runs on every
@@ -278,26 +287,56 @@ bool MainWindow::IsAdvancedLayout() const {
   return IsVisibleStyle(::GetDlgItem(Handle(), IDC_RGB_GROUP));
 }
 
-// The simple layout is the advanced one less the RGB group's height; the window
-// keeps its position either way.
-void MainWindow::SetLayout(bool advanced) {
+// The template's size is the advanced layout: the RGB group box and the controls
+// inside it show only there. The simple layout is that less the group's height.
+void MainWindow::MeasureLayouts() {
   const HWND group = ::GetDlgItem(Handle(), IDC_RGB_GROUP);
-  const HWND hideable[] = {group, m_redSlider, m_greenSlider, m_blueSlider};
-  const HWND modeButton = ::GetDlgItem(Handle(), IDC_MODE_BUTTON);
-  RECT window{};
+  RECT client{}, groupRect{};
+  ::GetClientRect(Handle(), &client);
+  ::GetWindowRect(group, &groupRect);
+  m_layoutDpi = m_dpi;
+  m_advancedHeight = client.bottom;
+  m_simpleHeight = client.bottom - (groupRect.bottom - groupRect.top);
+  m_advancedControls.clear();
+  for (HWND child = ::GetWindow(Handle(), GW_CHILD); child;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect{}, common{};
+    ::GetWindowRect(child, &rect);
+    if (::IntersectRect(&common, &rect, &groupRect) && ::EqualRect(&common, &rect)) {
+      m_advancedControls.push_back(child);
+    }
+  }
+}
+
+// A layout's client height at the window's DPI now.
+int MainWindow::LayoutHeight(bool advanced) const {
+  const int height = advanced ? m_advancedHeight : m_simpleHeight;
+  return ::MulDiv(height, static_cast<int>(m_dpi), static_cast<int>(m_layoutDpi));
+}
+
+// The window keeps its position and width; its frame (caption, menu bar and
+// borders) is measured as it is now, since it does not scale with the client area.
+void MainWindow::FitLayoutHeight(bool advanced) {
+  if (::IsIconic(Handle())) return;  // a minimised window's rectangles are not its own
+  RECT window{}, client{};
   ::GetWindowRect(Handle(), &window);
+  ::GetClientRect(Handle(), &client);
+  const int frame = (window.bottom - window.top) - client.bottom;
+  ::MoveWindow(Handle(), window.left, window.top, window.right - window.left,
+               LayoutHeight(advanced) + frame, TRUE);
+}
+
+// The window keeps its position either way.
+void MainWindow::SetLayout(bool advanced) {
+  const HWND modeButton = ::GetDlgItem(Handle(), IDC_MODE_BUTTON);
   if (advanced) {
-    ::MoveWindow(Handle(), window.left, window.top, m_advancedRect.right - m_advancedRect.left,
-                 m_advancedRect.bottom - m_advancedRect.top, TRUE);
-    for (HWND control : hideable) ::ShowWindow(control, SW_SHOW);
+    FitLayoutHeight(true);
+    for (HWND control : m_advancedControls) ::ShowWindow(control, SW_SHOW);
     ::SetWindowTextA(modeButton, "Simple <<");
   } else {
-    RECT groupRect{};
-    ::GetWindowRect(group, &groupRect);
-    for (HWND control : hideable) ::ShowWindow(control, SW_HIDE);
+    for (HWND control : m_advancedControls) ::ShowWindow(control, SW_HIDE);
     ::SetWindowTextA(modeButton, "Advanced >>");
-    ::MoveWindow(Handle(), window.left, window.top, window.right - window.left,
-                 (window.bottom - window.top) - (groupRect.bottom - groupRect.top), TRUE);
+    FitLayoutHeight(false);
   }
 }
 
@@ -657,7 +696,7 @@ void MainWindow::OnLeftButtonDown(LPARAM position) {
     ::SetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE, exStyle | WS_EX_STATICEDGE);
   }
   m_dragging = true;
-  m_savedCursor = ::SetCursor(::LoadCursorA(Module::Instance(), MAKEINTRESOURCEA(IDC_DRAG_CURSOR)));
+  m_savedCursor = ::SetCursor(m_pictures.DragCursor());
   ::RedrawWindow(m_pickerIcon.Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   ::SetCapture(Handle());
@@ -685,22 +724,19 @@ void MainWindow::EndIconDrag() {
   ::RedrawWindow(Handle(), &icon, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-// On a monitor of another scale the system rescales the dialog; the magnifier
-// picture must follow the view's new size.
+// On a monitor of another scale the system rescales the dialog's frame, font and
+// controls; the window takes the size the system suggests, fitted to its layout,
+// and all that the program made for the old DPI is made again.
 void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
-  if (m_dpi != 0 && newDpi != m_dpi) {
-    const int width = ::MulDiv(m_advancedRect.right - m_advancedRect.left, newDpi, m_dpi);
-    const int height = ::MulDiv(m_advancedRect.bottom - m_advancedRect.top, newDpi, m_dpi);
-    m_advancedRect.right = m_advancedRect.left + width;
-    m_advancedRect.bottom = m_advancedRect.top + height;
-  }
   m_dpi = newDpi;
   m_sampler.ReadScreenArea();
   ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitLayoutHeight(IsAdvancedLayout());
   MeasureMagnifier();
   if (m_magnifier.bitmap) m_magnifier.bitmap = m_sampler.Bitmap();
-  ::InvalidateRect(m_magnifier.Handle(), nullptr, TRUE);
+  ApplyDpi();
+  ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnExit() {

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "core/colour.h"
 #include "core/colour_list_box.h"
@@ -24,6 +25,7 @@
 #include "ui/label.h"
 #include "ui/picker_icon_static.h"
 #include "ui/press_watcher.h"
+#include "ui/scaled_pictures.h"
 #include "ui/tray_icon.h"
 
 namespace tl {
@@ -74,8 +76,9 @@ class MainWindow final : public Dialog,
  private:
   bool OnInitDialog();
   void AttachControls();
-  void SetUpImageButton(ImageButton& button, int bitmapId, const char* tooltip);
+  void SetUpImageButton(ImageButton& button, const char* tooltip);
   void FillFormatBox();
+  void ApplyDpi();
   void LoadWindowIcons();
   void CreateTrayIcon();
   void ShowAbout();
@@ -138,6 +141,9 @@ class MainWindow final : public Dialog,
   void ChangeHotkeys();
   void ShowMainWindow();
   void SetLayout(bool advanced);
+  void MeasureLayouts();
+  int LayoutHeight(bool advanced) const;
+  void FitLayoutHeight(bool advanced);
   void OnClose();
   void OnExit();
 
@@ -160,13 +166,17 @@ class MainWindow final : public Dialog,
 
   HACCEL m_accelerators = nullptr;
   UniqueIcon m_bigIcon;
-  UniqueIcon m_smallIcon;
-  UniqueIcon m_trayIcon;  // outlives the tray icon that shows it
+  UniqueIcon m_smallIcon;  // also the tray icon's, so it outlives the tray icon
   TrayIcon m_tray;
+  ScaledPictures m_pictures;  // outlive the controls that show them
   GdiObject<HFONT> m_colourTextFont;
   MenuStateTable m_menuState;
   MessageLoop* m_loop = nullptr;
-  RECT m_advancedRect{};
+  // The client area's height in each layout, measured at start at m_layoutDpi.
+  int m_advancedHeight = 0;
+  int m_simpleHeight = 0;
+  UINT m_layoutDpi = 0;
+  std::vector<HWND> m_advancedControls;  // the RGB group and what lies in it
   ScreenSampler m_sampler;
   PickingSession m_session{*this};
   Document m_document{*this};
@@ -178,7 +188,7 @@ class MainWindow final : public Dialog,
   PointerHold m_dragHold;  // against stale moves after a nudge during a drag
   bool m_copyOnKeep = false;
   HCURSOR m_savedCursor = nullptr;
-  UINT m_dpi = 0;
+  UINT m_dpi = 0;  // the window's; the pictures, fonts and sizes are made for it
 
   ColourValue m_currentColour = kWhite;
   int m_currentNotation = kNotationRgb;

@@ -1,5 +1,8 @@
 #include "core/colour_list_box.h"
 
+#include <algorithm>
+
+#include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/reflection.h"
 
@@ -36,6 +39,42 @@ void ColourListBox::Append(const std::vector<ColourValue>& colours) {
 void ColourListBox::Clear() {
   m_model.Clear();
   ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+}
+
+namespace {
+
+// The screen font's character height, scaled from the screen's DPI to `dpi`. The
+// screen font does not grow evenly with the DPI (Windows keeps it at 20 pixels
+// past 120 DPI, Wine at 16 up to 144), so an entry is also never lower than six
+// fifths of the list's own font, which the entries are written in: at 100 % the
+// screen font's 16 pixels hold the list's 13-pixel text in just that way.
+int EntryHeight(HWND list, UINT dpi) {
+  const WindowDC screen;
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(screen.Get(), &metrics);
+  const int screenDpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  int height = static_cast<int>(metrics.tmHeight);
+  if (screenDpi > 0) height = ::MulDiv(height, static_cast<int>(dpi), screenDpi);
+  if (const auto font = reinterpret_cast<HFONT>(::SendMessageA(list, WM_GETFONT, 0, 0))) {
+    const SelectGuard select(screen.Get(), font);
+    ::GetTextMetricsA(screen.Get(), &metrics);
+    height = std::max(height, ::MulDiv(static_cast<int>(metrics.tmHeight), 6, 5));
+  }
+  return height;
+}
+
+}  // namespace
+
+void ColourListBox::MeasureItems(UINT dpi) {
+  m_itemHeight = EntryHeight(Handle(), dpi);
+  const LRESULT count = ::SendMessageA(Handle(), LB_GETCOUNT, 0, 0);
+  if (count <= 0) return;
+  ::SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    ::SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(i), m_itemHeight);
+  }
+  ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 int ColourListBox::Selection() const {
@@ -86,14 +125,9 @@ LRESULT ColourListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (measure->CtlType == ODT_MENU) {
         measure->itemHeight = static_cast<UINT>(::GetSystemMetrics(SM_CYMENU));
       } else {
-        // The screen font's character height, the same for every entry; asked
-        // once, as a file of many thousand entries would ask for every one.
-        if (m_itemHeight == 0) {
-          const WindowDC screen;
-          TEXTMETRICA metrics{};
-          ::GetTextMetricsA(screen.Get(), &metrics);
-          m_itemHeight = static_cast<int>(metrics.tmHeight);
-        }
+        // The same for every entry, and measured once, as a file of many
+        // thousand entries would ask for every one.
+        if (m_itemHeight == 0) m_itemHeight = EntryHeight(Handle(), ScreenDpi());
         measure->itemHeight = static_cast<UINT>(m_itemHeight);
       }
       return TRUE;

@@ -31,6 +31,10 @@ class ColourListBox final : public Subclass {
   ColourList::DeleteResult DeleteAt(int index);
   int Selection() const;
   void SetModified(bool modified) { m_model.SetModified(modified); }
+  // Makes every entry, and every one added later, as high as the screen font's
+  // characters at `dpi`, with room for the list's own text: at start, and
+  // whenever the window moves to a monitor of another scale.
+  void MeasureItems(UINT dpi);
 
   // Draws one entry; public so that a test can draw into a surface of its own.
   static void DrawEntry(const DRAWITEMSTRUCT& item);
@@ -43,7 +47,7 @@ class ColourListBox final : public Subclass {
   void Insert(int index, ColourValue colour);
 
   ColourList m_model;
-  int m_itemHeight = 0;  // the screen font's height, measured once
+  int m_itemHeight = 0;  // measured once per DPI
 };
 
 }  // namespace tl

@@ -1,7 +1,8 @@
 #pragma once
-// Move-only owners for kernel, registry, hook, menu and icon handles.
+// Move-only owners for kernel, registry, hook, menu, icon, cursor and image list handles.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -74,10 +75,24 @@ struct IconTraits {
   static void Close(Handle h) { ::DestroyIcon(h); }
 };
 
+struct CursorTraits {
+  using Handle = HCURSOR;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { ::DestroyCursor(h); }
+};
+
+struct ImageListTraits {
+  using Handle = HIMAGELIST;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { ImageList_Destroy(h); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueCursor = UniqueHandle<CursorTraits>;
+using UniqueImageList = UniqueHandle<ImageListTraits>;
 
 }  // namespace tl

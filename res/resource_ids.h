@@ -13,6 +13,21 @@
 #define IDB_DELETE 212
 #define IDR_LISTMENU 209 /* the never-shown "__List_" popup */
 
+/* The eyedropper, the drag cursor and the two button pictures drawn again for
+   displays scaled to 125, 150 and 200 per cent: one set of four per scale. */
+#define IDI_PICKER_125 213
+#define IDC_DRAG_CURSOR_125 214
+#define IDB_COPY_125 215
+#define IDB_DELETE_125 216
+#define IDI_PICKER_150 217
+#define IDC_DRAG_CURSOR_150 218
+#define IDB_COPY_150 219
+#define IDB_DELETE_150 220
+#define IDI_PICKER_200 221
+#define IDC_DRAG_CURSOR_200 222
+#define IDB_COPY_200 223
+#define IDB_DELETE_200 224
+
 /* Main window controls */
 #define IDC_COLOUR_LIST 1000
 #define IDC_FORMAT_BOX 1001

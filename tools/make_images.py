@@ -15,12 +15,17 @@ Small pictures that must stay crisp are drawn pixel by pixel from rules instead:
   tip, (1, 15)) share one 16 x 16 eyedropper; copy.bmp (bitmap 210) shows two
   document pages and delete.bmp (bitmap 212) a dark red cross, both 30 x 30 in
   16 colours on magenta, the colour the buttons treat as transparent.
+The rules draw the same four again for displays scaled to 125, 150 and 200 %,
+from their shapes at the larger size: picker-125.ico (20 px, 32-bit only),
+drag-125.cur (40 px, hot spot still on the tip), copy-125.bmp and delete-125.bmp
+(38 px), and likewise -150 (24, 48 and 45 px) and -200 (32, 64 and 60 px).
 """
 import math
 import os
 import struct
 import sys
 import zlib
+from fractions import Fraction
 
 # ---- shapes: each returns True when the point (x, y) is inside ----------------
 
@@ -86,42 +91,75 @@ def palette_layers():
     return layers
 
 # ---- pixel rules -----------------------------------------------------------------
+# The small pictures are drawn from rules at their own size and, for scaled
+# displays, at the SCALES below (per cent). A rule names its shapes in pixels of
+# the picture at 100 % and decides each pixel by where its centre falls; a shape's
+# edges lie half way between the 100 % picture's pixels, so that at 100 % every
+# pixel is what it always was. Lines one pixel thick become `stroke` pixels,
+# always whole pixels, so that they stay crisp at every scale.
 
-def eyedropper_pixel(x, y):
-    """The 16 x 16 eyedropper, tip at (0, 15), bulb towards the top right.
-    `across` is the distance from the axis x + y = 15, `along` runs from the tip
-    (-15) to the end of the bulb (13). Returns a role name or None."""
-    across, along = abs(x + y - 15), x - y
-    if along < -15 or along > 13 or (along == 13 and across > 1):
-        return None
-    if along <= -10:                       # the needle
-        return 'outline' if across == 0 else None
-    if along <= 1:                         # the glass tube, paint drawn up in its lower half
-        if across == 2:
-            return 'outline'
-        if across <= 1:
-            return 'paint' if along <= -5 else 'glass'
-        return None
-    if along <= 3:                         # the collar
-        return 'outline' if across <= 3 else None
-    if along <= 11:                        # the rubber bulb
-        if across == 3:
-            return 'outline'
-        return 'rubber' if across <= 2 else None
-    return 'outline' if across <= 2 else None  # the bulb's rounded end
+SCALES = (125, 150, 200)
+
+def scaled_size(size, percent):
+    return (size * percent + 50) // 100
+
+def stroke(scale):
+    return max(1, int(scale))
+
+def first_pixel(edge, scale):
+    """The first pixel whose centre lies at or beyond `edge` (in 100 % pixels)."""
+    return math.ceil(edge * scale - Fraction(1, 2))
+
+# The eyedropper's parts from the tip to the end of the bulb: the first and last
+# `along` and the half-width `across` of each (in the 16 px picture's pixels), its
+# role and the role of its rim, a stroke along its sides.
+EYEDROPPER_PARTS = [
+    (-15, -10, 0, 'outline', None),        # the needle
+    (-9, 1, 2, 'glass', 'outline'),        # the glass tube, paint drawn up in its lower half
+    (2, 3, 3, 'outline', None),            # the collar
+    (4, 11, 3, 'rubber', 'outline'),       # the rubber bulb
+    (12, 12, 2, 'outline', None),          # the bulb's rounded end
+    (13, 13, 1, 'outline', None),
+]
+
+def eyedropper_pixel(x, y, size=16):
+    """The eyedropper drawn size x size, tip at (0, size - 1), bulb towards the top
+    right. `across` is the distance from the axis x + y = size - 1 and `along` runs
+    from the tip (-15) to the end of the bulb (13), both in 16 px picture pixels.
+    Returns a role name or None."""
+    scale = Fraction(size, 16)
+    along = Fraction(x - y) / scale
+    across = x + y + 1 - size                # in pixels of this picture
+    for first, last, half, role, rim in EYEDROPPER_PARTS:
+        if not first - Fraction(1, 2) <= along < last + Fraction(1, 2):
+            continue
+        lowest = math.ceil((-half - Fraction(1, 2)) * scale)
+        highest = math.ceil((half + Fraction(1, 2)) * scale) - 1
+        if not lowest <= across <= highest:
+            return None
+        if rim and not lowest + stroke(scale) <= across <= highest - stroke(scale):
+            return rim
+        if role == 'glass' and along < Fraction(-9, 2):
+            return 'paint'
+        return role
+    return None
 
 EYEDROPPER_COLOURS = {'outline': (0, 0, 0, 255), 'paint': (40, 90, 220, 255),
                       'glass': (215, 235, 250, 255), 'rubber': (90, 90, 100, 255)}
 
-def picker_rows():
-    return [[EYEDROPPER_COLOURS.get(eyedropper_pixel(x, y), (0, 0, 0, 0)) for x in range(16)]
-            for y in range(16)]
+def picker_rows(size=16):
+    return [[EYEDROPPER_COLOURS.get(eyedropper_pixel(x, y, size), (0, 0, 0, 0))
+             for x in range(size)] for y in range(size)]
 
-def drag_cursor_roles():
-    """32 x 32: the eyedropper in the top-left quarter, moved one pixel right so
-    that its tip is the hot spot (1, 15)."""
-    return [[eyedropper_pixel(x - 1, y) if 1 <= x <= 16 and y < 16 else None
-             for x in range(32)] for y in range(32)]
+def drag_cursor(size=32):
+    """The cursor's roles and hot spot: the eyedropper in the top-left quarter,
+    moved one stroke right, and the hot spot on its tip."""
+    eye, offset = size // 2, stroke(Fraction(size, 32))
+    roles = [[eyedropper_pixel(x - offset, y, eye) if offset <= x < offset + eye and y < eye
+              else None for x in range(size)] for y in range(size)]
+    hotspot = (offset, eye - 1)
+    assert roles[hotspot[1]][hotspot[0]] == 'outline', 'the hot spot is off the tip'
+    return roles, hotspot
 
 # 16-colour palette of the bitmaps (the classic VGA one).
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
@@ -129,21 +167,30 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
        (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
 BLACK, DARK_RED, GREY, MAGENTA, WHITE, SILVER = 0, 1, 8, 13, 15, 7
 
-def copy_pixel(x, y):
-    """Two overlapping pages, the front one lower right, each with a few text lines."""
+def copy_pixel(x, y, size=30):
+    """Two overlapping pages, the front one lower right, each with five text lines."""
+    scale = Fraction(size, 30)
+    line = stroke(scale)
     for left, top in ((11, 9), (4, 2)):    # front page first: it covers the back one
-        right, bottom = left + 14, top + 18
-        if left <= x <= right and top <= y <= bottom:
-            if x in (left, right) or y in (top, bottom):
+        columns = range(first_pixel(left, scale), first_pixel(left + 15, scale))
+        rows = range(first_pixel(top, scale), first_pixel(top + 19, scale))
+        if x in columns and y in rows:
+            if (x < columns[0] + line or x > columns[-1] - line or
+                    y < rows[0] + line or y > rows[-1] - line):
                 return BLACK
-            if (y - top) % 3 == 0 and left + 3 <= x <= right - 3 and y < bottom - 2:
+            in_text = first_pixel(left + 3, scale) <= x < first_pixel(left + 12, scale)
+            if in_text and any(0 <= y - first_pixel(top + 3 * k, scale) < line
+                               for k in range(1, 6)):
                 return GREY
             return WHITE
     return MAGENTA
 
-def delete_pixel(x, y):
-    """A dark red cross, two strokes three pixels thick."""
-    if 6 <= x <= 23 and 6 <= y <= 23 and (abs(x - y) <= 1 or abs(x + y - 29) <= 1):
+def delete_pixel(x, y, size=30):
+    """A dark red cross, two strokes three pixels wide."""
+    scale = Fraction(size, 30)
+    u, v = (x + Fraction(1, 2)) / scale, (y + Fraction(1, 2)) / scale
+    half = Fraction(3, 2)
+    if 6 <= u < 24 and 6 <= v < 24 and (-half <= u - v < half or -half <= u + v - 30 < half):
         return DARK_RED
     return MAGENTA
 
@@ -238,7 +285,7 @@ def write_bmp_4bit(path, pixel, size):
     for y in reversed(range(size)):
         line = bytearray(stride)
         for x in range(size):
-            line[x // 2] |= pixel(x, y) << (0 if x % 2 else 4)
+            line[x // 2] |= pixel(x, y, size) << (0 if x % 2 else 4)
         rows += line
     palette = b''.join(bytes((b, g, r, 0)) for r, g, b in VGA)
     offset = 14 + 40 + len(palette)
@@ -292,12 +339,20 @@ def main():
     write_ico(os.path.join(out_dir, 'palette.ico'),
               [(s, 32, (png_32 if s >= 64 else dib_32)(render(palette, s), s))
                for s in (16, 20, 24, 32, 48, 64, 128)])
-    picker = picker_rows()
-    write_ico(os.path.join(out_dir, 'picker.ico'),
-              [(16, 8, dib_8(picker, 16)), (16, 32, dib_32(picker, 16))])
-    write_monochrome_cursor(os.path.join(out_dir, 'drag.cur'), drag_cursor_roles(), (1, 15))
-    write_bmp_4bit(os.path.join(out_dir, 'copy.bmp'), copy_pixel, 30)
-    write_bmp_4bit(os.path.join(out_dir, 'delete.bmp'), delete_pixel, 30)
+    for percent in (100,) + SCALES:
+        suffix = '' if percent == 100 else '-%d' % percent
+        size = scaled_size(16, percent)
+        picker = picker_rows(size)
+        # The 256-colour image serves displays of 256 colours, which nobody scales.
+        write_ico(os.path.join(out_dir, 'picker%s.ico' % suffix),
+                  ([(size, 8, dib_8(picker, size))] if percent == 100 else []) +
+                  [(size, 32, dib_32(picker, size))])
+        write_monochrome_cursor(os.path.join(out_dir, 'drag%s.cur' % suffix),
+                                *drag_cursor(scaled_size(32, percent)))
+        write_bmp_4bit(os.path.join(out_dir, 'copy%s.bmp' % suffix), copy_pixel,
+                       scaled_size(30, percent))
+        write_bmp_4bit(os.path.join(out_dir, 'delete%s.bmp' % suffix), delete_pixel,
+                       scaled_size(30, percent))
 
 if __name__ == '__main__':
     main()

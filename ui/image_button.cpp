@@ -38,6 +38,7 @@ void ImageButton::SetTooltipText(const char* text) {
 
 void ImageButton::SetImageList(HIMAGELIST list) {
   imageList = list;
+  ::InvalidateRect(Handle(), nullptr, TRUE);
   if (!(extendedStyle & AutoSize) || !list) return;
   int width = 0, height = 0;
   if (ImageList_GetIconSize(list, &width, &height)) {

@@ -20,8 +20,18 @@ void PickerIconStatic::Paint() {
     FillSolid(paint.Get(), {client.left, client.bottom - 1, client.right, client.bottom},
               kWhite);
   }
+  // Half its own size in from the corner, at every scale.
   const auto icon = reinterpret_cast<HICON>(::SendMessageA(Handle(), STM_GETICON, 0, 0));
-  if (icon) ::DrawIconEx(paint.Get(), 8, 8, icon, 16, 16, 1, nullptr, DI_NORMAL);
+  const int inset = m_iconSize / 2;
+  if (icon) {
+    ::DrawIconEx(paint.Get(), inset, inset, icon, m_iconSize, m_iconSize, 1, nullptr, DI_NORMAL);
+  }
+}
+
+void PickerIconStatic::SetIcon(HICON icon, int size) {
+  m_iconSize = size;
+  ::SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 LRESULT PickerIconStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

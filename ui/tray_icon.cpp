@@ -69,6 +69,11 @@ bool TrayIcon::Create(HWND ownerWindow, UINT id, const char* tip, HICON icon,
   return added;
 }
 
+void TrayIcon::SetIcon(HICON icon) {
+  data.icon.hIcon = icon;
+  if (added) Notify(NIM_MODIFY, NIF_ICON);
+}
+
 BOOL TrayIcon::Notify(DWORD action, UINT flags) {
   data.icon.uFlags = flags;
   return ::Shell_NotifyIconA(action, &data.icon);

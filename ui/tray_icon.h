@@ -27,6 +27,8 @@ class TrayIcon final : private Subclass {
   bool Create(HWND owner, UINT id, const char* tip, HICON icon, UINT callbackMessage);
   // The owner's handler for the callback message.
   void OnNotify(WPARAM iconId, LPARAM mouseMessage);
+  // Shows another icon (not owned; it must outlive this one or the next change).
+  void SetIcon(HICON icon);
 
   bool Added() const { return added; }
   HMENU Popup() const;
