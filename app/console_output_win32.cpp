@@ -2,6 +2,7 @@
 #include <io.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/console_output.h"
 
@@ -19,7 +20,7 @@ bool WriteText(std::FILE* stream, const std::string& text) {
   if (text.empty()) return true;
   const int length =
       ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  std::vector<wchar_t> wide(static_cast<std::size_t>(length));
   ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   std::fflush(stream);
   // In pieces a console takes in one call, never splitting a surrogate pair.
@@ -27,8 +28,8 @@ bool WriteText(std::FILE* stream, const std::string& text) {
     std::size_t piece = std::min<std::size_t>(wide.size() - done, 8192);
     if (piece > 1 && IS_HIGH_SURROGATE(wide[done + piece - 1])) --piece;
     DWORD written = 0;
-    if (!::WriteConsoleW(handle, wide.data() + done, static_cast<DWORD>(piece), &written, nullptr) ||
-        written == 0) {
+    const DWORD size = static_cast<DWORD>(piece);
+    if (!::WriteConsoleW(handle, wide.data() + done, size, &written, nullptr) || written == 0) {
       return false;
     }
     done += written;

@@ -5,10 +5,11 @@
 // killed. So a copy whose lock can be taken belongs to no running instance; and
 // the copy itself stays free to be replaced whole at every write.
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "files/recovery.h"
 
@@ -36,10 +37,12 @@ class RecoveryFolder final : public RecoveryFiles {
 
  private:
   struct Lock;  // an open lock file
+  using Locks = std::vector<std::pair<std::string, std::unique_ptr<Lock>>>;  // by the copy's name
   std::string PathOf(const std::string& name) const { return m_path + "\\" + name; }
+  Locks::iterator FindLock(const std::string& name);
 
   std::string m_path;
-  std::map<std::string, std::unique_ptr<Lock>> m_locks;  // by the copy's name
+  Locks m_locks;
 };
 
 }  // namespace tl

@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <cwchar>
+
 #include "core/number_text.h"
 #include "files/file_io.h"
 #include "platform/handles.h"
@@ -47,7 +50,7 @@ std::optional<std::string> RecoveryFolder::Standard() {
   path.resize(static_cast<std::size_t>(size - 1));
   wchar_t back[MAX_PATH] = {};
   if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, back, MAX_PATH) == 0 ||
-      std::wstring(back) != wide) {
+      std::wcscmp(back, wide) != 0) {
     return std::nullopt;
   }
   return path + "\\Tintlens\\Recovery";
@@ -87,17 +90,25 @@ std::vector<RecoveryFileEntry> RecoveryFolder::List() {
 // open fails with a sharing violation. It is deleted when its last handle
 // closes, which the system does for a process that is killed, too.
 bool RecoveryFolder::Hold(const std::string& name) {
-  if (m_locks.count(name)) return true;
+  if (FindLock(name) != m_locks.end()) return true;
   if (!MakeFolder(m_path)) return false;
   UniqueFile file(::CreateFileA(PathOf(LockNameOf(name)).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                                 nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
   if (!file) return false;
-  m_locks[name] = std::make_unique<Lock>(Lock{std::move(file)});
+  m_locks.emplace_back(name, std::make_unique<Lock>(Lock{std::move(file)}));
   return true;
 }
 
-void RecoveryFolder::Release(const std::string& name) { m_locks.erase(name); }
+void RecoveryFolder::Release(const std::string& name) {
+  const auto held = FindLock(name);
+  if (held != m_locks.end()) m_locks.erase(held);
+}
+
+RecoveryFolder::Locks::iterator RecoveryFolder::FindLock(const std::string& name) {
+  return std::find_if(m_locks.begin(), m_locks.end(),
+                      [&name](const auto& held) { return held.first == name; });
+}
 
 std::optional<Bytes> RecoveryFolder::Read(const std::string& name) {
   return ReadWholeFile(PathOf(name));
