@@ -426,9 +426,11 @@ def make_active(window):
 
 
 def fresh_start():
-    """As before a first start: no settings, and no pointer left over a control."""
+    """As before a first start: no settings, no recovery copies (a program ended
+    with its Wine session leaves its copy), and no pointer left over a control."""
     subprocess.run(['wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f'],
                    capture_output=True, timeout=60)
+    shutil.rmtree(recovery_folder(), ignore_errors=True)
     xdotool('mousemove', 1, 1)
 
 
