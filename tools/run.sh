@@ -34,7 +34,9 @@ echo "run: Tintlens is running on display $DISPLAY"
 
 if [ "${TL_VIRTUAL_DISPLAY:-}" = 1 ]; then
   sleep 0.5  # let the first paint finish
-  import -window root "$build/run/screenshot.png" 2>/dev/null &&
+  # The desktop alone: the X screen around it is larger.
+  import -window root -crop "${TL_SESSION_SCREEN:-1024x768}+0+0" +repage \
+    "$build/run/screenshot.png" 2>/dev/null &&
     echo "run: screenshot saved to $build/run/screenshot.png"
 fi
 

@@ -10,7 +10,9 @@
 #   --prefix DIR   keep the Wine prefix in DIR (created when missing) instead of a
 #                  temporary one that is removed afterwards
 # Inside the command: DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES are exported,
-# and TL_SESSION_SCREEN=1024x768.
+# and TL_SESSION_SCREEN=1024x768, the desktop's size. The X screen is larger,
+# 2048x1536, with the desktop in its top-left corner, so that a test can make the
+# desktop that large for a scaled display.
 set -u
 
 use_display=0
@@ -72,7 +74,7 @@ else
   started=0
   for attempt in 1 2 3; do
     n=$(free_display) || { log "no free X display number"; exit 1; }
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 100); do
       [ -e "/tmp/.X11-unix/X$n" ] && { started=1; break; }
@@ -123,6 +125,9 @@ for _ in $(seq 1 200); do
   sleep 0.05
 done
 [ "$desktop_up" = 1 ] || log "the Wine desktop did not appear; going on"
+# Our Xvfb starts the pointer in the middle of its screen, outside the desktop; put
+# it in the desktop's middle, so that no first move comes in from outside.
+[ -n "$xvfb_pid" ] && xdotool mousemove 512 384 >/dev/null 2>&1
 
 "$@" &
 cmd_pid=$!

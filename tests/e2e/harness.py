@@ -5,6 +5,7 @@ conditions with deadlines, and keep a screenshot when something fails.
 Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
 the environment: TL_BUILD (the win64 build folder), TL_ARTEFACTS (where
 screenshots go)."""
+import ctypes
 import os
 import subprocess
 import time
@@ -72,6 +73,28 @@ def item_rect(window, control_id):
 
 def item_text(window, control_id):
     return probe('item-text', window, control_id)
+
+
+PICKER_ICON, POSITION_LABEL = 1019, 1004
+
+
+def drag_from_icon(window, x, y, release_at=None, while_held=None):
+    """Presses on the eyedropper icon, drags to (x, y), calls while_held() there if
+    given, and releases there or at release_at."""
+    left, top, right, bottom = item_rect(window, PICKER_ICON)
+    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+    xdotool('mousedown', 1)
+    # Moves before the window takes the capture go to the window below them.
+    wait_for('the drag to start', lambda: probe('has-capture', window) == '1')
+    xdotool('mousemove', x, y)
+    wait_for('the drag at (%d, %d)' % (x, y),
+             lambda: item_text(window, POSITION_LABEL) == 'X: %d Y: %d' % (x, y))
+    if while_held:
+        while_held()
+    if release_at:
+        xdotool('mousemove', *release_at)
+    xdotool('mouseup', 1)
+    wait_for('the drag to end', lambda: probe('has-capture', window) == '0')
 
 
 def click_item(window, control_id):
@@ -207,6 +230,104 @@ def clipboard_text():
     return result.stdout if result.returncode == 0 else None
 
 
+def layout_faults(window):
+    """What is wrong with a window's layout, as sentences: a shown control that
+    reaches outside the client area, or two that overlap, unless one is a group
+    box that holds the other whole."""
+    lines = probe('children', window).splitlines()
+    client = tuple(int(v) for v in lines[0].split())
+    controls = []
+    for line in lines[1:]:
+        ident, kind, style, *rect = line.split()
+        is_group = kind == 'Button' and int(style, 16) & 0xF == 7  # BS_GROUPBOX
+        controls.append(('%s %s' % (kind, ident), is_group, tuple(int(v) for v in rect)))
+
+    def holds(outer, inner):
+        return (outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and
+                inner[3] <= outer[3])
+
+    def overlap(a, b):
+        return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+    faults = ['%s %s reaches outside the client area %s' % (name, rect, client)
+              for name, _, rect in controls if not holds(client, rect)]
+    for i, (name, group, rect) in enumerate(controls):
+        for other, other_group, other_rect in controls[i + 1:]:
+            if overlap(rect, other_rect) and not (group and holds(rect, other_rect)) and not (
+                    other_group and holds(other_rect, rect)):
+                faults.append('%s %s overlaps %s %s' % (name, rect, other, other_rect))
+    return faults
+
+
+class _CursorImage(ctypes.Structure):
+    """XFixesCursorImage of <X11/extensions/Xfixes.h>."""
+    _fields_ = [('x', ctypes.c_short), ('y', ctypes.c_short), ('width', ctypes.c_ushort),
+                ('height', ctypes.c_ushort), ('xhot', ctypes.c_ushort), ('yhot', ctypes.c_ushort),
+                ('cursor_serial', ctypes.c_ulong), ('pixels', ctypes.POINTER(ctypes.c_ulong)),
+                ('atom', ctypes.c_ulong), ('name', ctypes.c_char_p)]
+
+
+def cursor():
+    """The pointer's shape as the X display shows it (a Windows program cannot
+    read another's cursor under Wine): (width, height, hot spot x, y, and the
+    left, top, right and bottom of its drawn pixels)."""
+    x11, xfixes = ctypes.CDLL('libX11.so.6'), ctypes.CDLL('libXfixes.so.3')
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(_CursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise AssertionError('cannot open the X display')
+    try:
+        found = xfixes.XFixesGetCursorImage(display)
+        if not found:
+            raise AssertionError('the X display shows no cursor')
+        image = found.contents
+        width, height = image.width, image.height
+        drawn = [(i % width, i // width) for i in range(width * height)
+                 if image.pixels[i] >> 24 & 0xFF]
+        shape = (width, height, image.xhot, image.yhot, min(x for x, _ in drawn),
+                 min(y for _, y in drawn), max(x for x, _ in drawn), max(y for _, y in drawn))
+        x11.XFree(found)
+        return shape
+    finally:
+        x11.XCloseDisplay(display)
+
+
+DESKTOP_SIZE = os.environ.get('TL_SESSION_SCREEN', '1024x768')
+
+
+def desktop_size():
+    result = subprocess.run(['xdotool', 'search', '--name', 'shell - Wine desktop',
+                             'getwindowgeometry'], capture_output=True, text=True, timeout=30)
+    for line in result.stdout.splitlines():
+        if 'Geometry:' in line:
+            return line.split()[-1]
+    return None
+
+
+def set_display(dpi, size=DESKTOP_SIZE):
+    """Starts the session's Windows side afresh at `dpi` (the prefix's LogPixels)
+    with a desktop of `size` ("2048x1536"); every Windows program of the session
+    ends first. set_display(96) goes back to how the session began."""
+    for key in (r'HKCU\Control Panel\Desktop',
+                r'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'):
+        subprocess.run(['wine', 'reg', 'add', key, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d',
+                        str(dpi), '/f'], capture_output=True, timeout=60, check=True)
+    subprocess.run(['wine', 'reg', 'add', r'HKCU\Software\Wine\Explorer\Desktops', '/v', 'shell',
+                    '/d', size, '/f'], capture_output=True, timeout=60, check=True)
+    # The DPI is read as the Windows side starts: end it, and wait until it has.
+    subprocess.run(['wineserver', '-k'], capture_output=True, timeout=60)
+    subprocess.run(['wineserver', '-w'], capture_output=True, timeout=60)
+    # The desktop first, as the session starts it, so that programs do not race
+    # each other to start it; it runs until the session ends.
+    subprocess.run(['sh', '-c', 'wine explorer.exe /desktop=shell,%s >/dev/null 2>&1 &' % size],
+                   timeout=60, check=True)
+    wait_for('the %s desktop' % size, lambda: desktop_size() == size, timeout=60)
+
+
 def work_area():
     return tuple(int(v) for v in probe('work-area').split())
 
@@ -236,6 +357,13 @@ def screenshot_area(rect, name):
                     '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '+repage', path],
                    check=True, timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return path
+
+
+def fresh_start():
+    """As before a first start: no settings, and no pointer left over a control."""
+    subprocess.run(['wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f'],
+                   capture_output=True, timeout=60)
+    xdotool('mousemove', 1, 1)
 
 
 class Program:
@@ -271,9 +399,7 @@ class ProgramTest(unittest.TestCase):
     launch_in_setup = True
 
     def setUp(self):
-        subprocess.run(['wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f'],
-                       capture_output=True, timeout=60)
-        xdotool('mousemove', 1, 1)  # no pointer left over a control from the last test
+        fresh_start()
         if self.launch_in_setup:
             self.launch()
 

@@ -64,6 +64,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int main() {
+  ::SetProcessDPIAware();  // placed and painted in physical pixels at every scale
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = Procedure;
   windowClass.hInstance = ::GetModuleHandleA(nullptr);

@@ -23,6 +23,8 @@
 //   list-items HWND ID            a list box's item texts, one per line
 //   item-message HWND ID MSG      sends a control a message without parameters
 //                                 and prints the answer
+//   children HWND                 the client area (screen), then one line per
+//                                 shown child: id class style left top right bottom
 #include <windows.h>
 
 #include <cstdio>
@@ -95,9 +97,25 @@ int Fail(const char* why) {
   return 1;
 }
 
+BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
+  if (::GetParent(child) != reinterpret_cast<HWND>(parent) || !::IsWindowVisible(child)) {
+    return TRUE;
+  }
+  char className[64] = {};
+  ::GetClassNameA(child, className, sizeof className);
+  RECT r{};
+  ::GetWindowRect(child, &r);
+  std::printf("%d %s %#lx %ld %ld %ld %ld\n", ::GetDlgCtrlID(child), className,
+              static_cast<unsigned long>(::GetWindowLongW(child, GWL_STYLE)), r.left, r.top,
+              r.right, r.bottom);
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Physical pixels, as the program under test and the screen see them.
+  ::SetProcessDPIAware();
   if (argc < 2) return Fail("no command");
   const std::string command = argv[1];
   if (command == "find-window" && argc >= 3) {
@@ -230,6 +248,12 @@ int main(int argc, char** argv) {
       ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
       std::printf("%s\n", utf8);
     }
+  } else if (command == "children") {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    PrintRect(client);
+    ::EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
   } else if (command == "post-command" && argc >= 4) {
     if (!::PostMessageW(window, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0)) {
       return Fail("post failed");

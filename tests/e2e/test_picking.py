@@ -2,12 +2,12 @@
 import unittest
 
 from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE, PATTERN_LINE_X, Pattern,
-                     ProgramTest, click_item, grab, item_rect, item_text, list_items,
-                     notation_texts, probe, screenshot_area, screenshot_window, wait_for,
-                     xdotool)
+                     ProgramTest, click_item, drag_from_icon, grab, item_rect, item_text,
+                     list_items, notation_texts, probe, screenshot_area, screenshot_window,
+                     wait_for, xdotool)
 
 COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, POSITION, ZOOM = 1000, 1001, 1002, 1004, 1006
-MAGNIFIER, PICK, PICKER_ICON = 1007, 1009, 1019
+MAGNIFIER, PICK = 1007, 1009
 ZOOM_IN, ZOOM_OUT = 32778, 32779
 
 
@@ -142,33 +142,16 @@ class Picking(ProgramTest):
         click_item(self.program.window, PICK)
         wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
 
-    def drag_from_icon(self, x, y, release_at=None):
-        """Presses on the eyedropper icon, drags to (x, y) and releases there or
-        at release_at."""
-        window = self.program.window
-        left, top, right, bottom = item_rect(window, PICKER_ICON)
-        xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
-        xdotool('mousedown', 1)
-        # Moves before the window takes the capture go to the window below them.
-        wait_for('the drag to start', lambda: probe('has-capture', window) == '1')
-        xdotool('mousemove', x, y)
-        wait_for('the drag at (%d, %d)' % (x, y),
-                 lambda: self.text(POSITION) == 'X: %d Y: %d' % (x, y))
-        if release_at:
-            xdotool('mousemove', *release_at)
-        xdotool('mouseup', 1)
-        wait_for('the drag to end', lambda: probe('has-capture', window) == '0')
-
     def test_an_icon_drag_released_over_the_pattern_adds_that_colour(self):
         window = self.program.window
-        self.drag_from_icon(800, 230)
+        drag_from_icon(window, 800, 230)
         self.assertEqual(list_items(window, COLOUR_LIST), [rgb_text(PATTERN_BLOCK)])
         self.assertEqual(self.text(COLOUR_TEXT), rgb_text(PATTERN_BLOCK))
 
         # Released over the program's own list, a drag keeps nothing, not even
         # the colour it last passed over.
         left, top, _, _ = item_rect(window, COLOUR_LIST)
-        self.drag_from_icon(790, 60, release_at=(left + 10, top + 10))
+        drag_from_icon(window, 790, 60, release_at=(left + 10, top + 10))
         self.assertEqual(list_items(window, COLOUR_LIST), [rgb_text(PATTERN_BLOCK)])
 
 
