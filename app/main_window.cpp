@@ -662,15 +662,16 @@ bool MainWindow::Nudge(WPARAM key) {
   const int step = ::GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
   POINT pointer{};
   if (m_dragging || !PointerHook::LatestPosition(pointer)) ::GetCursorPos(&pointer);
+  const POINT from = pointer;
   const RECT screen = m_sampler.ScreenArea();
   pointer.x = std::clamp<LONG>(pointer.x + dx * step, screen.left, screen.right - 1);
   pointer.y = std::clamp<LONG>(pointer.y + dy * step, screen.top, screen.bottom - 1);
   ::SetCursorPos(pointer.x, pointer.y);
   if (m_dragging) {
-    m_dragHold.Hold(pointer.x, pointer.y, ::GetTickCount());
+    m_dragHold.Hold(from.x, from.y, pointer.x, pointer.y, ::GetTickCount());
     TakeSample(pointer, true);
   } else {
-    PointerHook::MovedTo(pointer);
+    PointerHook::Moved(from, pointer);
     RequestSample();
   }
   return true;

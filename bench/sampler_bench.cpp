@@ -351,19 +351,19 @@ int main() {
       ::UpdateWindow(view);
     });
     const Figures request = Measure([&] {
-      tl::PointerHook::MovedTo(a);
+      tl::PointerHook::Moved(a, a);
       ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
       ::UpdateWindow(window.Handle());
     });
     const Figures requestMove = Measure([&] {
       odd = !odd;
-      tl::PointerHook::MovedTo(odd ? b : a);
+      tl::PointerHook::Moved(odd ? a : b, odd ? b : a);
       ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
       ::UpdateWindow(window.Handle());
     });
     const Figures requestNewColour = Measure([&] {
       odd = !odd;
-      tl::PointerHook::MovedTo(odd ? fieldNext : field);
+      tl::PointerHook::Moved(odd ? field : fieldNext, odd ? fieldNext : field);
       ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
       ::UpdateWindow(window.Handle());
     }, 500);

@@ -74,11 +74,11 @@ bool PointerHook::LatestPosition(POINT& position) {
   return true;
 }
 
-void PointerHook::MovedTo(POINT position) {
+void PointerHook::Moved(POINT from, POINT to) {
   if (!g_hook) return;
-  g_latest = position;
+  g_latest = to;
   g_hasLatest = true;
-  g_hold.Hold(position.x, position.y, ::GetTickCount());
+  g_hold.Hold(from.x, from.y, to.x, to.y, ::GetTickCount());
 }
 
 bool PointerHook::RequestPending() { return g_requestPending; }

@@ -30,9 +30,10 @@ class PointerHook {
   // move it has seen, or the point the program moved the pointer to itself.
   // False when it knows of none since it was installed; then ask the system.
   static bool LatestPosition(POINT& position);
-  // The program moved the pointer (SetCursorPos): samples use this point, not
-  // the stale moves that may still be on their way (see PointerHold).
-  static void MovedTo(POINT position);
+  // The program moved the pointer (SetCursorPos) from one point to another:
+  // samples use the new point, not the stale moves that may still be on their
+  // way (see PointerHold).
+  static void Moved(POINT from, POINT to);
   // Whether a sample request is posted and not yet taken.
   static bool RequestPending();
   // The target calls this as it takes a request, before sampling: the next

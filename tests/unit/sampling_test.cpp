@@ -127,7 +127,7 @@ TEST(PickingSession, FollowsTheStateTable) {
 
 struct HoldCase {
   int x, y;
-  std::uint32_t at;  // milliseconds after the hold at (100, 50)
+  std::uint32_t at;  // milliseconds after the nudge from (99, 50) to (100, 50)
   bool taken;
   const char* why;
 };
@@ -135,17 +135,20 @@ struct HoldCase {
 TEST(PointerHold, KeepsTheProgramsPointAgainstOlderReportsForAShortWhile) {
   const HoldCase cases[] = {
       {99, 50, 10, false, "a report of the place before the nudge"},
+      {98, 50, 15, false, "any older place, while ours has not come back"},
+      {100, 50, 20, true, "our own point"},
+      {99, 50, 30, false, "the place before, reported again after ours (Wine does)"},
+      {101, 50, 40, true, "a new move, once ours has come back"},
       {99, 50, 499, false, "still within the hold"},
-      {100, 50, 20, true, "our own point ends the hold"},
-      {99, 50, 30, true, "after that every report counts"},
+      {99, 50, 500, true, "the hold is over"},
   };
   PointerHold hold;
   EXPECT_TRUE(hold.Accept(1, 2, 0)) << "nothing held";
-  hold.Hold(100, 50, 4000000000u);  // near the tick count's wrap
+  hold.Hold(99, 50, 100, 50, 4000000000u);  // near the tick count's wrap
   for (const HoldCase& c : cases) {
     EXPECT_EQ(hold.Accept(c.x, c.y, 4000000000u + c.at), c.taken) << c.why;
   }
-  hold.Hold(100, 50, 0xFFFFFF00u);
+  hold.Hold(99, 50, 100, 50, 0xFFFFFF00u);
   EXPECT_TRUE(hold.Accept(7, 7, 0xFFFFFF00u + PointerHold::kMilliseconds))
       << "our point never reported: the hold ends, across the wrap too";
   EXPECT_TRUE(hold.Accept(8, 8, 0));
