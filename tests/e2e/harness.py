@@ -44,9 +44,22 @@ def wait_for(what, condition, timeout=20.0, every=0.1):
         time.sleep(every)
 
 
+def wait_until(condition, seconds):
+    """Whether condition() comes true within the time; never raises."""
+    try:
+        return wait_for('', condition, timeout=seconds)
+    except TimedOut:
+        return False
+
+
 def probe(*args, check=True):
-    result = subprocess.run(['wine', PROBE] + [str(a) for a in args],
-                            capture_output=True, text=True, timeout=60)
+    for _ in range(2):
+        result = subprocess.run(['wine', PROBE] + [str(a) for a in args],
+                                capture_output=True, text=True, timeout=60)
+        # A probe that says nothing at all did not run (Wine failed to start it);
+        # every refusal of its own names its reason.
+        if result.returncode == 0 or result.stderr.strip():
+            break
     if check and result.returncode != 0:
         raise AssertionError('probe %s failed: %s' % (' '.join(map(str, args)),
                                                       result.stderr.strip()))
@@ -86,12 +99,20 @@ PICKER_ICON, POSITION_LABEL = 1019, 1004
 def drag_from_icon(window, x, y, release_at=None, while_held=None):
     """Presses on the eyedropper icon, drags to (x, y), calls while_held() there if
     given, and releases there or at release_at."""
-    make_active(window)
     left, top, right, bottom = item_rect(window, PICKER_ICON)
-    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
-    xdotool('mousedown', 1)
+
+    # Under Wine a press that activates the window can be lost to the activation;
+    # a user presses again, and so does this.
+    def pressed():
+        make_active(window)
+        xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+        xdotool('mousedown', 1)
+        if wait_until(lambda: probe('has-capture', window) == '1', 5):
+            return True
+        xdotool('mouseup', 1)
+        return False
     # Moves before the window takes the capture go to the window below them.
-    wait_for('the drag to start', lambda: probe('has-capture', window) == '1')
+    wait_for('the drag to start', pressed, timeout=30)
     xdotool('mousemove', x, y)
 
     # Under Wine a move can be reported late with the place before it; a hand on

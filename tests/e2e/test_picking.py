@@ -4,7 +4,7 @@ import unittest
 from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE, PATTERN_LINE_X, Pattern,
                      ProgramTest, click_item, drag_from_icon, grab, item_rect, item_text,
                      list_items, make_active, notation_texts, probe, screenshot_area,
-                     screenshot_window, wait_for, xdotool)
+                     screenshot_window, wait_for, wait_until, xdotool)
 
 COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, POSITION, ZOOM = 1000, 1001, 1002, 1004, 1006
 MAGNIFIER, PICK = 1007, 1009
@@ -31,9 +31,13 @@ class Picking(ProgramTest):
         return item_text(self.program.window, control)
 
     def start_session(self):
-        make_active(self.program.window)
-        click_item(self.program.window, PICK)
-        wait_for('the pick button to read "Stop"', lambda: self.text(PICK) == 'Stop')
+        # Under Wine a click that activates the window can be lost to the
+        # activation; a user clicks again, and so does this.
+        def started():
+            make_active(self.program.window)
+            click_item(self.program.window, PICK)
+            return wait_until(lambda: self.text(PICK) == 'Stop', 5)
+        wait_for('the pick button to read "Stop"', started, timeout=30)
 
     def point_at(self, x, y):
         xdotool('mousemove', x, y)
