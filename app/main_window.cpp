@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/window_centring.h"
+#include "platform/window_centring.h"
 #include "platform/clipboard.h"
 #include "platform/dpi.h"
 #include "platform/module.h"
@@ -14,11 +14,11 @@
 #include "platform/shell.h"
 #include "res/maker.h"
 #include "res/resource_ids.h"
-#include "sampling/magnifier_geometry.h"
+#include "core/magnifier_geometry.h"
 #include "sampling/own_window.h"
 #include "sampling/pointer_hook.h"
 #include "settings/global_hotkeys.h"
-#include "settings/options_dialog.h"
+#include "ui/options_dialog.h"
 #include "settings/settings_store.h"
 #include "ui/about_dialog.h"
 
@@ -157,7 +157,7 @@ bool MainWindow::OnInitDialog() {
   m_zoomLevel = settings.zoomLevel;
   m_copyOnKeep = settings.copyOnKeep;
   m_menuState.SetCheck(ID_COPY_WHEN_KEPT, m_copyOnKeep);
-  GlobalHotkeys::Register(Handle(), m_startHotkey, m_stopHotkey);  // says so if refused
+  RegisterHotkeys();
   ::SetWindowPos(Handle(), settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   m_menuState.SetCheck(ID_ALWAYS_ON_TOP, IsTopmost());
@@ -531,9 +531,16 @@ void MainWindow::ChangeHotkeys() {
     m_startHotkey = dialog.StartHotkey();
     m_stopHotkey = dialog.StopHotkey();
   }
-  if (GlobalHotkeys::Register(Handle(), m_startHotkey, m_stopHotkey)) {
-    SettingsStore::SaveHotkeys(m_startHotkey, m_stopHotkey);
-  }
+  if (RegisterHotkeys()) SettingsStore::SaveHotkeys(m_startHotkey, m_stopHotkey);
+}
+
+// A hotkey that another program holds is named to the user; the rest still work.
+bool MainWindow::RegisterHotkeys() {
+  const std::vector<std::uint32_t> refused =
+      GlobalHotkeys::Register(Handle(), m_startHotkey, m_stopHotkey);
+  if (refused.empty()) return true;
+  ::MessageBoxA(Handle(), GlobalHotkeys::RefusedText(refused).c_str(), "", MB_OK);
+  return false;
 }
 
 // Owned by the active window: from the tray menu with the window hidden there is

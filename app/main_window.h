@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "core/colour.h"
-#include "core/colour_list_box.h"
-#include "files/document.h"
-#include "files/recovery_folder.h"
+#include "ui/colour_list_box.h"
+#include "document/document.h"
+#include "platform/recovery_folder.h"
 #include "platform/dialog.h"
 #include "platform/gdi.h"
 #include "platform/handles.h"
 #include "platform/menu_state.h"
 #include "platform/message_loop.h"
-#include "sampling/picking_session.h"
-#include "sampling/pointer_hold.h"
+#include "core/picking_session.h"
+#include "core/pointer_hold.h"
 #include "sampling/screen_sampler.h"
 #include "ui/framed_fill_static.h"
 #include "ui/image_button.h"
@@ -139,6 +139,7 @@ class MainWindow final : public Dialog,
   bool IsTopmost() const;
   void ToggleAlwaysOnTop();
   void ChangeHotkeys();
+  bool RegisterHotkeys();
   void ShowMainWindow();
   void SetLayout(bool advanced);
   void MeasureLayouts();

@@ -29,7 +29,7 @@
 #include "app/main_window.h"
 #include "platform/gdi.h"
 #include "res/resource_ids.h"
-#include "sampling/magnifier_geometry.h"
+#include "core/magnifier_geometry.h"
 #include "sampling/own_window.h"
 #include "sampling/pointer_hook.h"
 #include "sampling/screen_sampler.h"

@@ -1,7 +1,7 @@
 #include "sampling/pointer_hook.h"
 
 #include "sampling/own_window.h"
-#include "sampling/pointer_hold.h"
+#include "core/pointer_hold.h"
 
 namespace tl {
 namespace {

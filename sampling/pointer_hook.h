@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-#include "sampling/picking_session.h"
+#include "core/picking_session.h"
 
 namespace tl {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "sampling/magnifier_geometry.h"
+#include "core/magnifier_geometry.h"
 
 namespace tl {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "settings/hotkey.h"
+#include "core/hotkey.h"
 
 namespace tl {
 
@@ -19,20 +19,24 @@ std::string GlobalHotkeys::KeyName(unsigned virtualKey, bool extended) {
   }
 }
 
-bool GlobalHotkeys::Register(HWND window, std::uint32_t startHotkey, std::uint32_t stopHotkey) {
-  std::string message = kHotkeyRefusedPrefix;
-  bool refused = false;
+std::vector<std::uint32_t> GlobalHotkeys::Register(HWND window, std::uint32_t startHotkey,
+                                                   std::uint32_t stopHotkey) {
+  std::vector<std::uint32_t> refused;
   for (const auto& [id, hotkey] : {std::pair<int, std::uint32_t>{kStartHotkeyId, startHotkey},
                                    std::pair<int, std::uint32_t>{kStopHotkeyId, stopHotkey}}) {
     if (hotkey == 0) continue;
     const HotkeyRegistration registration = ToRegistration(hotkey);
     if (!::RegisterHotKey(window, id, registration.modifiers, registration.virtualKey)) {
-      message += HotkeyName(hotkey, &GlobalHotkeys::KeyName);
-      refused = true;
+      refused.push_back(hotkey);
     }
   }
-  if (refused) ::MessageBoxA(window, message.c_str(), "", MB_OK);
-  return !refused;
+  return refused;
+}
+
+std::string GlobalHotkeys::RefusedText(const std::vector<std::uint32_t>& refused) {
+  std::string text = kHotkeyRefusedPrefix;
+  for (std::uint32_t hotkey : refused) text += HotkeyName(hotkey, &GlobalHotkeys::KeyName);
+  return text;
 }
 
 void GlobalHotkeys::Unregister(HWND window) {

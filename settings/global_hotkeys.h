@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tl {
 
@@ -14,9 +15,11 @@ constexpr int kStopHotkeyId = 999;
 
 class GlobalHotkeys {
  public:
-  // Registers both (a 0 value is skipped). When any is refused, says which in a
-  // message box owned by the window, and returns false.
-  static bool Register(HWND window, std::uint32_t startHotkey, std::uint32_t stopHotkey);
+  // Registers both (a 0 value is skipped) and returns those the system refused.
+  static std::vector<std::uint32_t> Register(HWND window, std::uint32_t startHotkey,
+                                             std::uint32_t stopHotkey);
+  // What the user is told of refused hotkeys: "Can't register hotkey: " and their names.
+  static std::string RefusedText(const std::vector<std::uint32_t>& refused);
   static void Unregister(HWND window);
 
   // The name of a key on the active keyboard layout.

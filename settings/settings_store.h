@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "settings/settings_codec.h"
+#include "core/settings_codec.h"
 
 namespace tl {
 

@@ -1,6 +1,6 @@
 #include "ui/about_dialog.h"
 
-#include "app/window_centring.h"
+#include "platform/window_centring.h"
 #include "res/maker.h"
 #include "res/resource_ids.h"
 

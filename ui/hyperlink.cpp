@@ -10,8 +10,8 @@
 #include "platform/module.h"
 #include "ui/tooltip_relay.h"
 #include "platform/shell.h"
-#include "ui/hand_cursor.h"
-#include "ui/link_colour.h"
+#include "core/hand_cursor.h"
+#include "core/link_colour.h"
 
 namespace tl {
 namespace {

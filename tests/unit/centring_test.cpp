@@ -1,4 +1,4 @@
-#include "app/centring.h"
+#include "core/geometry.h"
 
 #include <gtest/gtest.h>
 

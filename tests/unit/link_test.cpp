@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "ui/hand_cursor.h"
-#include "ui/link_colour.h"
+#include "core/hand_cursor.h"
+#include "core/link_colour.h"
 
 namespace tl {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/palette_tool.h"
+#include "palette/palette_tool.h"
 
 #include "files/colour_list_file.h"
 #include "files/colour_table.h"

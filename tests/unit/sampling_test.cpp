@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "sampling/magnifier_geometry.h"
-#include "sampling/picking_session.h"
-#include "sampling/pointer_hold.h"
+#include "core/magnifier_geometry.h"
+#include "core/picking_session.h"
+#include "core/pointer_hold.h"
 
 namespace tl {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "settings/hotkey.h"
-#include "settings/settings_codec.h"
+#include "core/hotkey.h"
+#include "core/settings_codec.h"
 
 namespace tl {
 namespace {

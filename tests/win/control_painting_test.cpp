@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "core/colour_list_box.h"
+#include "ui/colour_list_box.h"
 #include "platform/module.h"
 #include "tests/win/win_test_support.h"
 #include "ui/framed_fill_static.h"

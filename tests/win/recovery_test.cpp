@@ -8,7 +8,7 @@
 #include <map>
 
 #include "files/file_io.h"
-#include "files/recovery_folder.h"
+#include "platform/recovery_folder.h"
 #include "tests/win/win_test_support.h"
 
 namespace tl {

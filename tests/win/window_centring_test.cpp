@@ -1,4 +1,4 @@
-#include "app/window_centring.h"
+#include "platform/window_centring.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where the magnifier copies from and where its crosshair goes. Portable.
 
-#include "app/centring.h"
+#include "core/geometry.h"
 
 namespace tl {
 

@@ -1,4 +1,4 @@
-#include "app/centring.h"
+#include "core/geometry.h"
 
 namespace tl {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/console_output.h"
+#include "palette/console_output.h"
 
 namespace tl {
 

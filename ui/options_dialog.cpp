@@ -1,8 +1,8 @@
-#include "settings/options_dialog.h"
+#include "ui/options_dialog.h"
 
 #include <commctrl.h>
 
-#include "app/window_centring.h"
+#include "platform/window_centring.h"
 #include "res/resource_ids.h"
 
 namespace tl {

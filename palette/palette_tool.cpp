@@ -1,4 +1,4 @@
-#include "files/palette_tool.h"
+#include "palette/palette_tool.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "settings/settings_codec.h"
+#include "core/settings_codec.h"
 
 namespace tl {
 

@@ -1,4 +1,4 @@
-#include "core/colour_list_box.h"
+#include "ui/colour_list_box.h"
 
 #include <algorithm>
 

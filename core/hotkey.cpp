@@ -1,4 +1,4 @@
-#include "settings/hotkey.h"
+#include "core/hotkey.h"
 
 namespace tl {
 

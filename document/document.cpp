@@ -1,4 +1,4 @@
-#include "files/document.h"
+#include "document/document.h"
 
 namespace tl {
 

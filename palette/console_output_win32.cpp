@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/console_output.h"
+#include "palette/console_output.h"
 
 namespace tl {
 

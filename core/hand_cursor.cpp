@@ -1,4 +1,4 @@
-#include "ui/hand_cursor.h"
+#include "core/hand_cursor.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "ui/link_colour.h"
+#include "core/link_colour.h"
 
 #include <cstdlib>
 #include <string>

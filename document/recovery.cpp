@@ -1,4 +1,4 @@
-#include "files/recovery.h"
+#include "document/recovery.h"
 
 #include <algorithm>
 

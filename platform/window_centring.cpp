@@ -1,6 +1,6 @@
-#include "app/window_centring.h"
+#include "platform/window_centring.h"
 
-#include "app/centring.h"
+#include "core/geometry.h"
 
 namespace tl {
 namespace {

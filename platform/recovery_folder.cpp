@@ -1,4 +1,4 @@
-#include "files/recovery_folder.h"
+#include "platform/recovery_folder.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -1,4 +1,4 @@
-#include "sampling/magnifier_geometry.h"
+#include "core/magnifier_geometry.h"
 
 namespace tl {
 namespace {

@@ -1,4 +1,4 @@
-#include "sampling/picking_session.h"
+#include "core/picking_session.h"
 
 namespace tl {
 
