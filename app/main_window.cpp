@@ -1,26 +1,22 @@
 #include "app/main_window.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
-#include "platform/window_centring.h"
+#include "core/magnifier_geometry.h"
 #include "platform/clipboard.h"
 #include "platform/dpi.h"
 #include "platform/module.h"
-#include "platform/reflection.h"
 #include "platform/shell.h"
+#include "platform/window_centring.h"
 #include "res/maker.h"
 #include "res/resource_ids.h"
-#include "core/magnifier_geometry.h"
 #include "sampling/own_window.h"
 #include "sampling/pointer_hook.h"
 #include "settings/global_hotkeys.h"
-#include "ui/options_dialog.h"
 #include "settings/settings_store.h"
 #include "ui/about_dialog.h"
+#include "ui/options_dialog.h"
 
 namespace tl {
 namespace {
@@ -40,7 +36,12 @@ MainWindow::~MainWindow() {
   if (Handle()) ::DestroyWindow(Handle());
 }
 
-bool MainWindow::Create() { return CreateModeless(IDD_MAIN, nullptr) != nullptr; }
+bool MainWindow::Create(MessageLoop& loop) {
+  m_loop = &loop;
+  m_loop->AddMessageFilter(this);
+  m_loop->AddIdleHandler(this);
+  return CreateModeless(IDD_MAIN, nullptr) != nullptr;
+}
 
 bool MainWindow::PreTranslateMessage(MSG& message) {
   if (!Handle()) return false;
@@ -49,10 +50,7 @@ bool MainWindow::PreTranslateMessage(MSG& message) {
   return ::IsDialogMessageA(Handle(), &message) != FALSE;
 }
 
-void MainWindow::OnIdle() {
-  m_menuState.Apply();
-  KeepRecoveryCopy();
-}
+void MainWindow::OnIdle() { m_document.KeepRecoveryCopy(); }
 
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
@@ -70,19 +68,13 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       OnHotkey(static_cast<int>(wParam));
       return true;
     case WM_HSCROLL:
-      OnSliderScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return true;
-    case WM_MOUSEMOVE:
-      if (m_dragging) {
-        const POINT point = ScreenPointOf(lParam);
-        if (m_dragHold.Accept(point.x, point.y, ::GetTickCount())) TakeSample(point, true);
+      if (const std::optional<ColourValue> edited = m_readouts.OnSliderScroll(
+              reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) {
+        ShowColour(*edited);
       }
       return true;
-    case WM_LBUTTONDOWN:
-      OnLeftButtonDown(lParam);
-      return true;
-    case WM_LBUTTONUP:
-      OnLeftButtonUp(lParam);
+    case WM_INITMENUPOPUP:
+      CheckMenuItems();
       return true;
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
@@ -92,11 +84,6 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case kTrayMessage:
       m_tray.OnNotify(wParam, lParam);
       return true;
-    case WM_CAPTURECHANGED:
-      // Capture lost in the middle of a drag (Alt+Tab, another program): end it
-      // without adding anything, so no later release adds a colour nobody picked.
-      if (m_dragging) EndIconDrag();
-      return true;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return true;
@@ -105,7 +92,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       // The session may end at any moment from here: the copy of unsaved colours
       // is brought up to date at once. The answer stays the default, yes: the
       // log-off is never held up.
-      if (message == WM_QUERYENDSESSION || wParam) KeepRecoveryCopy();
+      if (message == WM_QUERYENDSESSION || wParam) m_document.KeepRecoveryCopy();
       return false;
     case WM_CLOSE:
       // The close box, Alt+F4 and the exit sequence all end here. Run the close
@@ -117,16 +104,19 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return true;
       break;
     case WM_MEASUREITEM:
-      // Every entry added asks this; the list box is known, no need to look it up.
-      if (wParam == IDC_COLOUR_LIST) {
-        result = ::SendMessageA(m_list.Handle(), Reflected(message), wParam, lParam);
-        return true;
-      }
-      break;
+      if (wParam != IDC_COLOUR_LIST) return false;
+      m_list.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      result = TRUE;
+      return true;
+    case WM_DRAWITEM:
+      if (wParam != IDC_COLOUR_LIST) return false;
+      ColourListBox::DrawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      result = TRUE;
+      return true;
     default:
       break;
   }
-  return ReflectNotification(Handle(), message, wParam, lParam, result);
+  return false;
 }
 
 bool MainWindow::OnInitDialog() {
@@ -135,19 +125,10 @@ bool MainWindow::OnInitDialog() {
   m_copyButton.AttachDlgItem(Handle(), IDC_COPY_BUTTON);
   m_deleteButton.AttachDlgItem(Handle(), IDC_DELETE_BUTTON);
   m_accelerators = ::LoadAcceleratorsA(Module::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
-  SetUpImageButton(m_copyButton, "Copy to clipboard");
-  SetUpImageButton(m_deleteButton, "Delete");
+  // The pictures come with the window's DPI (ApplyDpi).
+  m_copyButton.SetTooltipText("Copy to clipboard");
+  m_deleteButton.SetTooltipText("Delete");
 
-  m_loop = LoopTable::ForCurrentThread();
-  if (m_loop) {
-    m_loop->AddMessageFilter(this);
-    m_loop->AddIdleHandler(this);
-  }
-  m_menuState.SetOwner(Handle());
-  m_menuState.Reset(ID_ALWAYS_ON_TOP);
-  m_menuState.Reset(ID_COPY_WHEN_KEPT);
-
-  m_currentColour = kWhite;
   AttachControls();
   const Settings settings = SettingsStore::Load();
   m_currentNotation = settings.notation;
@@ -156,20 +137,16 @@ bool MainWindow::OnInitDialog() {
   m_stopHotkey = settings.stopHotkey;
   m_zoomLevel = settings.zoomLevel;
   m_copyOnKeep = settings.copyOnKeep;
-  m_menuState.SetCheck(ID_COPY_WHEN_KEPT, m_copyOnKeep);
   RegisterHotkeys();
   ::SetWindowPos(Handle(), settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  m_menuState.SetCheck(ID_ALWAYS_ON_TOP, IsTopmost());
   KeepDialogSizeOnDpiChange(Handle());
-  KeepControlFontOnDpiChange(m_colourText.Handle());
+  KeepControlFontOnDpiChange(m_readouts.ColourTextBox());
   m_dpi = WindowDpi(Handle());
   ApplyDpi();
   MeasureMagnifier();
-  for (HWND slider : {m_redSlider, m_greenSlider, m_blueSlider}) {
-    ::SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
-  }
-  RefreshColour(false, false);
+  m_readouts.ShowZoom(m_zoomLevel);
+  ShowColour(kWhite);
   MeasureLayouts();
   SetLayout(false);
   CreateTrayIcon();
@@ -178,21 +155,13 @@ bool MainWindow::OnInitDialog() {
 }
 
 void MainWindow::AttachControls() {
-  m_magnifier.Attach(::GetDlgItem(Handle(), IDC_MAGNIFIER));
-  m_magnifier.useBitmap = 1;
-  m_positionLabel.Attach(::GetDlgItem(Handle(), IDC_POSITION_LABEL));
-  m_swatch.Attach(::GetDlgItem(Handle(), IDC_SWATCH));
-  m_swatch.useBitmap = 0;
-  m_rgbLabel.Attach(::GetDlgItem(Handle(), IDC_RGB_LABEL));
-  m_colourText.Attach(::GetDlgItem(Handle(), IDC_COLOUR_TEXT));
+  m_readouts.Attach(Handle());
   m_formatBox = ::GetDlgItem(Handle(), IDC_FORMAT_BOX);
   m_list.AttachDlgItem(Handle(), IDC_COLOUR_LIST);
-  m_redSlider = ::GetDlgItem(Handle(), IDC_RED_SLIDER);
-  m_greenSlider = ::GetDlgItem(Handle(), IDC_GREEN_SLIDER);
-  m_blueSlider = ::GetDlgItem(Handle(), IDC_BLUE_SLIDER);
-  m_zoomLabel.Attach(::GetDlgItem(Handle(), IDC_ZOOM_LABEL));
   m_pickButton.AttachDlgItem(Handle(), IDC_PICK_BUTTON);
   m_pickButton.onPressEnded = [this] { m_session.PressEnded(); };
+  m_pickerIcon.onDragMove = [this](POINT point) { OnIconDragMove(point); };
+  m_pickerIcon.onDragRelease = [this](POINT point) { OnIconDragRelease(point); };
 }
 
 // What is drawn or measured for the window's DPI: made at start, and made again
@@ -203,10 +172,10 @@ void MainWindow::ApplyDpi() {
   m_pickerIcon.SetIcon(pictures.PickerIcon(), pictures.PickerSize());
   m_copyButton.SetImageList(pictures.CopyPicture());
   m_deleteButton.SetImageList(pictures.DeletePicture());
-  if (m_dragging) ::SetCursor(pictures.DragCursor());
+  m_pickerIcon.SetDragCursor(pictures.DragCursor());
   m_pictures = std::move(pictures);  // the old set goes now that nothing shows it
   LoadWindowIcons();
-  CreateColourTextFont();
+  m_readouts.MakeFont(m_dpi);
   m_list.MeasureItems(m_dpi);
 }
 
@@ -229,13 +198,6 @@ void MainWindow::CreateTrayIcon() {
   m_tray.Create(Handle(), IDR_TRAYMENU, "Keepcase", icon, kTrayMessage);
 }
 
-// The pictures come with the window's DPI (ApplyDpi); the buttons only borrow them.
-void MainWindow::SetUpImageButton(ImageButton& button, const char* tooltip) {
-  button.SetExtendedStyle(ImageButton::Edge3DDouble | ImageButton::SharedImageList);
-  button.SetTooltipText(tooltip);
-  button.SetNormalImage(0);
-}
-
 void MainWindow::FillFormatBox() {
   int selected = 0;
   for (std::size_t row = 0; row < kNotationTable.size(); ++row) {
@@ -244,43 +206,12 @@ void MainWindow::FillFormatBox() {
     if (kNotationTable[row].id == m_currentNotation) selected = static_cast<int>(row);
   }
   ::SendMessageA(m_formatBox, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  m_readouts.SetNotation(m_currentNotation);
 }
 
-// Twelve points at the window's DPI. Redrawn only when it replaces another font:
-// at start the window is not shown yet.
-void MainWindow::CreateColourTextFont() {
-  const int height = -std::abs(::MulDiv(static_cast<int>(m_dpi), 120, 720));
-  GdiObject<HFONT> font(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold"));
-  ::SendMessageA(m_colourText.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()),
-                 m_colourTextFont ? TRUE : FALSE);
-  m_colourTextFont = std::move(font);
-}
-
-// Every read-out is written only when what it shows changes: this runs on every
-// pointer move, and most moves land on the same colour.
-void MainWindow::RefreshColour(bool addToList, bool keepSliders) {
-  const ColourValue colour = m_currentColour;
-  m_colourText.SetText(NotationText(colour, m_currentNotation));
-  m_rgbLabel.SetText(RgbLabelText(colour));
-  if (m_swatch.fillColour != colour || !m_swatchPainted) {
-    m_swatch.fillColour = colour;
-    ::InvalidateRect(m_swatch.Handle(), nullptr, TRUE);
-    m_swatchPainted = true;
-  }
-  m_zoomLabel.SetText(ZoomLabelText(m_zoomLevel));
-  if (addToList) m_list.AddColour(colour);
-  if (!keepSliders) {
-    const HWND sliders[3] = {m_redSlider, m_greenSlider, m_blueSlider};
-    const int positions[3] = {static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)),
-                              static_cast<int>(BlueOf(colour))};
-    for (int i = 0; i < 3; ++i) {
-      if (m_sliderShown[i] == positions[i]) continue;
-      ::SendMessageA(sliders[i], TBM_SETPOS, TRUE, positions[i]);
-      m_sliderShown[i] = positions[i];
-    }
-  }
+void MainWindow::ShowColour(ColourValue colour) {
+  m_currentColour = colour & 0xFFFFFF;
+  m_readouts.Show(m_currentColour);
 }
 
 bool MainWindow::IsAdvancedLayout() const {
@@ -374,7 +305,7 @@ bool MainWindow::OnCommand(int id, int code) {
       SetLayout(!IsAdvancedLayout());
       return true;
     case IDC_COLOUR_TEXT:
-      if (code == EN_CHANGE) m_colourText.OnChanged();
+      if (code == EN_CHANGE) m_readouts.OnColourTextEdited();
       return false;  // passed back to the box as before
     case IDC_COLOUR_LIST:
       if (code != LBN_SELCHANGE) return false;
@@ -384,34 +315,34 @@ bool MainWindow::OnCommand(int id, int code) {
       ChangeHotkeys();
       return true;
     case ID_FILE_OPEN:
-      m_document.Open();
+      m_document.Flow().Open();
       return true;
     case ID_FILE_SAVE:
-      m_document.Save();
+      m_document.Flow().Save();
       return true;
     case ID_APP_EXIT:
       OnExit();
       return true;
     case ID_FILE_NEW:
-      m_document.New();
+      m_document.Flow().New();
       return true;
     case ID_FILE_SAVE_AS:
-      m_document.SaveAs();
+      m_document.Flow().SaveAs();
       return true;
     case ID_EXPORT_ASE:
-      m_document.Export(FileKind::SwatchExchange);
+      m_document.Flow().Export(FileKind::SwatchExchange);
       return true;
     case ID_EXPORT_ACT:
-      m_document.Export(FileKind::ColourTable);
+      m_document.Flow().Export(FileKind::ColourTable);
       return true;
     case ID_EXPORT_ACO:
-      m_document.Export(FileKind::PhotoshopSwatches);
+      m_document.Flow().Export(FileKind::PhotoshopSwatches);
       return true;
     case ID_EXPORT_GPL:
-      m_document.Export(FileKind::GimpPalette);
+      m_document.Flow().Export(FileKind::GimpPalette);
       return true;
     case ID_FILE_IMPORT:
-      m_document.Import();
+      m_document.Flow().Import();
       return true;
     case IDC_DELETE_BUTTON:
       DeleteSelected(m_list.Selection());
@@ -423,11 +354,10 @@ bool MainWindow::OnCommand(int id, int code) {
       OpenWithShell(TL_MAKER_UPDATE);
       return true;
     case ID_CLEAR_ALL:
-      m_document.ClearAll();
+      m_document.Flow().ClearAll();
       return true;
     case ID_COPY_WHEN_KEPT:
       m_copyOnKeep = !m_copyOnKeep;
-      m_menuState.SetCheck(ID_COPY_WHEN_KEPT, m_copyOnKeep);
       SettingsStore::SaveCopyOnKeep(m_copyOnKeep);
       return true;
     case ID_EDIT_COPY:
@@ -441,45 +371,26 @@ bool MainWindow::OnCommand(int id, int code) {
   }
 }
 
-void MainWindow::OnSliderScroll(int code, int position, HWND slider) {
-  // Whatever the code, the user has moved this slider away from what we set.
-  if (slider == m_redSlider) m_sliderShown[0] = -1;
-  else if (slider == m_greenSlider) m_sliderShown[1] = -1;
-  else if (slider == m_blueSlider) m_sliderShown[2] = -1;
-  // Only a dragged thumb edits the colour; keys and page clicks just move it.
-  if (code != TB_THUMBPOSITION && code != TB_THUMBTRACK) return;
-  const unsigned value = static_cast<unsigned>(position) & 0xFF;
-  unsigned r = RedOf(m_currentColour), g = GreenOf(m_currentColour), b = BlueOf(m_currentColour);
-  if (slider == m_redSlider) r = value;
-  else if (slider == m_greenSlider) g = value;
-  else if (slider == m_blueSlider) b = value;
-  else return;
-  m_currentColour = MakeColour(r, g, b);
-  RefreshColour(false, true);
-}
-
 void MainWindow::OnFormatChange() {
   const LRESULT row = ::SendMessageA(m_formatBox, CB_GETCURSEL, 0, 0);
   if (row < 0 || row >= static_cast<LRESULT>(kNotationTable.size())) return;
   const int chosen = kNotationTable[static_cast<std::size_t>(row)].id;
   if (chosen != m_currentNotation) SettingsStore::SaveNotation(chosen);
   m_currentNotation = chosen;
-  RefreshColour(false, false);
+  m_readouts.SetNotation(chosen);
 }
 
 void MainWindow::OnListSelection() {
   const int index = m_list.Selection();
   if (index < 0 || static_cast<std::size_t>(index) >= m_list.Model().Count()) return;
-  m_currentColour = m_list.Model().ColourAt(static_cast<std::size_t>(index));
-  RefreshColour(false, false);
+  ShowColour(m_list.Model().ColourAt(static_cast<std::size_t>(index)));
 }
 
 void MainWindow::DeleteSelected(int index) {
   const ColourList::DeleteResult result = m_list.DeleteAt(index);
   if (result.deleted && result.selection != ColourList::kNoSelection) {
-    m_currentColour = m_list.Model().ColourAt(static_cast<std::size_t>(result.selection));
+    ShowColour(m_list.Model().ColourAt(static_cast<std::size_t>(result.selection)));
   }
-  RefreshColour(false, false);
 }
 
 // The edit keys (Ctrl+C, Ctrl+V, Shift+Insert and the rest) reach the window as
@@ -487,7 +398,7 @@ void MainWindow::DeleteSelected(int index) {
 // are carried out here for the control that has the focus.
 void MainWindow::OnEditCommand(int id) {
   const HWND focus = ::GetFocus();
-  if (focus == m_colourText.Handle()) {
+  if (focus == m_readouts.ColourTextBox()) {
     const UINT message = id == ID_EDIT_COPY    ? WM_COPY
                          : id == ID_EDIT_CUT   ? WM_CUT
                          : id == ID_EDIT_PASTE ? WM_PASTE
@@ -504,7 +415,7 @@ void MainWindow::OnEditCommand(int id) {
 
 void MainWindow::CopyColourText() {
   // The box is editable: whatever stands in it now is what gets copied.
-  const HWND box = m_colourText.Handle();
+  const HWND box = m_readouts.ColourTextBox();
   ::SendMessageA(box, EM_SETSEL, 0, -1);
   ::SendMessageA(box, EM_SCROLLCARET, 0, 0);
   ::SendMessageA(box, WM_COPY, 0, 0);
@@ -518,8 +429,14 @@ void MainWindow::ToggleAlwaysOnTop() {
   const bool nowTopmost = !IsTopmost();
   ::SetWindowPos(Handle(), nowTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
-  m_menuState.SetCheck(ID_ALWAYS_ON_TOP, IsTopmost());
   SettingsStore::SaveAlwaysOnTop(nowTopmost);
+}
+
+// The two check marks are set as the menu opens, from the state they show.
+void MainWindow::CheckMenuItems() {
+  const HMENU menu = ::GetMenu(Handle());
+  ::CheckMenuItem(menu, ID_ALWAYS_ON_TOP, IsTopmost() ? MF_CHECKED : MF_UNCHECKED);
+  ::CheckMenuItem(menu, ID_COPY_WHEN_KEPT, m_copyOnKeep ? MF_CHECKED : MF_UNCHECKED);
 }
 
 // The hotkeys are given up while the dialog runs, so the user can type them into
@@ -568,11 +485,9 @@ void MainWindow::OnClose() {
   ::PostQuitMessage(IDCANCEL);
 }
 
-// Measured from the view's window rectangle, so the picture covers it exactly.
 void MainWindow::MeasureMagnifier() {
-  RECT view{};
-  ::GetWindowRect(m_magnifier.Handle(), &view);
-  m_sampler.SetViewSize(view.right - view.left, view.bottom - view.top);
+  const SIZE view = m_readouts.MagnifierSize();
+  m_sampler.SetViewSize(view.cx, view.cy);
 }
 
 // While picking, the hook knows where the pointer is without asking the system.
@@ -580,12 +495,6 @@ POINT MainWindow::PointerNow() const {
   POINT pointer{};
   if (!PointerHook::LatestPosition(pointer)) ::GetCursorPos(&pointer);
   return pointer;
-}
-
-POINT MainWindow::ScreenPointOf(LPARAM clientPosition) const {
-  POINT point{GET_X_LPARAM(clientPosition), GET_Y_LPARAM(clientPosition)};
-  ::ClientToScreen(Handle(), &point);
-  return point;
 }
 
 // However many pointer moves came in since the request was posted, one sample of
@@ -598,25 +507,22 @@ void MainWindow::OnSampleRequest() {
 bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows) {
   if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return false;
   const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel);
-  m_magnifier.bitmap = m_sampler.Bitmap();
-  ::InvalidateRect(m_magnifier.Handle(), nullptr, TRUE);
+  m_readouts.ShowSample(m_sampler.Bitmap(), pointer);
   // A failed read keeps the colour we have rather than showing garbage.
-  if (sample.read) m_currentColour = sample.colour;
-  m_positionLabel.SetText(PositionLabelText(pointer.x, pointer.y));
-  RefreshColour(false, false);
+  if (sample.read) ShowColour(sample.colour);
   return sample.read;
 }
 
 // The start hotkey and a drag's release keep the colour: on top of the list and,
 // when the user wants it, on the clipboard as the copy button would put it there.
 void MainWindow::KeepCurrentColour() {
-  RefreshColour(true, false);
+  m_list.AddColour(m_currentColour);
   if (m_copyOnKeep) CopyTextToClipboard(Handle(), NotationText(m_currentColour, m_currentNotation));
 }
 
 void MainWindow::Zoom(bool in) {
   m_zoomLevel = in ? ZoomedIn(m_zoomLevel) : ZoomedOut(m_zoomLevel);
-  m_zoomLabel.SetText(ZoomLabelText(m_zoomLevel));
+  m_readouts.ShowZoom(m_zoomLevel);
   if (PointerHook::Installed()) RequestSample();
 }
 
@@ -647,26 +553,13 @@ void MainWindow::ShowPicking(bool picking) {
   ::SetDlgItemTextA(Handle(), IDC_PICK_BUTTON, picking ? "Stop" : "Pick");
 }
 
-namespace {
-
-RECT ClientRectOf(HWND window, HWND parent) {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  if (::ScreenToClient(parent, reinterpret_cast<POINT*>(&rect))) {
-    ::ScreenToClient(parent, reinterpret_cast<POINT*>(&rect) + 1);
-  }
-  return rect;
-}
-
-}  // namespace
-
-// An icon drag starts with a press on the eyedropper icon.
 // While picking or dragging, the arrow keys move the pointer by one physical
 // pixel (ten with Shift), whichever control has the focus, so that a colour can
 // be reached exactly; Ctrl and Alt keep the keys for their own meanings (Ctrl+Up
 // zooms in). The pointer stays on the virtual screen.
 bool MainWindow::Nudge(WPARAM key) {
-  if (!m_session.Picking() && !m_dragging) return false;
+  const bool dragging = m_pickerIcon.Dragging();
+  if (!m_session.Picking() && !dragging) return false;
   int dx = 0, dy = 0;
   switch (key) {
     case VK_LEFT: dx = -1; break;
@@ -678,12 +571,12 @@ bool MainWindow::Nudge(WPARAM key) {
   if (::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0) return false;
   const int step = ::GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
   POINT from{};
-  if (m_dragging || !PointerHook::LatestPosition(from)) ::GetCursorPos(&from);
+  if (dragging || !PointerHook::LatestPosition(from)) ::GetCursorPos(&from);
   const RECT screen = m_sampler.ScreenArea();
   const POINT to{std::clamp<LONG>(from.x + dx * step, screen.left, screen.right - 1),
                  std::clamp<LONG>(from.y + dy * step, screen.top, screen.bottom - 1)};
   ::SetCursorPos(to.x, to.y);
-  if (m_dragging) {
+  if (dragging) {
     m_dragHold.Left(from.x, from.y, ::GetTickCount());
     TakeSample(to, true);
   } else {
@@ -693,42 +586,15 @@ bool MainWindow::Nudge(WPARAM key) {
   return true;
 }
 
-void MainWindow::OnLeftButtonDown(LPARAM position) {
-  const RECT icon = ClientRectOf(m_pickerIcon.Handle(), Handle());
-  const POINT press{LOWORD(position), HIWORD(position)};
-  if (!::PtInRect(&icon, press)) return;
-  m_pickerIcon.dragFrame = true;
-  const LONG_PTR exStyle = ::GetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE);
-  if (!(exStyle & WS_EX_STATICEDGE)) {
-    ::SetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE, exStyle | WS_EX_STATICEDGE);
-  }
-  m_dragging = true;
-  m_savedCursor = ::SetCursor(m_pictures.DragCursor());
-  ::RedrawWindow(m_pickerIcon.Handle(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  ::SetCapture(Handle());
+void MainWindow::OnIconDragMove(POINT point) {
+  if (m_dragHold.Accept(point.x, point.y, ::GetTickCount())) TakeSample(point, true);
 }
 
 // The colour under the release point is kept. A release over our own windows, or
 // where the screen cannot be read, points at no colour: the drag ends as a
 // cancelled one does, rather than keeping the last colour it passed over.
-void MainWindow::OnLeftButtonUp(LPARAM position) {
-  if (m_dragging && TakeSample(ScreenPointOf(position), true)) KeepCurrentColour();
-  EndIconDrag();
-}
-
-// Every release that reaches the window ends a drag, whether one ran or not.
-void MainWindow::EndIconDrag() {
-  m_dragging = false;  // first: releasing the capture must not end the drag twice
-  ::ReleaseCapture();
-  if (m_savedCursor) ::SetCursor(m_savedCursor);
-  const LONG_PTR exStyle = ::GetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE);
-  if (exStyle & WS_EX_STATICEDGE) {
-    ::SetWindowLongPtrA(m_pickerIcon.Handle(), GWL_EXSTYLE, exStyle & ~WS_EX_STATICEDGE);
-  }
-  m_pickerIcon.dragFrame = false;
-  const RECT icon = ClientRectOf(m_pickerIcon.Handle(), Handle());
-  ::RedrawWindow(Handle(), &icon, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+void MainWindow::OnIconDragRelease(POINT point) {
+  if (TakeSample(point, true)) KeepCurrentColour();
 }
 
 // On a monitor of another scale the system rescales the dialog's frame, font and
@@ -741,14 +607,14 @@ void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   FitLayoutHeight(IsAdvancedLayout());
   MeasureMagnifier();
-  if (m_magnifier.bitmap) m_magnifier.bitmap = m_sampler.Bitmap();
+  m_readouts.ReplacePicture(m_sampler.Bitmap());
   ApplyDpi();
   ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnExit() {
-  if (!m_document.ConfirmExit()) return;  // Cancel, or the colours could not be saved
-  DiscardRecoveryCopy();  // saved, or let go by the user's answer
+  if (!m_document.Flow().ConfirmExit()) return;  // Cancel, or the colours could not be saved
+  m_document.DiscardRecoveryCopy();  // saved, or let go by the user's answer
   m_exiting = true;
   // The close request is handled before the quit request behind it, whose code
   // (0) becomes the exit code. The quit goes to the thread, not the window: the

@@ -8,21 +8,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/readout_view.h"
+#include "app/window_document.h"
 #include "core/colour.h"
-#include "ui/colour_list_box.h"
-#include "document/document.h"
-#include "platform/recovery_folder.h"
+#include "core/magnifier_geometry.h"
+#include "core/picking_session.h"
+#include "core/pointer_hold.h"
 #include "platform/dialog.h"
 #include "platform/gdi.h"
 #include "platform/handles.h"
-#include "platform/menu_state.h"
 #include "platform/message_loop.h"
-#include "core/picking_session.h"
-#include "core/pointer_hold.h"
 #include "sampling/screen_sampler.h"
-#include "ui/framed_fill_static.h"
+#include "ui/colour_list_box.h"
 #include "ui/image_button.h"
-#include "ui/label.h"
 #include "ui/picker_icon_static.h"
 #include "ui/press_watcher.h"
 #include "ui/scaled_pictures.h"
@@ -36,29 +34,26 @@ constexpr UINT kTrayMessage = WM_USER + 100;
 class MainWindow final : public Dialog,
                          public MessageFilter,
                          public IdleHandler,
-                         private PickingHost,
-                         private DocumentHost {
+                         private PickingHost {
  public:
   MainWindow() = default;
   ~MainWindow() override;
 
   // Builds the window (hidden) and runs its initialisation; false on failure.
-  bool Create();
+  // The loop that runs it offers the window its messages and idle moments.
+  bool Create(MessageLoop& loop);
 
   bool PreTranslateMessage(MSG& message) override;
   void OnIdle() override;
 
-  // Pushes the current colour into every read-out; with addToList it also goes
-  // on top of the colour list, and keepSliders leaves the sliders where they are
-  // (the one being dragged must not be moved back under the user's hand).
-  void RefreshColour(bool addToList, bool keepSliders);
+  // Makes a colour the current one, and shows it.
+  void ShowColour(ColourValue colour);
 
   ColourValue CurrentColour() const { return m_currentColour; }
-  void SetCurrentColour(ColourValue colour) { m_currentColour = colour & 0xFFFFFF; }
   int CurrentNotation() const { return m_currentNotation; }
   int ZoomLevel() const { return m_zoomLevel; }
   bool Picking() const { return m_session.Picking(); }
-  bool Dragging() const { return m_dragging; }
+  bool Dragging() const { return m_pickerIcon.Dragging(); }
   HBITMAP MagnifierPicture() const { return m_sampler.Bitmap(); }
   const ColourList& ColourListModel() const { return m_list.Model(); }
   bool IsAdvancedLayout() const;
@@ -67,8 +62,8 @@ class MainWindow final : public Dialog,
   const TrayIcon& Tray() const { return m_tray; }
 
   // Restores the colours that instances no longer running left in folder, and from
-  // now on keeps a copy of unsaved colours there (main_window_document.cpp).
-  void StartRecovery(const std::string& folder);
+  // now on keeps a copy of unsaved colours there.
+  void StartRecovery(const std::string& folder) { m_document.StartRecovery(folder); }
 
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -76,17 +71,14 @@ class MainWindow final : public Dialog,
  private:
   bool OnInitDialog();
   void AttachControls();
-  void SetUpImageButton(ImageButton& button, const char* tooltip);
   void FillFormatBox();
   void ApplyDpi();
   void LoadWindowIcons();
   void CreateTrayIcon();
   void ShowAbout();
-  void CreateColourTextFont();
 
   bool OnCommand(int id, int code);
   POINT PointerNow() const;
-  POINT ScreenPointOf(LPARAM clientPosition) const;
   void OnSampleRequest();
   // False when nothing was read: the point is on our own windows (and those are
   // skipped), or the screen could not be read.
@@ -96,41 +88,16 @@ class MainWindow final : public Dialog,
   void OnHotkey(int id);
   bool Nudge(WPARAM key);
   void KeepCurrentColour();
-  void OnLeftButtonDown(LPARAM position);
-  void OnLeftButtonUp(LPARAM position);
-  void EndIconDrag();
+  void OnIconDragMove(POINT point);
+  void OnIconDragRelease(POINT point);
+  void CheckMenuItems();
   void OnDpiChanged(UINT newDpi, const RECT& suggested);
-
-  // DocumentHost, in main_window_document.cpp
-  const std::vector<ColourValue>& Colours() const override { return m_list.Model().Colours(); }
-  bool Modified() const override { return m_list.Model().Modified(); }
-  void SetModified(bool modified) override { m_list.SetModified(modified); }
-  void ReplaceColours(const std::vector<ColourValue>& colours) override;
-  void AppendColours(const std::vector<ColourValue>& colours) override;
-  std::optional<ChosenFile> ChooseFileToOpen() override;
-  std::optional<ChosenFile> ChooseFileToSave(FileKind kind) override;
-  std::optional<ChosenFile> ChooseFileToImport() override;
-  Answer AskToSaveColours() override;
-  void ShowCannotSave(const std::string& path) override;
-  void ShowCannotOpen(const std::string& path) override;
-  void ShowExportFailed() override;
-  void ShowNoColoursFound(const std::string& path) override;
-  void SetTitle(const std::string& title) override;
-  bool WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) override;
-  std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) override;
-  std::optional<std::vector<ColourValue>> ReadPalette(const std::string& path) override;
-  bool WriteExport(FileKind kind, const std::string& path,
-                   const std::vector<ColourValue>& colours) override;
-  std::optional<ChosenFile> ChooseFile(bool toSave, const char* filter, const char* extension);
-  void KeepRecoveryCopy();
-  void DiscardRecoveryCopy();
 
   // PickingHost
   bool InstallPointerHook() override;
   void RemovePointerHook() override;
   void RequestSample() override;
   void ShowPicking(bool picking) override;
-  void OnSliderScroll(int code, int position, HWND slider);
   void OnFormatChange();
   void OnListSelection();
   void DeleteSelected(int index);
@@ -153,25 +120,15 @@ class MainWindow final : public Dialog,
   PressWatcher m_pickButton;
   ImageButton m_copyButton;
   ImageButton m_deleteButton;
-  FramedFillStatic m_magnifier;
-  FramedFillStatic m_swatch;
   ColourListBox m_list;
   HWND m_formatBox = nullptr;
-  Label m_colourText;  // editable: the user may type over it
-  Label m_positionLabel;
-  Label m_rgbLabel;
-  Label m_zoomLabel;
-  HWND m_redSlider = nullptr;
-  HWND m_greenSlider = nullptr;
-  HWND m_blueSlider = nullptr;
+  ReadoutView m_readouts;
 
   HACCEL m_accelerators = nullptr;
   UniqueIcon m_bigIcon;
   UniqueIcon m_smallIcon;  // also the tray icon's, so it outlives the tray icon
   TrayIcon m_tray;
   ScaledPictures m_pictures;  // outlive the controls that show them
-  GdiObject<HFONT> m_colourTextFont;
-  MenuStateTable m_menuState;
   MessageLoop* m_loop = nullptr;
   // The client area's height in each layout, measured at start at m_layoutDpi.
   int m_advancedHeight = 0;
@@ -180,20 +137,14 @@ class MainWindow final : public Dialog,
   std::vector<HWND> m_advancedControls;  // the RGB group and what lies in it
   ScreenSampler m_sampler;
   PickingSession m_session{*this};
-  Document m_document{*this};
-  std::unique_ptr<RecoveryFolder> m_recoveryFolder;
-  std::unique_ptr<RecoveryKeeper> m_recovery;  // off until StartRecovery
-  bool m_swatchPainted = false;  // the swatch repaints only when its colour changes
-  int m_sliderShown[3] = {-1, -1, -1};  // -1: moved by the user since we set it
-  bool m_dragging = false;
+  WindowDocument m_document{*this, m_list};
   PointerHold m_dragHold;  // against stale moves after a nudge during a drag
   bool m_copyOnKeep = false;
-  HCURSOR m_savedCursor = nullptr;
   UINT m_dpi = 0;  // the window's; the pictures, fonts and sizes are made for it
 
   ColourValue m_currentColour = kWhite;
   int m_currentNotation = kNotationRgb;
-  int m_zoomLevel = 4;
+  int m_zoomLevel = kDefaultZoomLevel;
   std::uint32_t m_startHotkey = 0;
   std::uint32_t m_stopHotkey = 0;
   bool m_exiting = false;

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "platform/message_loop.h"
+#include "res/product.h"
 
 namespace tl {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 // A start that fails must not look like a clean exit: the user is told, and the
 // exit code says so to whatever started the program.
 int ReportStartFailure(DWORD error) {
-  std::string text = "Tintlens could not start: its window could not be created.";
+  std::string text = TL_PROGRAM_NAME " could not start: its window could not be created.";
   char reason[256] = {};
   if (error != 0 &&
       ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
@@ -23,7 +24,7 @@ int ReportStartFailure(DWORD error) {
     text += reason;
   }
   if (error != 0) text += "\n(error " + std::to_string(error) + ")";
-  ::MessageBoxA(nullptr, text.c_str(), "Tintlens", MB_OK | MB_ICONERROR);
+  ::MessageBoxA(nullptr, text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONERROR);
   return kStartFailedExitCode;
 }
 
@@ -32,10 +33,9 @@ int ReportStartFailure(DWORD error) {
 int RunProgram(int showCommand) {
   int exitCode = 0;
   MessageLoop loop;
-  LoopTable::Add(::GetCurrentThreadId(), &loop);
   {
     MainWindow window;
-    if (window.Create()) {
+    if (window.Create(loop)) {
       if (const std::optional<std::string> folder = RecoveryFolder::Standard()) {
         window.StartRecovery(*folder);
       }
@@ -45,7 +45,6 @@ int RunProgram(int showCommand) {
       exitCode = ReportStartFailure(::GetLastError());
     }
   }
-  LoopTable::Remove(::GetCurrentThreadId());
   return exitCode;
 }
 

@@ -66,9 +66,8 @@ int main(int argc, char** argv) {
   ::DeleteFileA(saved.c_str());
 
   tl::MessageLoop loop;
-  tl::LoopTable::Add(::GetCurrentThreadId(), &loop);
   tl::MainWindow window;
-  if (!window.Create()) return 1;
+  if (!window.Create(loop)) return 1;
   ::ShowWindow(window.Handle(), SW_SHOW);
   ::UpdateWindow(window.Handle());
 
@@ -101,6 +100,5 @@ int main(int argc, char** argv) {
               scroll, select);
   ::DeleteFileA(source.c_str());
   ::DeleteFileA(saved.c_str());
-  tl::LoopTable::Remove(::GetCurrentThreadId());
   return same && count == kColours ? 0 : 1;
 }

@@ -193,9 +193,8 @@ int main() {
   if (!foreign) ShowOwnPatch();
 
   tl::MessageLoop loop;
-  tl::LoopTable::Add(::GetCurrentThreadId(), &loop);
   tl::MainWindow window;
-  if (!window.Create()) return 1;
+  if (!window.Create(loop)) return 1;
   ::SetWindowPos(window.Handle(), nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
   ::UpdateWindow(window.Handle());
@@ -277,12 +276,11 @@ int main() {
           ::PatBlt(magnifierDC.Get(), cross.vertical.left, cross.vertical.top, 1, 10, PATINVERT);
         }));
   const tl::ColourValue shown = window.CurrentColour();
-  Print("read-outs, colour unchanged", Measure([&] { window.RefreshColour(false, false); }));
+  Print("read-outs, colour unchanged", Measure([&] { window.ShowColour(shown); }));
   bool flip = false;
   Print("read-outs, a new colour (and their repaint)", Measure([&] {
           flip = !flip;
-          window.SetCurrentColour(flip ? shown ^ 0x0F0F0F : shown);
-          window.RefreshColour(false, false);
+          window.ShowColour(flip ? shown ^ 0x0F0F0F : shown);
           ::UpdateWindow(window.Handle());
         }, 500));
   // Each read-out a move can change, rewritten and repainted on its own.
@@ -430,7 +428,6 @@ int main() {
   }
   std::printf("hook per pointer move: median %.1f us, p99 %.1f us\n", hook.median, hook.p99);
   tl::PointerHook::Remove();
-  tl::LoopTable::Remove(::GetCurrentThreadId());
   for (const std::string& line : summary) std::printf("%s\n", line.c_str());
   return 0;
 }

@@ -65,17 +65,15 @@ int StartProgram() {
   tl::Module::Init(::GetModuleHandleA(nullptr));
   tl::TrayIcon::TaskbarCreatedMessage();
   tl::MessageLoop loop;
-  tl::LoopTable::Add(::GetCurrentThreadId(), &loop);
   FirstIdle idle;
   {
     tl::MainWindow window;
-    if (!window.Create()) return 1;
+    if (!window.Create(loop)) return 1;
     ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
     loop.AddIdleHandler(&idle);
     loop.Run();
     loop.RemoveIdleHandler(&idle);
   }
-  tl::LoopTable::Remove(::GetCurrentThreadId());
   ::CoUninitialize();
   return 0;
 }

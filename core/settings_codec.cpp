@@ -23,7 +23,7 @@ Settings ApplyStoredValues(std::uint32_t startHotkey, std::uint32_t stopHotkey,
   // the magnifier nothing to divide by, so it falls back to the default; levels
   // above the largest stay in force, as earlier versions stored and kept them.
   const auto level = static_cast<std::int32_t>(zoomLevel);
-  if (level >= 1) settings.zoomLevel = level;
+  if (level >= kMinZoomLevel) settings.zoomLevel = level;
   return settings;
 }
 

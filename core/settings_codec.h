@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/magnifier_geometry.h"
 
 namespace tl {
 
@@ -36,7 +37,7 @@ struct Settings {
   std::uint32_t startHotkey = kDefaultStartHotkey;
   std::uint32_t stopHotkey = kDefaultStopHotkey;
   bool alwaysOnTop = false;
-  int zoomLevel = 4;
+  int zoomLevel = kDefaultZoomLevel;
   int notation = kNotationRgb;
   bool copyOnKeep = false;
 };

@@ -9,6 +9,7 @@
 
 #include "core/colour.h"
 #include "files/file_kind.h"
+#include "res/product.h"
 
 namespace tl {
 
@@ -55,7 +56,7 @@ class DocumentHost {
 
 class Document {
  public:
-  static constexpr const char* kProgramName = "Tintlens";
+  static constexpr const char* kProgramName = TL_PROGRAM_NAME;
 
   explicit Document(DocumentHost& host) : m_host(host) {}
 

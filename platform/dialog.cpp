@@ -1,7 +1,6 @@
 #include "platform/dialog.h"
 
 #include "platform/module.h"
-#include "platform/reflection.h"
 
 namespace tl {
 namespace {
@@ -16,8 +15,8 @@ bool AnswersDirectly(UINT message) {
     case WM_CHARTOITEM:
     case WM_QUERYDRAGICON:
       return true;
-    default:
-      return IsControlColourMessage(message);
+    default:  // a control asking for its colours
+      return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
   }
 }
 

@@ -7,11 +7,6 @@ namespace {
 
 constexpr UINT kCaretBlinkTimer = 0x0118;
 
-// The program has one UI thread, so the table has one entry: no lock and no map
-// (which together also weighed more in the program than the rest of the loop).
-DWORD g_loopThread = 0;
-MessageLoop* g_loop = nullptr;
-
 template <typename T>
 void Erase(std::vector<T*>& items, T* item) {
   items.erase(std::remove(items.begin(), items.end(), item), items.end());
@@ -66,19 +61,6 @@ int MessageLoop::Run() {
     if (IsIdleMessage(message)) idleAllowed = true;
   }
   return static_cast<int>(message.wParam);
-}
-
-void LoopTable::Add(DWORD threadId, MessageLoop* loop) {
-  g_loopThread = threadId;
-  g_loop = loop;
-}
-
-void LoopTable::Remove(DWORD threadId) {
-  if (threadId == g_loopThread) g_loop = nullptr;
-}
-
-MessageLoop* LoopTable::Find(DWORD threadId) {
-  return threadId == g_loopThread ? g_loop : nullptr;
 }
 
 }  // namespace tl

@@ -48,14 +48,4 @@ class MessageLoop {
   std::vector<IdleHandler*> m_idleHandlers;
 };
 
-// The loop of the program's UI thread, so a window can find the loop that runs
-// it. One thread at a time: the program has a single UI thread.
-class LoopTable {
- public:
-  static void Add(DWORD threadId, MessageLoop* loop);
-  static void Remove(DWORD threadId);
-  static MessageLoop* Find(DWORD threadId);
-  static MessageLoop* ForCurrentThread() { return Find(::GetCurrentThreadId()); }
-};
-
 }  // namespace tl

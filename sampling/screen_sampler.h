@@ -27,8 +27,6 @@ class ScreenSampler {
   // Makes the magnifier bitmap as large as the view's window rectangle; again
   // whenever the view's size changes (a move to a monitor of another scale).
   void SetViewSize(int width, int height);
-  int ViewWidth() const { return m_viewWidth; }
-  int ViewHeight() const { return m_viewHeight; }
   HBITMAP Bitmap() const { return m_magnifier.Get(); }
 
   // The virtual screen's rectangle is read once and kept: asking for it on every

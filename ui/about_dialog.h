@@ -18,8 +18,8 @@ class AboutDialog final : public Dialog {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  Hyperlink m_webLink{0};
-  Hyperlink m_mailLink{0};
+  Hyperlink m_webLink;
+  Hyperlink m_mailLink;
 };
 
 }  // namespace tl

@@ -4,7 +4,6 @@
 
 #include "platform/dpi.h"
 #include "platform/gdi.h"
-#include "platform/reflection.h"
 
 namespace tl {
 
@@ -114,31 +113,19 @@ void ColourListBox::DrawEntry(const DRAWITEMSTRUCT& item) {
   ::SetTextColor(dc, oldText);
 }
 
+// The same for every entry, and measured once, as a file of many thousand
+// entries would ask for every one.
+void ColourListBox::Measure(MEASUREITEMSTRUCT& measure) {
+  if (m_itemHeight == 0) m_itemHeight = EntryHeight(Handle(), ScreenDpi());
+  measure.itemHeight = static_cast<UINT>(m_itemHeight);
+}
+
 LRESULT ColourListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYUP:
       if (wParam != VK_DELETE) break;
       ::SendMessageA(::GetParent(Handle()), kListEditMessage, static_cast<WPARAM>(Selection()), 0);
       return 0;
-    case Reflected(WM_MEASUREITEM): {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (measure->CtlType == ODT_MENU) {
-        measure->itemHeight = static_cast<UINT>(::GetSystemMetrics(SM_CYMENU));
-      } else {
-        // The same for every entry, and measured once, as a file of many
-        // thousand entries would ask for every one.
-        if (m_itemHeight == 0) m_itemHeight = EntryHeight(Handle(), ScreenDpi());
-        measure->itemHeight = static_cast<UINT>(m_itemHeight);
-      }
-      return TRUE;
-    }
-    case Reflected(WM_DRAWITEM):
-      DrawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case Reflected(WM_COMPAREITEM):
-      return 0;  // never sorted: all entries compare equal
-    case Reflected(WM_DELETEITEM):
-      return TRUE;  // the item data is a plain value
     default:
       break;
   }

@@ -36,7 +36,8 @@ class ColourListBox final : public Subclass {
   // whenever the window moves to a monitor of another scale.
   void MeasureItems(UINT dpi);
 
-  // Draws one entry; public so that a test can draw into a surface of its own.
+  // The owner-draw questions, which the parent passes on.
+  void Measure(MEASUREITEMSTRUCT& measure);
   static void DrawEntry(const DRAWITEMSTRUCT& item);
 
  protected:

@@ -30,10 +30,8 @@ COLORREF ReadColourValue(HKEY key, const char* name, COLORREF fallback) {
 
 }  // namespace
 
-Hyperlink::~Hyperlink() {
-  Detach();
-  if (handCursor) ::DestroyCursor(handCursor);
-}
+// Detached before the cursor goes, so no message finds it gone.
+Hyperlink::~Hyperlink() { Detach(); }
 
 bool Hyperlink::SetTarget(const char* text) {
   hasTarget = text != nullptr;
@@ -54,8 +52,8 @@ void Hyperlink::OnAttached() {
   }
 
   const MonochromeCursor hand = HandCursor();
-  handCursor = ::CreateCursor(Module::Instance(), hand.hotX, hand.hotY, hand.kSize, hand.kSize,
-                              hand.andMask.data(), hand.xorMask.data());
+  handCursor.Reset(::CreateCursor(Module::Instance(), hand.hotX, hand.hotY, hand.kSize, hand.kSize,
+                              hand.andMask.data(), hand.xorMask.data()));
 
   normalFont = reinterpret_cast<HFONT>(::SendMessageA(::GetParent(window), WM_GETFONT, 0, 0));
   if (!normalFont) normalFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
@@ -228,7 +226,7 @@ LRESULT Hyperlink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
       if (hasTarget && InLink(point)) {
-        ::SetCursor(handCursor);
+        ::SetCursor(handCursor.Get());
         return 0;
       }
       break;

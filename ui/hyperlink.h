@@ -8,13 +8,13 @@
 #include <string>
 
 #include "platform/gdi.h"
+#include "platform/handles.h"
 #include "platform/subclass.h"
 
 namespace tl {
 
 class Hyperlink final : public Subclass {
  public:
-  explicit Hyperlink(DWORD style = 0) : extendedStyle(style) {}
   ~Hyperlink() override;
 
   // What a click opens; until set, the label itself. False when it cannot be kept.
@@ -40,7 +40,6 @@ class Hyperlink final : public Subclass {
   void EraseBackground(HDC dc);
   void Paint(HDC dc);
   void Open();
-  bool HasTarget() const { return hasTarget; }
   bool InLink(POINT point) const { return ::PtInRect(&linkRect, point) != FALSE; }
   const std::string& Text() const { return label.empty() ? target : label; }
   void Repaint(bool now);
@@ -48,14 +47,13 @@ class Hyperlink final : public Subclass {
   std::string label;   // empty when the static had no text
   std::string target;
   bool hasTarget = false;
-  HCURSOR handCursor = nullptr;
+  UniqueCursor handCursor;
   GdiObject<HFONT> linkFont;
   HFONT normalFont = nullptr;
   RECT linkRect{};
   HWND tooltipWindow = nullptr;
   COLORREF linkColour = 0x00FF0000;
   COLORREF visitedColour = 0x00800080;
-  DWORD extendedStyle = 0;
   bool visited = false;
 };
 

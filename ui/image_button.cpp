@@ -6,10 +6,6 @@
 
 namespace tl {
 
-ImageButton::~ImageButton() {
-  if (imageList && !(extendedStyle & SharedImageList)) ImageList_Destroy(imageList);
-}
-
 void ImageButton::OnAttached() {
   const LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE);
   if ((style & BS_TYPEMASK) != BS_OWNERDRAW) {
@@ -39,12 +35,6 @@ void ImageButton::SetTooltipText(const char* text) {
 void ImageButton::SetImageList(HIMAGELIST list) {
   imageList = list;
   ::InvalidateRect(Handle(), nullptr, TRUE);
-  if (!(extendedStyle & AutoSize) || !list) return;
-  int width = 0, height = 0;
-  if (ImageList_GetIconSize(list, &width, &height)) {
-    ::SetWindowPos(Handle(), nullptr, 0, 0, width, height,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
 }
 
 void ImageButton::RepaintNow() {
@@ -58,20 +48,9 @@ void ImageButton::SetPressed(bool value) {
   RepaintNow();
 }
 
-int ImageButton::ImageForState() const {
-  int image = -1;
-  if (!::IsWindowEnabled(Handle())) image = disabledImage;
-  else if (pressed) image = pushedImage;
-  else if (hasFocus) image = focusImage;
-  return image == -1 ? normalImage : image;
-}
-
 void ImageButton::Paint(HDC dc) {
-  const bool edge = (extendedStyle & Edge3DDouble) != 0;
-  // Without a picture of its own for the pushed state the picture moves instead.
-  const int offset = pressed && edge && pushedImage == -1 ? 1 : 0;
-  if (imageList) ImageList_Draw(imageList, ImageForState(), dc, offset, offset, ILD_NORMAL);
-  if (!edge) return;
+  const int offset = pressed ? 1 : 0;
+  if (imageList) ImageList_Draw(imageList, 0, dc, offset, offset, ILD_NORMAL);
   RECT rect{};
   ::GetClientRect(Handle(), &rect);
   ::DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);

@@ -1,6 +1,7 @@
 #pragma once
-// A push button that shows a picture from an image list inside a 3-D edge, with a
-// tooltip. The click stays the standard button's: the parent gets BN_CLICKED.
+// A push button that shows the first picture of an image list inside a double
+// 3-D edge, with a tooltip; pressed, the edge sinks and the picture moves by a
+// pixel. The click stays the standard button's: the parent gets BN_CLICKED.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -13,21 +14,11 @@ namespace tl {
 
 class ImageButton final : public Subclass {
  public:
-  // Bits of `extendedStyle`.
-  static constexpr DWORD Edge3DDouble = 0x04;     // a full double edge around the picture
-  static constexpr DWORD AutoSize = 0x08;         // setting an image list sizes the button to it
-  static constexpr DWORD SharedImageList = 0x10;  // the image list is not destroyed with us
-
-  ImageButton() = default;
-  ~ImageButton() override;
-
-  void SetExtendedStyle(DWORD style) { extendedStyle = style; }
   void SetTooltipText(const char* text);
+  // The pictures are borrowed: their owner keeps them while the button shows them.
   void SetImageList(HIMAGELIST list);
-  void SetNormalImage(int index) { normalImage = index; }
 
   bool Pressed() const { return pressed; }
-  bool HasFocus() const { return hasFocus; }
 
   // Paints the button into any DC (WM_PAINT and WM_PRINTCLIENT both come here).
   void Paint(HDC dc);
@@ -40,14 +31,8 @@ class ImageButton final : public Subclass {
   bool HoldsCapture() const { return ::GetCapture() == Handle(); }
   void SetPressed(bool value);
   void RepaintNow();
-  int ImageForState() const;
 
-  DWORD extendedStyle = AutoSize;
   HIMAGELIST imageList = nullptr;
-  int normalImage = -1;
-  int pushedImage = -1;
-  int focusImage = -1;
-  int disabledImage = -1;
   HWND tooltipWindow = nullptr;
   std::string tooltipText;
   bool hasFocus = false;

@@ -2,7 +2,7 @@
 // A text that the program rewrites on every pointer move. It remembers what it
 // shows and leaves the control alone when the text is the same, so an unchanged
 // label costs no message and no repaint. For a control the user can also edit,
-// Forget() says the text is no longer ours.
+// OnChanged() says the text is no longer ours.
 
 #include <windows.h>
 

@@ -1,5 +1,7 @@
 #include "ui/picker_icon_static.h"
 
+#include <windowsx.h>
+
 #include "platform/gdi.h"
 #include "ui/framed_fill_static.h"
 
@@ -10,7 +12,7 @@ void PickerIconStatic::Paint() {
   RECT client{};
   ::GetClientRect(Handle(), &client);
   const int width = client.right - client.left, height = client.bottom - client.top;
-  if (dragFrame) {
+  if (m_dragging) {
     // A one-pixel sunken frame: grey top and left, white right and bottom.
     FillSolid(paint.Get(), {client.left, client.top, client.left + width - 1, client.top + 1},
               0x808080);
@@ -34,12 +36,65 @@ void PickerIconStatic::SetIcon(HICON icon, int size) {
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void PickerIconStatic::SetDragCursor(HCURSOR cursor) {
+  m_dragCursor = cursor;
+  if (m_dragging) ::SetCursor(cursor);
+}
+
+// The frame is painted inside the control; the style is for those who read it.
+void PickerIconStatic::ShowPressed(bool pressed) {
+  const LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+  const LONG_PTR wanted = pressed ? exStyle | WS_EX_STATICEDGE : exStyle & ~WS_EX_STATICEDGE;
+  if (wanted != exStyle) ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, wanted);
+  ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void PickerIconStatic::BeginDrag() {
+  m_dragging = true;
+  m_savedCursor = ::SetCursor(m_dragCursor);
+  ShowPressed(true);
+  ::SetCapture(Handle());
+}
+
+void PickerIconStatic::EndDrag() {
+  m_dragging = false;  // first: releasing the capture must not end the drag twice
+  ::ReleaseCapture();
+  if (m_savedCursor) ::SetCursor(m_savedCursor);
+  ShowPressed(false);
+}
+
+POINT PickerIconStatic::ScreenPointOf(LPARAM position) const {
+  POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  ::ClientToScreen(Handle(), &point);
+  return point;
+}
+
 LRESULT PickerIconStatic::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    Paint();
-    return 0;
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_NCHITTEST:
+      // A static lets presses through to its parent; this one takes them.
+      return HTCLIENT;
+    case WM_LBUTTONDOWN:
+      BeginDrag();
+      return 0;
+    case WM_MOUSEMOVE:
+      if (m_dragging && onDragMove) onDragMove(ScreenPointOf(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      if (m_dragging) {
+        EndDrag();
+        if (onDragRelease) onDragRelease(ScreenPointOf(lParam));
+      }
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (m_dragging) EndDrag();
+      return 0;
+    default:
+      return CallPrevious(message, wParam, lParam);
   }
-  return CallPrevious(message, wParam, lParam);
 }
 
 }  // namespace tl

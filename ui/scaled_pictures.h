@@ -19,7 +19,6 @@ class ScaledPictures {
   // Loads the set for `dpi`; a picture that cannot be loaded stays null.
   void Load(UINT dpi);
 
-  int Percent() const { return m_percent; }
   HICON PickerIcon() const { return m_picker.Get(); }
   int PickerSize() const { return Scaled(16, m_percent); }
   HCURSOR DragCursor() const { return m_dragCursor.Get(); }

@@ -1,7 +1,4 @@
-// The main window as the document's host: file dialogs, questions and messages
-// owned by the window, the list box, the title, and the files themselves.
-
-#include "app/main_window.h"
+#include "app/window_document.h"
 
 #include <commdlg.h>
 
@@ -9,8 +6,7 @@
 #include "files/file_io.h"
 #include "files/palette_reader.h"
 #include "files/swatch_exporter.h"
-#include "platform/module.h"
-#include "res/resource_ids.h"
+#include "res/product.h"
 
 namespace tl {
 namespace {
@@ -36,12 +32,6 @@ FileDialogKind DialogKindFor(FileKind kind) {
   }
 }
 
-std::string ProgramName() {
-  char name[64] = {};
-  ::LoadStringA(Module::Instance(), IDR_MAINFRAME, name, sizeof name);
-  return name;
-}
-
 // Every kind Tintlens reads, together first, then each alone.
 constexpr char kImportFilter[] =
     "All Palettes(*.clf;*.ase;*.act;*.aco;*.gpl)\0*.clf;*.ase;*.act;*.aco;*.gpl\0"
@@ -56,14 +46,14 @@ constexpr char kImportFilter[] =
 // With UTF-8 as the code page a character can take three bytes (a surrogate pair
 // four for two units), so the buffers hold the longest path and the longest name
 // Windows allows, in UTF-16 units, three times over.
-std::optional<ChosenFile> MainWindow::ChooseFile(bool toSave, const char* filter,
+std::optional<ChosenFile> WindowDocument::ChooseFile(bool toSave, const char* filter,
                                                  const char* extension) {
   constexpr std::size_t kLongestPath = 32768, kLongestName = 256;
   std::string path(3 * kLongestPath, '\0');
   std::string title(3 * kLongestName, '\0');
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Handle();
+  dialog.hwndOwner = Owner();
   dialog.lpstrFilter = filter;
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
@@ -76,22 +66,22 @@ std::optional<ChosenFile> MainWindow::ChooseFile(bool toSave, const char* filter
   return ChosenFile{path.c_str(), title.c_str()};
 }
 
-std::optional<ChosenFile> MainWindow::ChooseFileToOpen() {
+std::optional<ChosenFile> WindowDocument::ChooseFileToOpen() {
   const FileDialogKind kind = DialogKindFor(FileKind::ColourList);
   return ChooseFile(false, kind.filter, kind.extension);
 }
 
-std::optional<ChosenFile> MainWindow::ChooseFileToSave(FileKind kind) {
+std::optional<ChosenFile> WindowDocument::ChooseFileToSave(FileKind kind) {
   const FileDialogKind dialogKind = DialogKindFor(kind);
   return ChooseFile(true, dialogKind.filter, dialogKind.extension);
 }
 
-std::optional<ChosenFile> MainWindow::ChooseFileToImport() {
+std::optional<ChosenFile> WindowDocument::ChooseFileToImport() {
   return ChooseFile(false, kImportFilter, nullptr);
 }
 
-Answer MainWindow::AskToSaveColours() {
-  switch (::MessageBoxA(Handle(), "Do you want to save the colors?", ProgramName().c_str(),
+Answer WindowDocument::AskToSaveColours() {
+  switch (::MessageBoxA(Owner(), "Do you want to save the colors?", TL_PROGRAM_NAME,
                         MB_YESNOCANCEL)) {
     case IDYES: return Answer::Yes;
     case IDNO: return Answer::No;
@@ -99,49 +89,49 @@ Answer MainWindow::AskToSaveColours() {
   }
 }
 
-void MainWindow::ShowCannotSave(const std::string& path) {
+void WindowDocument::ShowCannotSave(const std::string& path) {
   const std::string text = "The colors could not be saved to\n" + path + "\n\nThey are still in the list.";
-  ::MessageBoxA(Handle(), text.c_str(), ProgramName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+  ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void MainWindow::ShowCannotOpen(const std::string& path) {
+void WindowDocument::ShowCannotOpen(const std::string& path) {
   const std::string text = "The file could not be opened:\n" + path;
-  ::MessageBoxA(Handle(), text.c_str(), ProgramName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+  ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void MainWindow::ShowExportFailed() {
-  ::MessageBoxA(Handle(), "Failed to export!", nullptr, MB_OK | MB_ICONINFORMATION);
+void WindowDocument::ShowExportFailed() {
+  ::MessageBoxA(Owner(), "Failed to export!", nullptr, MB_OK | MB_ICONINFORMATION);
 }
 
-void MainWindow::ShowNoColoursFound(const std::string& path) {
+void WindowDocument::ShowNoColoursFound(const std::string& path) {
   const std::string text = "No colors found in\n" + path;
-  ::MessageBoxA(Handle(), text.c_str(), ProgramName().c_str(), MB_OK | MB_ICONINFORMATION);
+  ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONINFORMATION);
 }
 
-void MainWindow::SetTitle(const std::string& title) { ::SetWindowTextA(Handle(), title.c_str()); }
+void WindowDocument::SetTitle(const std::string& title) { ::SetWindowTextA(Owner(), title.c_str()); }
 
-void MainWindow::ReplaceColours(const std::vector<ColourValue>& colours) {
+void WindowDocument::ReplaceColours(const std::vector<ColourValue>& colours) {
   m_list.Clear();
   m_list.Append(colours);
 }
 
-void MainWindow::AppendColours(const std::vector<ColourValue>& colours) { m_list.Append(colours); }
+void WindowDocument::AppendColours(const std::vector<ColourValue>& colours) { m_list.Append(colours); }
 
-bool MainWindow::WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) {
+bool WindowDocument::WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) {
   return WriteFileReplacing(path, EncodeColourListFile(colours));
 }
 
-std::optional<std::vector<ColourValue>> MainWindow::ReadColourList(const std::string& path) {
+std::optional<std::vector<ColourValue>> WindowDocument::ReadColourList(const std::string& path) {
   return ReadColourListFile(path);
 }
 
-std::optional<std::vector<ColourValue>> MainWindow::ReadPalette(const std::string& path) {
+std::optional<std::vector<ColourValue>> WindowDocument::ReadPalette(const std::string& path) {
   PaletteRead read = ReadPaletteFile(path);
   if (!read.Ok()) return std::nullopt;
   return std::move(read.colours);
 }
 
-void MainWindow::StartRecovery(const std::string& folder) {
+void WindowDocument::StartRecovery(const std::string& folder) {
   m_recovery.reset();
   m_recoveryFolder = std::make_unique<RecoveryFolder>(folder);
   m_recovery = std::make_unique<RecoveryKeeper>(*m_recoveryFolder,
@@ -153,16 +143,16 @@ void MainWindow::StartRecovery(const std::string& folder) {
   KeepRecoveryCopy();
 }
 
-void MainWindow::KeepRecoveryCopy() {
+void WindowDocument::KeepRecoveryCopy() {
   if (m_recovery) m_recovery->Keep(m_list.Model().Generation(), Modified(), Colours());
 }
 
-void MainWindow::DiscardRecoveryCopy() {
+void WindowDocument::DiscardRecoveryCopy() {
   if (m_recovery) m_recovery->Discard();
 }
 
 // A GIMP palette is named after the file it goes into.
-bool MainWindow::WriteExport(FileKind kind, const std::string& path,
+bool WindowDocument::WriteExport(FileKind kind, const std::string& path,
                              const std::vector<ColourValue>& colours) {
   return ExporterFor(kind, colours, PaletteNameOf(path))->Write(path);
 }
