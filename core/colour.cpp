@@ -127,15 +127,18 @@ std::string ColourListEntryText(ColourValue colour) {
   return NotationText(colour, kNotationRgb);
 }
 
-std::string RgbLabelText(ColourValue colour) {
-  std::string text = "R: ";
-  AppendDecimal(text, RedOf(colour));
-  text += " G: ";
-  AppendDecimal(text, GreenOf(colour));
-  text += " B: ";
-  AppendDecimal(text, BlueOf(colour));
+std::string RgbPartsText(ColourValue colour, const char* separator) {
+  std::string text = "R";
+  const unsigned parts[3] = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) text += i == 1 ? " G" : " B";
+    text += separator;
+    AppendDecimal(text, parts[i]);
+  }
   return text;
 }
+
+std::string RgbLabelText(ColourValue colour) { return RgbPartsText(colour, ": "); }
 
 std::string ZoomLabelText(int zoomLevel) {
   std::string text = "Zoom Level: ";

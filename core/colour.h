@@ -63,6 +63,8 @@ std::string NotationText(ColourValue colour, int notationId);
 // "R, G, B" in decimal: the text of a colour list entry.
 std::string ColourListEntryText(ColourValue colour);
 
+// "R", separator, red, " G", separator, green, " B", separator, blue.
+std::string RgbPartsText(ColourValue colour, const char* separator);
 // "R: %d G: %d B: %d" for the RGB label.
 std::string RgbLabelText(ColourValue colour);
 

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <optional>
 
-#include "core/number_text.h"
 #include "files/colour_models.h"
 
 namespace tl {
@@ -59,15 +58,7 @@ std::optional<ColourValue> ReadColourEntry(const std::uint8_t* block, std::size_
 
 }  // namespace
 
-std::string SwatchName(ColourValue colour) {
-  std::string name = "R=";
-  AppendDecimal(name, RedOf(colour));
-  name += " G=";
-  AppendDecimal(name, GreenOf(colour));
-  name += " B=";
-  AppendDecimal(name, BlueOf(colour));
-  return name;
-}
+std::string SwatchName(ColourValue colour) { return RgbPartsText(colour, "="); }
 
 void PutUtf16Name(Bytes& out, const std::string& name) {
   for (char c : name) PutBigEndian16(out, static_cast<unsigned char>(c));
