@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every test suite against the builds in BUILD (default build/) and ends with
-# one summary line: native unit tests (the fuzz seeds among them), the palette
+# one summary line: the folder rules, native unit tests (the fuzz seeds among them), the palette
 # cross-check, then, in one Wine session on a private X display, the Windows
 # in-process tests and the end-to-end tests.
 set -u
@@ -12,6 +12,10 @@ rm -rf "$artefacts"; mkdir -p "$artefacts"
 
 names=(); results=()
 record() { names+=("$1"); results+=("$2"); }
+
+echo "== folder rules"
+tools/check-layout.sh
+record "folder rules" $?
 
 echo "== native unit tests"
 "$build/native/unit_tests" --gtest_brief=1
