@@ -22,13 +22,12 @@ bool IsOwnWindowAt(HWND mainWindow, POINT screenPoint) {
 
 // While picking the window under the pointer is nearly always another
 // program's. Its thread settles the question in one call; climbing its family
-// would ask the system about each of its ancestors on every pointer move.
+// would ask the system about each of its ancestors on every pointer move. The
+// caller is the main window's own thread (the hook and the samples run there),
+// which knows its id without asking.
 bool IsOwnWindow(HWND mainWindow, HWND window) {
   if (window == mainWindow) return true;
-  if (::GetWindowThreadProcessId(window, nullptr) !=
-      ::GetWindowThreadProcessId(mainWindow, nullptr)) {
-    return false;
-  }
+  if (::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId()) return false;
   return RootOf(window) == mainWindow;
 }
 

@@ -9,7 +9,8 @@
 namespace tl {
 
 bool IsOwnWindowAt(HWND mainWindow, POINT screenPoint);
-// The same for a window already found at the point.
+// The same for a window already found at the point. Called on the main window's
+// thread.
 bool IsOwnWindow(HWND mainWindow, HWND window);
 
 }  // namespace tl
