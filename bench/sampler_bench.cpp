@@ -348,23 +348,19 @@ int main() {
       ::InvalidateRect(view, nullptr, TRUE);
       ::UpdateWindow(view);
     });
-    const Figures request = Measure([&] {
-      tl::PointerHook::MovedTo(a, a);
-      ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
-      ::UpdateWindow(window.Handle());
-    });
-    const Figures requestMove = Measure([&] {
-      odd = !odd;
-      tl::PointerHook::MovedTo(odd ? a : b, odd ? b : a);
-      ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
-      ::UpdateWindow(window.Handle());
-    });
-    const Figures requestNewColour = Measure([&] {
-      odd = !odd;
-      tl::PointerHook::MovedTo(odd ? field : fieldNext, odd ? fieldNext : field);
-      ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
-      ::UpdateWindow(window.Handle());
-    }, 500);
+    // A request for a move between two points, back and forth; with one point,
+    // at an unchanged place.
+    const auto requestsBetween = [&](POINT first, POINT second, int rounds) {
+      return Measure([&] {
+        odd = !odd;
+        tl::PointerHook::MovedTo(odd ? first : second, odd ? second : first);
+        ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
+        ::UpdateWindow(window.Handle());
+      }, rounds);
+    };
+    const Figures request = requestsBetween(a, a, kRounds);
+    const Figures requestMove = requestsBetween(a, b, kRounds);
+    const Figures requestNewColour = requestsBetween(field, fieldNext, 500);
     const Figures baseline = Measure([&] {
       odd = !odd;
       const POINT p = odd ? b : a;
