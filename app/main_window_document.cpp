@@ -8,7 +8,6 @@
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "files/palette_reader.h"
-#include "files/swatch_exporter.h"
 #include "platform/module.h"
 #include "res/resource_ids.h"
 
@@ -127,20 +126,6 @@ void MainWindow::ReplaceColours(const std::vector<ColourValue>& colours) {
 
 void MainWindow::AppendColours(const std::vector<ColourValue>& colours) { m_list.Append(colours); }
 
-bool MainWindow::WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) {
-  return WriteFileReplacing(path, EncodeColourListFile(colours));
-}
-
-std::optional<std::vector<ColourValue>> MainWindow::ReadColourList(const std::string& path) {
-  return ReadColourListFile(path);
-}
-
-std::optional<std::vector<ColourValue>> MainWindow::ReadPalette(const std::string& path) {
-  PaletteRead read = ReadPaletteFile(path);
-  if (!read.Ok()) return std::nullopt;
-  return std::move(read.colours);
-}
-
 void MainWindow::StartRecovery(const std::string& folder) {
   m_recovery.reset();
   m_recoveryFolder = std::make_unique<RecoveryFolder>(folder);
@@ -159,12 +144,6 @@ void MainWindow::KeepRecoveryCopy() {
 
 void MainWindow::DiscardRecoveryCopy() {
   if (m_recovery) m_recovery->Discard();
-}
-
-// A GIMP palette is named after the file it goes into.
-bool MainWindow::WriteExport(FileKind kind, const std::string& path,
-                             const std::vector<ColourValue>& colours) {
-  return ExporterFor(kind, colours, PaletteNameOf(path))->Write(path);
 }
 
 }  // namespace tl

@@ -10,7 +10,7 @@
 #include <iterator>
 
 #include "files/colour_list_file.h"
-#include "files/swatch_exporter.h"
+#include "files/palette_writer.h"
 #include "tests/unit/temp_folder.h"
 
 namespace tl {
@@ -45,7 +45,7 @@ TEST_F(FileIoTest, AWriteThatFailsHalfwayLeavesTheEarlierFileAsItWas) {
   tight.rlim_cur = 8;
   ::setrlimit(RLIMIT_FSIZE, &tight);
   const bool written = WriteFileReplacing(path, Bytes(100, 9));
-  const bool exported = SwatchExchangeExporter({kWhite, kBlack}).Write(m_folder + "/new.ase");
+  const bool exported = WritePalette(FileKind::SwatchExchange, m_folder + "/new.ase", {kWhite, kBlack}, "");
   ::setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(written);
@@ -58,11 +58,11 @@ TEST_F(FileIoTest, AWriteThatFailsHalfwayLeavesTheEarlierFileAsItWas) {
 TEST_F(FileIoTest, ExportersWriteWhatTheirEncodersMake) {
   const std::vector<ColourValue> colours = {MakeColour(18, 52, 86), kWhite};
   const std::string ase = m_folder + "/a.ase", act = m_folder + "/a.act";
-  ASSERT_TRUE(SwatchExchangeExporter(colours).Write(ase));
-  ASSERT_TRUE(ColourTableExporter(colours).Write(act));
+  ASSERT_TRUE(WritePalette(FileKind::SwatchExchange, ase, colours, ""));
+  ASSERT_TRUE(WritePalette(FileKind::ColourTable, act, colours, ""));
   EXPECT_EQ(Contents(ase).size(), 12u + 56u + 62u);
   EXPECT_EQ(Contents(act).size(), 772u);
-  EXPECT_FALSE(ColourTableExporter(colours).Write(m_folder + "/no/such/folder/a.act"));
+  EXPECT_FALSE(WritePalette(FileKind::ColourTable, m_folder + "/no/such/folder/a.act", colours, ""));
 }
 
 }  // namespace

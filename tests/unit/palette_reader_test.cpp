@@ -14,7 +14,7 @@
 #include "files/palette_reader.h"
 #include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
-#include "files/swatch_exporter.h"
+#include "files/palette_writer.h"
 #include "tests/fuzz/reader_checks.h"
 
 namespace tl {
@@ -232,7 +232,7 @@ TEST(PaletteReader, EveryWriterReadsBack) {
   for (unsigned i = 0; i < 300; ++i) colours.push_back(MakeColour(i * 7 % 256, i % 256, 255 - i % 256));
   for (FileKind kind : {FileKind::ColourList, FileKind::SwatchExchange, FileKind::ColourTable,
                         FileKind::PhotoshopSwatches, FileKind::GimpPalette}) {
-    const Bytes bytes = ExporterFor(kind, colours, "brand")->Encode();
+    const Bytes bytes = EncodePalette(kind, colours, "brand");
     const PaletteRead read = ReadPalette(bytes.data(), bytes.size(), "no extension");
     EXPECT_TRUE(read.Ok()) << read.error;
     const std::size_t kept = kind == FileKind::ColourTable ? 256 : colours.size();
