@@ -1,4 +1,5 @@
-// The document flow against real files in a fresh folder.
+// The document flow against real files in a fresh folder, and the recovery rules
+// for unsaved colours.
 
 #include "document/document.h"
 
@@ -7,7 +8,10 @@
 
 #include <deque>
 #include <functional>
+#include <map>
+#include <set>
 
+#include "document/recovery.h"
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "files/swatch_exchange.h"
@@ -19,17 +23,23 @@ namespace {
 using List = std::vector<ColourValue>;
 using Chosen = std::optional<ChosenFile>;
 
-// A scripted host: answers and chosen files are queued; everything shown is
-// logged, a path by its name inside the test's folder.
+template <typename T>
+T Pop(std::deque<T>& queue, const T& otherwise) {
+  if (queue.empty()) return otherwise;
+  const T next = queue.front();
+  queue.pop_front();
+  return next;
+}
+
+// A scripted host: answers and chosen files are queued (Cancel when none is); all
+// it shows is logged, a path by its last name.
 class FakeHost : public DocumentHost {
  public:
   const List& Colours() const override { return colours; }
   bool Modified() const override { return modified; }
   void SetModified(bool value) override { modified = value; }
   void ReplaceColours(const List& value) override { colours = value; }
-  void AppendColours(const List& value) override {
-    colours.insert(colours.end(), value.begin(), value.end());
-  }
+  void AppendColours(const List& value) override { colours.insert(colours.end(), value.begin(), value.end()); }
   Chosen ChooseFileToOpen() override { return Next("open-dialog "); }
   Chosen ChooseFileToSave(FileKind kind) override {
     return Next(kind == FileKind::ColourList ? "save-dialog " : "export-dialog ");
@@ -37,10 +47,7 @@ class FakeHost : public DocumentHost {
   Chosen ChooseFileToImport() override { return Next("import-dialog "); }
   Answer AskToSaveColours() override {
     log += "ask ";
-    if (answers.empty()) ADD_FAILURE() << "an unexpected question";
-    const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
+    return Pop(answers, Answer::Cancel);
   }
   void ShowCannotSave(const std::string& path) override { Show("cannot-save:", path); }
   void ShowCannotOpen(const std::string& path) override { Show("cannot-open:", path); }
@@ -50,41 +57,30 @@ class FakeHost : public DocumentHost {
 
   Chosen Next(const char* dialog) {
     log += dialog;
-    if (chosen.empty()) ADD_FAILURE() << "an unexpected " << dialog;
-    const Chosen file = chosen.empty() ? std::nullopt : chosen.front();
-    if (!chosen.empty()) chosen.pop_front();
-    return file;
+    return Pop(chosen, Chosen());
   }
-  void Show(const char* what, const std::string& path) {
-    log += what + path.substr(path.rfind('/') + 1) + " ";
-  }
+  void Show(const char* what, const std::string& path) { log += what + path.substr(path.rfind('/') + 1) + " "; }
 
   List colours;
   bool modified = false;
-  std::string title = "Tintlens";
-  std::string log;
+  std::string title = "Tintlens", log;
   std::deque<Answer> answers;
   std::deque<Chosen> chosen;
 };
 
-// Files in the test's folder; "no/" is a folder that does not exist and "folder"
-// one that does, so a path through or onto them cannot be written.
+// "no/" is a folder that does not exist and "folder" one that does: a path
+// through or onto them cannot be written.
 class DocumentTest : public testing_support::TempFolderTest {
  protected:
   void SetUp() override {
     TempFolderTest::SetUp();
     ASSERT_EQ(::mkdir(Path("folder").c_str(), 0755), 0);
   }
-  ChosenFile File(const std::string& name) const {
-    return {Path(name), name.substr(name.rfind('/') + 1)};
+  ChosenFile File(const std::string& name) const { return {Path(name), name.substr(name.rfind('/') + 1)}; }
+  void Put(const std::string& name, const std::string& text) const {
+    ASSERT_TRUE(WriteFileReplacing(Path(name), Bytes(text.begin(), text.end())));
   }
-  void Put(const std::string& name, const std::string& bytes) const {
-    ASSERT_TRUE(WriteFileReplacing(Path(name), Bytes(bytes.begin(), bytes.end())));
-  }
-  void PutList(const std::string& name, const List& colours) const {
-    ASSERT_TRUE(WriteFileReplacing(Path(name), EncodeColourListFile(colours)));
-  }
-  std::string ListFile(const List& colours) const {
+  static std::string ListFile(const List& colours) {
     const Bytes bytes = EncodeColourListFile(colours);
     return std::string(bytes.begin(), bytes.end());
   }
@@ -96,15 +92,12 @@ class DocumentTest : public testing_support::TempFolderTest {
 TEST_F(DocumentTest, SaveAsksForAPathOnceThenWritesOnlyWhatChanged) {
   host.chosen = {File("colors.clf")};
   EXPECT_TRUE(document.Save()) << "an empty, unmodified list still goes through the dialog";
-  EXPECT_EQ(host.log, "save-dialog ");
   EXPECT_EQ(Contents(Path("colors.clf")), ListFile({}));
   EXPECT_EQ(host.title, "Tintlens - colors.clf");
   EXPECT_EQ(document.CurrentPath(), Path("colors.clf"));
-
   std::remove(Path("colors.clf").c_str());
   EXPECT_TRUE(document.Save());
   EXPECT_EQ(Listing(), "folder/") << "nothing changed, nothing written";
-
   host.colours = {1, 2};
   host.modified = true;
   EXPECT_TRUE(document.Save());
@@ -120,10 +113,8 @@ TEST_F(DocumentTest, AFailedSaveSaysSoAndKeepsPathTitleFlagAndTheEarlierFile) {
   EXPECT_FALSE(document.SaveAs());
   EXPECT_FALSE(document.SaveAs());
   EXPECT_EQ(host.log, "save-dialog cannot-save:colors.clf save-dialog cannot-save:folder ");
-  EXPECT_TRUE(host.modified);
-  EXPECT_EQ(host.title, "Tintlens");
-  EXPECT_EQ(document.CurrentPath(), "");
-
+  EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+            std::make_tuple(true, std::string("Tintlens"), std::string()));
   ASSERT_TRUE(document.SaveAs());
   host.colours = List(100, kWhite);
   host.modified = true;
@@ -135,107 +126,69 @@ TEST_F(DocumentTest, AFailedSaveSaysSoAndKeepsPathTitleFlagAndTheEarlierFile) {
   EXPECT_EQ(host.log, "cannot-save:colors.clf ");
   EXPECT_EQ(Contents(Path("colors.clf")), ListFile({7}));
   EXPECT_EQ(Listing(), "colors.clf/folder/") << "no partial file is left behind";
-  EXPECT_TRUE(host.modified);
-  EXPECT_EQ(host.title, "Tintlens - colors.clf");
-  EXPECT_EQ(document.CurrentPath(), Path("colors.clf"));
+  EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+            std::make_tuple(true, std::string("Tintlens - colors.clf"), Path("colors.clf")));
 }
 
-// New and Clear All ask before dropping unsaved colours, and Yes means the
-// colours must be kept: a save that is cancelled or fails stops the command.
-TEST_F(DocumentTest, NewAndClearAllAskAboutUnsavedColoursAndStopWhenTheyCannotBeKept) {
-  struct QuestionCase {
-    bool modified;
-    List colours;
-    Answer answer;
-    Chosen chosen;
-    bool goesAhead;
-    const char* log;
-  };
-  const QuestionCase cases[] = {
-      {false, {1}, Answer::No, std::nullopt, true, ""},    // nothing unsaved
-      {true, {}, Answer::No, std::nullopt, true, ""},      // modified but empty
+// New, Clear All and Exit ask before unsaved colours are dropped, and Yes means
+// they must be kept: a save that is cancelled or fails stops the command.
+TEST_F(DocumentTest, NewClearAllAndExitAskAboutUnsavedColoursAndStopWhenTheyCannotBeKept) {
+  const struct { bool modified; List colours; Answer answer; Chosen chosen; bool goesAhead; const char* log; } cases[] = {
+      {false, {1}, Answer::No, std::nullopt, true, ""},  // nothing unsaved
+      {true, {}, Answer::No, std::nullopt, true, ""},    // modified but empty: Exit alone asks
       {true, {1}, Answer::No, std::nullopt, true, "ask "},
       {true, {1}, Answer::Cancel, std::nullopt, false, "ask "},
       {true, {1}, Answer::Yes, File("colors.clf"), true, "ask save-dialog "},
       {true, {1}, Answer::Yes, std::nullopt, false, "ask save-dialog "},
       {true, {1}, Answer::Yes, File("no/colors.clf"), false, "ask save-dialog cannot-save:colors.clf "},
   };
-  for (const bool clearAll : {false, true}) {
-    for (const QuestionCase& c : cases) {
+  for (const char* command : {"New", "Clear All", "Exit"}) {
+    for (const auto& c : cases) {
+      std::remove(Path("colors.clf").c_str());
       FakeHost host;
       Document document(host);
       host.modified = c.modified;
       host.colours = c.colours;
-      if (std::string(c.log).find("ask") == 0) host.answers = {c.answer};
-      if (c.answer == Answer::Yes) host.chosen = {c.chosen};
+      host.answers = {c.answer};
+      host.chosen = {c.chosen};
       host.title = "Tintlens - old.clf";
-      clearAll ? document.ClearAll() : document.New();
-      const std::string why = std::string(clearAll ? "Clear All: " : "New: ") + c.log;
+      const std::string why = command + std::string(": ") + c.log;
+      if (command == std::string("Exit")) {
+        EXPECT_EQ(document.ConfirmExit(), c.goesAhead) << why;
+        EXPECT_EQ(host.log.rfind("ask", 0) == 0, c.modified) << why;
+        continue;
+      }
+      command == std::string("New") ? document.New() : document.ClearAll();
       EXPECT_EQ(host.log, c.log) << why;
       EXPECT_EQ(host.colours, c.goesAhead ? List{} : c.colours) << why;
-      if (c.chosen && c.goesAhead) {
-        EXPECT_EQ(Contents(c.chosen->path), ListFile(c.colours)) << why;
-      }
-      if (!c.goesAhead) {
-        EXPECT_EQ(host.title, "Tintlens - old.clf") << why;
-        EXPECT_TRUE(host.modified) << why;
-      } else if (!clearAll) {
-        EXPECT_EQ(host.title, "Tintlens") << why;
-        EXPECT_FALSE(host.modified) << why;
-      } else if (c.answer != Answer::Yes) {  // Clear All keeps the list's file and flag
-        EXPECT_EQ(host.title, "Tintlens - old.clf") << why;
-        EXPECT_EQ(host.modified, c.modified) << why;
+      EXPECT_EQ(Contents(Path("colors.clf")), c.goesAhead && c.chosen ? ListFile(c.colours) : "") << why;
+      if (!c.goesAhead || command != std::string("New")) {  // Clear All keeps the list's file
+        EXPECT_EQ(host.title, c.goesAhead && c.chosen ? "Tintlens - colors.clf" : "Tintlens - old.clf") << why;
+        EXPECT_EQ(host.modified, c.modified && !(c.goesAhead && c.chosen)) << why;
+      } else {
+        EXPECT_EQ(std::make_pair(host.title, host.modified), std::make_pair(std::string("Tintlens"), false)) << why;
       }
     }
   }
 }
 
-TEST_F(DocumentTest, ExitAsksWheneverModifiedEvenForAnEmptyList) {
-  const std::tuple<bool, List, Answer, Chosen, bool> cases[] = {
-      {false, {1}, Answer::No, std::nullopt, true},
-      {true, {}, Answer::No, std::nullopt, true},
-      {true, {1}, Answer::Cancel, std::nullopt, false},
-      {true, {1}, Answer::Yes, File("colors.clf"), true},
-      {true, {1}, Answer::Yes, std::nullopt, false},
-      {true, {1}, Answer::Yes, File("folder"), false},
-  };
-  for (const auto& [modified, colours, answer, chosen, exits] : cases) {
-    FakeHost host;
-    Document document(host);
-    host.modified = modified;
-    host.colours = colours;
-    if (modified) host.answers = {answer};
-    if (answer == Answer::Yes) host.chosen = {chosen};
-    EXPECT_EQ(document.ConfirmExit(), exits) << host.log;
-    EXPECT_EQ(host.log.rfind("ask", 0) == 0, modified) << host.log;
-  }
-}
-
 TEST_F(DocumentTest, OpenReplacesTheListAsksFirstAndSaysWhenItCannot) {
-  PutList("three.clf", {3, 2, 1});
+  Put("three.clf", ListFile({3, 2, 1}));
   host.colours = {9};
   host.modified = true;
   host.answers = {Answer::No};
-  host.chosen = {File("three.clf")};
+  // A folder opens but fails at its first read: no list at all, never a part.
+  host.chosen = {File("three.clf"), File("missing.clf"), File("folder")};
   document.Open();
-  EXPECT_EQ(host.log, "ask open-dialog ");
   EXPECT_EQ(host.colours, (List{3, 2, 1}));
   EXPECT_FALSE(host.modified);
-  EXPECT_EQ(host.title, "Tintlens - three.clf");
-  EXPECT_EQ(document.CurrentPath(), Path("three.clf"));
-
-  // A folder opens but fails at the first read: no list at all, never a part.
-  host.log.clear();
-  host.chosen = {File("missing.clf"), File("folder")};
   document.Open();  // not modified: no question
   document.Open();
-  EXPECT_EQ(host.log, "open-dialog cannot-open:missing.clf open-dialog cannot-open:folder ");
+  EXPECT_EQ(host.log, "ask open-dialog open-dialog cannot-open:missing.clf open-dialog cannot-open:folder ");
   EXPECT_EQ(host.colours, (List{3, 2, 1}));
   EXPECT_EQ(host.title, "Tintlens - three.clf");
   EXPECT_EQ(document.CurrentPath(), Path("three.clf"));
-
   host.modified = true;
-  host.answers = {Answer::Cancel};
   host.log.clear();
   document.Open();
   EXPECT_EQ(host.log, "ask ") << "Cancel: no dialog";
@@ -246,11 +199,10 @@ TEST_F(DocumentTest, ExportWritesTheChosenKindAndNeverTouchesPathTitleOrFlag) {
   host.colours = {MakeColour(18, 52, 86)};
   host.modified = true;
   host.chosen = {File("a.ase"), File("brand.gpl"), File("no/a.act"), File("folder"), std::nullopt};
-  document.Export(FileKind::SwatchExchange);
-  document.Export(FileKind::GimpPalette);
-  document.Export(FileKind::ColourTable);
-  document.Export(FileKind::ColourTable);
-  document.Export(FileKind::ColourTable);
+  for (FileKind kind : {FileKind::SwatchExchange, FileKind::GimpPalette, FileKind::ColourTable,
+                        FileKind::ColourTable, FileKind::ColourTable}) {
+    document.Export(kind);
+  }
   EXPECT_EQ(host.log, "export-dialog export-dialog export-dialog export-failed export-dialog "
                       "export-failed export-dialog ");
   const Bytes ase = EncodeSwatchExchange(host.colours);
@@ -258,13 +210,12 @@ TEST_F(DocumentTest, ExportWritesTheChosenKindAndNeverTouchesPathTitleOrFlag) {
   EXPECT_EQ(Contents(Path("brand.gpl")), "GIMP Palette\nName: brand\n 18  52  86\tR=18 G=52 B=86\n")
       << "a GIMP palette is named after its file";
   EXPECT_EQ(Listing(), "a.ase/brand.gpl/folder/");
-  EXPECT_TRUE(host.modified);
-  EXPECT_EQ(host.title, "Tintlens");
-  EXPECT_EQ(document.CurrentPath(), "");
+  EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+            std::make_tuple(true, std::string("Tintlens"), std::string()));
 }
 
 TEST_F(DocumentTest, ImportAppendsInFileOrderAndKeepsTheListsOwnFile) {
-  PutList("brand.clf", {9, 8});
+  Put("brand.clf", ListFile({9, 8}));
   Put("brand.gpl", "GIMP Palette\n1 0 0\n2 0 0\n3 0 0\n");
   Put("empty.gpl", "GIMP Palette\nName: empty\n");
   Put("bad.aco", "not a palette");
@@ -292,37 +243,150 @@ TEST_F(DocumentTest, ImportAppendsInFileOrderAndKeepsTheListsOwnFile) {
 }
 
 TEST_F(DocumentTest, RecoveredColoursAreUnsavedAndSaySoInTheTitleUntilSavedOrCleared) {
-  struct RecoveredCase {
-    std::function<void(Document&)> then;
-    std::deque<Answer> answers;
-    std::deque<Chosen> chosen;
-    List colours;
-    const char* title;
-  };
   Put("brand.gpl", "GIMP Palette\n4 0 0\n");
-  const RecoveredCase cases[] = {
-      {[](Document& d) { d.Save(); }, {}, {File("colors.clf")}, {3, 2, 1}, "Tintlens - colors.clf"},
-      {[](Document& d) { d.ClearAll(); }, {Answer::No}, {}, {}, "Tintlens"},
-      {[](Document& d) { d.ClearAll(); }, {Answer::Cancel}, {}, {3, 2, 1}, "Tintlens - Recovered"},
-      {[](Document& d) { d.ClearAll(); }, {Answer::Yes}, {File("colors.clf")}, {}, "Tintlens - colors.clf"},
-      {[](Document& d) { d.New(); }, {Answer::No}, {}, {}, "Tintlens"},
-      {[](Document& d) { d.Import(); }, {}, {File("brand.gpl")}, {3, 2, 1, 4}, "Tintlens - Recovered"},
+  const struct { std::function<void(Document&)> then; Answer answer; Chosen chosen; List colours; const char* title; } cases[] = {
+      {[](Document& d) { d.Save(); }, Answer::No, File("colors.clf"), {3, 2, 1}, "Tintlens - colors.clf"},
+      {[](Document& d) { d.ClearAll(); }, Answer::No, {}, {}, "Tintlens"},
+      {[](Document& d) { d.ClearAll(); }, Answer::Cancel, {}, {3, 2, 1}, "Tintlens - Recovered"},
+      {[](Document& d) { d.ClearAll(); }, Answer::Yes, File("colors.clf"), {}, "Tintlens - colors.clf"},
+      {[](Document& d) { d.New(); }, Answer::No, {}, {}, "Tintlens"},
+      {[](Document& d) { d.Import(); }, Answer::No, File("brand.gpl"), {3, 2, 1, 4}, "Tintlens - Recovered"},
   };
-  for (const RecoveredCase& c : cases) {
+  for (const auto& c : cases) {
     FakeHost host;
     Document document(host);
     document.Recover({3, 2, 1});
-    EXPECT_TRUE(host.modified);
-    EXPECT_EQ(host.title, "Tintlens - Recovered");
-    EXPECT_EQ(document.CurrentPath(), "");
-    host.answers = c.answers;
-    host.chosen = c.chosen;
+    EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+              std::make_tuple(true, std::string("Tintlens - Recovered"), std::string()));
+    host.answers = {c.answer};
+    host.chosen = {c.chosen};
     c.then(document);
     EXPECT_EQ(host.colours, c.colours) << c.title;
     EXPECT_EQ(host.title, c.title) << host.log;
-    EXPECT_TRUE(host.answers.empty() && host.chosen.empty()) << host.log;
   }
   EXPECT_EQ(Contents(Path("colors.clf")), ListFile({3, 2, 1}));
+}
+
+// --- Recovery of unsaved colours ----------------------------------------------------
+
+// A folder in memory. Copies that running instances hold are in `heldElsewhere`;
+// what this instance does is logged in order.
+class FakeFolder : public RecoveryFiles {
+ public:
+  std::vector<RecoveryFileEntry> List() override {
+    std::vector<RecoveryFileEntry> entries;
+    for (const auto& [name, file] : files) entries.push_back({name, file.second});
+    return entries;
+  }
+  bool Hold(const std::string& name) override { return !heldElsewhere.count(name) && held.insert(name).second; }
+  void Release(const std::string& name) override { held.erase(name), log += "release:" + name + " "; }
+  std::optional<Bytes> Read(const std::string& name) override {
+    if (!held.count(name)) ADD_FAILURE() << "read without holding " << name;
+    if (unreadable.count(name)) return std::nullopt;
+    return files.at(name).first;
+  }
+  bool Write(const std::string& name, const Bytes& bytes) override {
+    if (!held.count(name)) ADD_FAILURE() << "written without holding " << name;
+    log += "write:" + name + " ";
+    if (!failWrites) files[name] = {bytes, 100};
+    return !failWrites;
+  }
+  bool Remove(const std::string& name) override {
+    files.erase(name), held.erase(name), log += "remove:" + name + " ";
+    return true;
+  }
+  tl::List ColoursIn(const std::string& name) const {
+    return DecodeColourListFile(files.at(name).first.data(), files.at(name).first.size());
+  }
+
+  std::map<std::string, std::pair<Bytes, std::uint64_t>> files;  // bytes, time written
+  std::set<std::string> heldElsewhere, unreadable, held;
+  bool failWrites = false;
+  std::string log;
+};
+
+Bytes Copy(const List& colours) { return EncodeColourListFile(colours); }
+
+TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOursIsWritten) {
+  FakeFolder folder;
+  folder.files = {
+      {"old.clf", {Copy({1}), 10}},
+      {"newest.clf", {Copy({3, 3}), 30}},
+      {"running.clf", {Copy({9}), 40}},     // another instance's, still running
+      {"damaged.clf", {Copy({2, 5}), 20}},  // cut off inside its second entry
+      {"unreadable.clf", {Copy({8}), 25}},  // locked by some other program
+      {"own.lock", {{}, 50}},
+      {"tl12-1.tmp", {Copy({6}), 50}},
+  };
+  folder.files["damaged.clf"].first.resize(kColourListHeaderSize + 6);
+  folder.heldElsewhere = {"running.clf"};
+  folder.unreadable = {"unreadable.clf"};
+  RecoveryKeeper keeper(folder, "own.clf");
+  EXPECT_EQ(keeper.TakeOrphans(), (List{3, 3, 2, 1}));
+  EXPECT_EQ(folder.log, "release:unreadable.clf ") << "left for a later start";
+  EXPECT_EQ(folder.held, (std::set<std::string>{"newest.clf", "damaged.clf", "old.clf"}));
+  keeper.Keep(1, true, {3, 3, 2, 1});
+  EXPECT_EQ(folder.log, "release:unreadable.clf write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
+  EXPECT_EQ(folder.ColoursIn("own.clf"), (List{3, 3, 2, 1}));
+  EXPECT_TRUE(folder.files.count("running.clf") && folder.files.count("unreadable.clf"));
+}
+
+TEST(Recovery, OrphansStayWhileOurCopyCannotBeWrittenAndGoOnceTheListIsSaved) {
+  FakeFolder folder;
+  folder.files = {{"orphan.clf", {Copy({1, 2}), 10}}};
+  folder.failWrites = true;
+  RecoveryKeeper keeper(folder, "own.clf");
+  ASSERT_EQ(keeper.TakeOrphans(), (List{1, 2}));
+  keeper.Keep(1, true, {1, 2});
+  keeper.Keep(1, true, {1, 2});
+  EXPECT_EQ(folder.log, "write:own.clf ") << "tried once per change, never removed";
+  EXPECT_TRUE(folder.files.count("orphan.clf"));
+  keeper.Keep(1, false, {1, 2});  // saved
+  EXPECT_EQ(folder.log, "write:own.clf release:own.clf remove:orphan.clf ");
+}
+
+TEST(Recovery, TheOwnCopyFollowsTheUnsavedListOnceEachChangeAndGoesWithTheLastWord) {
+  const std::tuple<std::uint64_t, bool, List, const char*> steps[] = {  // generation, modified
+      {1, false, {}, ""},                      // nothing unsaved, nothing written
+      {2, true, {5}, "write:own.clf "},        // a pick
+      {2, true, {5}, ""},                      // an idle moment without a change
+      {3, false, {6, 5}, "remove:own.clf "},   // saved
+      {3, false, {6, 5}, ""},                  // nothing to remove twice
+      {4, true, {7, 6, 5}, "write:own.clf "},  // a pick after the save
+      {5, true, {}, "remove:own.clf "},        // every colour deleted
+      {6, true, {8}, "write:own.clf "},
+  };
+  FakeFolder folder;
+  RecoveryKeeper keeper(folder, "own.clf");
+  for (const auto& [generation, modified, colours, log] : steps) {
+    folder.log.clear();
+    keeper.Keep(generation, modified, colours);
+    EXPECT_EQ(folder.log, log) << generation;
+    if (folder.files.count("own.clf")) {
+      EXPECT_EQ(folder.ColoursIn("own.clf"), colours) << generation;
+    }
+  }
+  folder.log.clear();
+  keeper.Discard();  // Exit, after the save question
+  keeper.Keep(7, true, {9, 8});
+  EXPECT_EQ(folder.log, "remove:own.clf ") << "nothing is written after the last word";
+  EXPECT_TRUE(folder.files.empty());
+}
+
+TEST(Recovery, ADamagedCopyGivesEveryWholeEntryItHolds) {
+  Bytes cutShort = Copy({1, 2, 3}), notAList = Copy({1, 2}), noCount = Copy({1, 2, 3});
+  Bytes bigCount = noCount;
+  cutShort.pop_back();
+  notAList[0] = 'X';
+  std::fill(noCount.begin() + 9, noCount.begin() + 13, 0);
+  bigCount[10] = 0x10;  // 4,099 entries claimed
+  const std::pair<Bytes, List> cases[] = {
+      {Copy({1, 2, 3}), {1, 2, 3}}, {cutShort, {1, 2}}, {noCount, {1, 2, 3}}, {bigCount, {1, 2, 3}},
+      {Bytes(cutShort.begin(), cutShort.begin() + 12), {}}, {notAList, {}}, {{}, {}},
+  };
+  for (const auto& [bytes, colours] : cases) {
+    EXPECT_EQ(ColoursOfRecoveryCopy(bytes), colours) << bytes.size() << " bytes";
+  }
 }
 
 }  // namespace
