@@ -24,31 +24,23 @@ class PaletteToolTest : public testing_support::TempFolderTest {
   std::string m_out, m_err;
 };
 
-TEST_F(PaletteToolTest, ShowPrintsEveryColourInTheChosenNotation) {
-  const std::pair<std::vector<std::string>, const char*> cases[] = {
-      {{"show", In()}, "18, 52, 86\n255, 255, 255\n"},
-      {{"show", In(), "--format", "delphi"}, "$563412\n$ffffff\n"},
-      {{"show", In(), "--format", "css-hsl"}, "hsl(210, 65%, 20%)\nhsl(0, 0%, 100%)\n"},
-  };
-  for (const auto& [arguments, expected] : cases) {
-    EXPECT_EQ(Run(arguments), 0);
-    EXPECT_EQ(m_out, expected);
-  }
-}
-
-// The kind follows the output's extension in any case; a GIMP palette is named
-// after the input.
+// The kind follows the output's extension in any case, a GIMP palette is named
+// after the input, and show reads every kind back in the notation asked for.
 TEST_F(PaletteToolTest, ExportWritesEveryKindByItsExtensionAndShowReadsThemBack) {
-  const std::pair<const char*, FileKind> cases[] = {
-      {"out.ase", FileKind::SwatchExchange}, {"out.ACT", FileKind::ColourTable},
-      {"out.aco", FileKind::PhotoshopSwatches}, {"out.clf", FileKind::ColourList},
-      {"out.gpl", FileKind::GimpPalette}};
-  for (const auto& [name, kind] : cases) {
+  const std::tuple<const char*, FileKind, std::vector<std::string>, const char*> cases[] = {
+      {"out.ase", FileKind::SwatchExchange, {}, "18, 52, 86\n255, 255, 255\n"},
+      {"out.ACT", FileKind::ColourTable, {"--format", "html"}, "#123456\n#ffffff\n"},
+      {"out.aco", FileKind::PhotoshopSwatches, {"--format", "delphi"}, "$563412\n$ffffff\n"},
+      {"out.clf", FileKind::ColourList, {"--format", "css-hsl"}, "hsl(210, 65%, 20%)\nhsl(0, 0%, 100%)\n"},
+      {"out.gpl", FileKind::GimpPalette, {"--format", "integer"}, "5649426\n16777215\n"}};
+  for (const auto& [name, kind, format, shown] : cases) {
     ASSERT_EQ(Run({"export", In(), Path(name)}), 0) << m_err;
     const Bytes expected = EncodePalette(kind, m_colours, "brand colours");
     EXPECT_EQ(Contents(Path(name)), std::string(expected.begin(), expected.end())) << name;
-    ASSERT_EQ(Run({"show", Path(name), "--format", "html"}), 0) << name;
-    EXPECT_EQ(m_out, "#123456\n#ffffff\n") << name;
+    std::vector<std::string> show = {"show", Path(name)};
+    show.insert(show.end(), format.begin(), format.end());
+    ASSERT_EQ(Run(show), 0) << name;
+    EXPECT_EQ(m_out, shown) << name;
   }
   EXPECT_EQ(Contents(Path("out.gpl")), "GIMP Palette\nName: brand colours\n"
                                        " 18  52  86\tR=18 G=52 B=86\n255 255 255\tR=255 G=255 B=255\n");
