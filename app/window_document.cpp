@@ -2,10 +2,6 @@
 
 #include <commdlg.h>
 
-#include "files/colour_list_file.h"
-#include "files/file_io.h"
-#include "files/palette_reader.h"
-#include "files/swatch_exporter.h"
 #include "res/product.h"
 
 namespace tl {
@@ -117,20 +113,6 @@ void WindowDocument::ReplaceColours(const std::vector<ColourValue>& colours) {
 
 void WindowDocument::AppendColours(const std::vector<ColourValue>& colours) { m_list.Append(colours); }
 
-bool WindowDocument::WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) {
-  return WriteFileReplacing(path, EncodeColourListFile(colours));
-}
-
-std::optional<std::vector<ColourValue>> WindowDocument::ReadColourList(const std::string& path) {
-  return ReadColourListFile(path);
-}
-
-std::optional<std::vector<ColourValue>> WindowDocument::ReadPalette(const std::string& path) {
-  PaletteRead read = ReadPaletteFile(path);
-  if (!read.Ok()) return std::nullopt;
-  return std::move(read.colours);
-}
-
 void WindowDocument::StartRecovery(const std::string& folder) {
   m_recovery.reset();
   m_recoveryFolder = std::make_unique<RecoveryFolder>(folder);
@@ -149,12 +131,6 @@ void WindowDocument::KeepRecoveryCopy() {
 
 void WindowDocument::DiscardRecoveryCopy() {
   if (m_recovery) m_recovery->Discard();
-}
-
-// A GIMP palette is named after the file it goes into.
-bool WindowDocument::WriteExport(FileKind kind, const std::string& path,
-                             const std::vector<ColourValue>& colours) {
-  return ExporterFor(kind, colours, PaletteNameOf(path))->Write(path);
 }
 
 }  // namespace tl

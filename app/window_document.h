@@ -49,11 +49,6 @@ class WindowDocument final : private DocumentHost {
   void ShowExportFailed() override;
   void ShowNoColoursFound(const std::string& path) override;
   void SetTitle(const std::string& title) override;
-  bool WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) override;
-  std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) override;
-  std::optional<std::vector<ColourValue>> ReadPalette(const std::string& path) override;
-  bool WriteExport(FileKind kind, const std::string& path,
-                   const std::vector<ColourValue>& colours) override;
   std::optional<ChosenFile> ChooseFile(bool toSave, const char* filter, const char* extension);
   HWND Owner() const { return m_window.Handle(); }
 

@@ -8,11 +8,6 @@ void ColourList::AddColour(ColourValue colour) {
   ++m_generation;
 }
 
-void ColourList::AppendEntry(ColourValue colour) {
-  m_colours.push_back(colour);
-  ++m_generation;
-}
-
 void ColourList::Append(const std::vector<ColourValue>& colours) {
   m_colours.insert(m_colours.end(), colours.begin(), colours.end());
   ++m_generation;

@@ -21,8 +21,7 @@ class ColourList {
 
   // A picked colour: goes on top and marks the list modified.
   void AddColour(ColourValue colour);
-  // A colour read from a file: goes to the end, modified flag untouched.
-  void AppendEntry(ColourValue colour);
+  // Colours read from a file: go to the end, modified flag untouched.
   void Append(const std::vector<ColourValue>& colours);
 
   std::size_t Count() const { return m_colours.size(); }

@@ -23,7 +23,6 @@ class PickingSession {
   explicit PickingSession(PickingHost& host) : m_host(host) {}
 
   bool Picking() const { return m_picking; }
-  bool Marked() const { return m_mark; }
 
   // The pick-button command, whoever sends it.
   void Toggle();

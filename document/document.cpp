@@ -1,9 +1,15 @@
 #include "document/document.h"
 
+#include "files/colour_list_file.h"
+#include "files/file_io.h"
+#include "files/palette_reader.h"
+#include "files/palette_writer.h"
+
 namespace tl {
 
 bool Document::WriteTo(const std::string& path) {
-  if (m_host.WriteColourList(path, m_host.Colours())) return true;
+  // Written whole or not at all: a failed save leaves any earlier file as it was.
+  if (WriteFileReplacing(path, EncodeColourListFile(m_host.Colours()))) return true;
   m_host.ShowCannotSave(path);  // path, title and the modified flag stay as they were
   return false;
 }
@@ -57,7 +63,8 @@ void Document::Open() {
   if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToOpen();
   if (!chosen) return;
-  std::optional<std::vector<ColourValue>> colours = m_host.ReadColourList(chosen->path);
+  // A file that fails part-way gives nothing, never a list cut short.
+  std::optional<std::vector<ColourValue>> colours = ReadColourListFile(chosen->path);
   if (!colours) {
     m_host.ShowCannotOpen(chosen->path);
     return;
@@ -71,19 +78,22 @@ void Document::Open() {
 void Document::Export(FileKind kind) {
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToSave(kind);
   if (!chosen) return;
-  if (!m_host.WriteExport(kind, chosen->path, m_host.Colours())) m_host.ShowExportFailed();
+  // A GIMP palette is named after the file it goes into.
+  if (!WritePalette(kind, chosen->path, m_host.Colours(), PaletteNameOf(chosen->path))) {
+    m_host.ShowExportFailed();
+  }
 }
 
 void Document::Import() {
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport();
   if (!chosen) return;
-  const std::optional<std::vector<ColourValue>> colours = m_host.ReadPalette(chosen->path);
-  if (!colours) {
+  const PaletteRead read = ReadPaletteFile(chosen->path);
+  if (!read.Ok()) {
     m_host.ShowCannotOpen(chosen->path);
-  } else if (colours->empty()) {
+  } else if (read.colours.empty()) {
     m_host.ShowNoColoursFound(chosen->path);
   } else {
-    m_host.AppendColours(*colours);
+    m_host.AppendColours(read.colours);
     m_host.SetModified(true);
   }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The colour list as the program's one document: New, Open, Save, Save As, Import,
-// the exports and the question asked before unsaved colours are dropped. Written
-// against a small host, so the flow is tested without a window.
+// the exports and the question asked before unsaved colours are dropped. It reads
+// and writes the files itself; the host holds the list and shows the dialogs,
+// questions and messages, so the flow is tested without a window.
 
 #include <optional>
 #include <string>
@@ -41,14 +42,6 @@ class DocumentHost {
   virtual void ShowExportFailed() = 0;
   virtual void ShowNoColoursFound(const std::string& path) = 0;
   virtual void SetTitle(const std::string& title) = 0;
-
-  // Files.
-  virtual bool WriteColourList(const std::string& path, const std::vector<ColourValue>& colours) = 0;
-  virtual std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) = 0;
-  // Any palette kind; nothing when the file cannot be read as one.
-  virtual std::optional<std::vector<ColourValue>> ReadPalette(const std::string& path) = 0;
-  virtual bool WriteExport(FileKind kind, const std::string& path,
-                           const std::vector<ColourValue>& colours) = 0;
 
  protected:
   ~DocumentHost() = default;

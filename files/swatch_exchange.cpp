@@ -56,6 +56,13 @@ std::optional<ColourValue> ReadColourEntry(const std::uint8_t* block, std::size_
   return std::nullopt;
 }
 
+// The component as the file stores it: c times the single nearest to 1/255,
+// rounded to single. 255 gives exactly 1.0; 52 gives 0x3E50D0D2.
+float SwatchComponent(unsigned component) {
+  const float oneOver255 = 1.0f / 255.0f;  // 0x3B808081
+  return static_cast<float>(static_cast<double>(component) * static_cast<double>(oneOver255));
+}
+
 }  // namespace
 
 std::string SwatchName(ColourValue colour) { return RgbPartsText(colour, "="); }
@@ -63,11 +70,6 @@ std::string SwatchName(ColourValue colour) { return RgbPartsText(colour, "="); }
 void PutUtf16Name(Bytes& out, const std::string& name) {
   for (char c : name) PutBigEndian16(out, static_cast<unsigned char>(c));
   PutBigEndian16(out, 0);
-}
-
-float SwatchComponent(unsigned component) {
-  const float oneOver255 = 1.0f / 255.0f;  // 0x3B808081
-  return static_cast<float>(static_cast<double>(component) * static_cast<double>(oneOver255));
 }
 
 Bytes EncodeSwatchExchange(const std::vector<ColourValue>& colours) {

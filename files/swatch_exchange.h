@@ -12,10 +12,6 @@
 
 namespace tl {
 
-// The component as the file stores it: c times the single nearest to 1/255,
-// rounded to single. 255 gives exactly 1.0; 52 gives 0x3E50D0D2.
-float SwatchComponent(unsigned component);
-
 // The name the exports give a colour: "R=18 G=52 B=86".
 std::string SwatchName(ColourValue colour);
 // An ASCII name as UTF-16BE with its terminating zero.

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "files/palette_reader.h"
-#include "files/swatch_exporter.h"
+#include "files/palette_writer.h"
 
 namespace tl {
 namespace {
@@ -49,7 +49,7 @@ int Export(const std::vector<ColourValue>& colours, const std::string& input,
   if (!kind) {
     return Fail(err, "unknown output type '" + output + "': use .clf, .ase, .act, .aco or .gpl");
   }
-  const bool written = ExporterFor(*kind, colours, PaletteNameOf(input))->Write(output);
+  const bool written = WritePalette(*kind, output, colours, PaletteNameOf(input));
   return written ? 0 : Fail(err, "cannot write " + output);
 }
 

@@ -1,290 +1,378 @@
+// The document flow against real files in a fresh folder, and the recovery rules
+// for unsaved colours.
+
 #include "document/document.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
+
+#include "document/recovery.h"
+#include "files/colour_list_file.h"
+#include "files/file_io.h"
+#include "files/swatch_exchange.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tl {
 namespace {
 
-// A scripted host: answers and chosen files are queued; files live in a map;
-// everything shown is logged.
+using List = std::vector<ColourValue>;
+using Chosen = std::optional<ChosenFile>;
+
+template <typename T>
+T Pop(std::deque<T>& queue, const T& otherwise) {
+  if (queue.empty()) return otherwise;
+  const T next = queue.front();
+  queue.pop_front();
+  return next;
+}
+
+// A scripted host: answers and chosen files are queued (Cancel when none is); all
+// it shows is logged, a path by its last name.
 class FakeHost : public DocumentHost {
  public:
-  const std::vector<ColourValue>& Colours() const override { return colours; }
+  const List& Colours() const override { return colours; }
   bool Modified() const override { return modified; }
   void SetModified(bool value) override { modified = value; }
-  void ReplaceColours(const std::vector<ColourValue>& value) override { colours = value; }
-  void AppendColours(const std::vector<ColourValue>& value) override {
-    colours.insert(colours.end(), value.begin(), value.end());
+  void ReplaceColours(const List& value) override { colours = value; }
+  void AppendColours(const List& value) override { colours.insert(colours.end(), value.begin(), value.end()); }
+  Chosen ChooseFileToOpen() override { return Next("open-dialog "); }
+  Chosen ChooseFileToSave(FileKind kind) override {
+    return Next(kind == FileKind::ColourList ? "save-dialog " : "export-dialog ");
   }
-
-  std::optional<ChosenFile> ChooseFileToOpen() override { return Next(); }
-  std::optional<ChosenFile> ChooseFileToSave(FileKind kind) override {
-    log += kind == FileKind::ColourList ? "save-dialog " : "export-dialog ";
-    return Next();
-  }
-  std::optional<ChosenFile> ChooseFileToImport() override {
-    log += "import-dialog ";
-    return Next();
-  }
+  Chosen ChooseFileToImport() override { return Next("import-dialog "); }
   Answer AskToSaveColours() override {
     log += "ask ";
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return Pop(answers, Answer::Cancel);
   }
-  void ShowCannotSave(const std::string& path) override { log += "cannot-save:" + path + " "; }
-  void ShowCannotOpen(const std::string& path) override { log += "cannot-open:" + path + " "; }
+  void ShowCannotSave(const std::string& path) override { Show("cannot-save:", path); }
+  void ShowCannotOpen(const std::string& path) override { Show("cannot-open:", path); }
   void ShowExportFailed() override { log += "export-failed "; }
-  void ShowNoColoursFound(const std::string& path) override { log += "no-colours:" + path + " "; }
+  void ShowNoColoursFound(const std::string& path) override { Show("no-colours:", path); }
   void SetTitle(const std::string& value) override { title = value; }
 
-  bool WriteColourList(const std::string& path, const std::vector<ColourValue>& value) override {
-    if (path.rfind("/readonly/", 0) == 0) return false;
-    files[path] = value;
-    log += "write:" + path + " ";
-    return true;
+  Chosen Next(const char* dialog) {
+    log += dialog;
+    return Pop(chosen, Chosen());
   }
-  std::optional<std::vector<ColourValue>> ReadColourList(const std::string& path) override {
-    const auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
-  }
-  std::optional<std::vector<ColourValue>> ReadPalette(const std::string& path) override {
-    return ReadColourList(path);  // one store for every kind
-  }
-  bool WriteExport(FileKind, const std::string& path, const std::vector<ColourValue>&) override {
-    log += "export:" + path + " ";
-    return path.rfind("/readonly/", 0) != 0;
-  }
+  void Show(const char* what, const std::string& path) { log += what + path.substr(path.rfind('/') + 1) + " "; }
 
-  std::optional<ChosenFile> Next() {
-    std::optional<ChosenFile> file = chosen.front();
-    chosen.pop_front();
-    return file;
-  }
-
-  std::vector<ColourValue> colours;
+  List colours;
   bool modified = false;
-  std::string title = "Tintlens";
-  std::string log;
+  std::string title = "Tintlens", log;
   std::deque<Answer> answers;
-  std::deque<std::optional<ChosenFile>> chosen;
-  std::map<std::string, std::vector<ColourValue>> files;
+  std::deque<Chosen> chosen;
 };
 
-const ChosenFile kColours{"/home/colors.clf", "colors.clf"};
-const ChosenFile kReadOnly{"/readonly/colors.clf", "colors.clf"};
+// "no/" is a folder that does not exist and "folder" one that does: a path
+// through or onto them cannot be written.
+class DocumentTest : public testing_support::TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    ASSERT_EQ(::mkdir(Path("folder").c_str(), 0755), 0);
+  }
+  ChosenFile File(const std::string& name) const { return {Path(name), name.substr(name.rfind('/') + 1)}; }
+  void Put(const std::string& name, const std::string& text) const {
+    ASSERT_TRUE(WriteFileReplacing(Path(name), Bytes(text.begin(), text.end())));
+  }
+  static std::string ListFile(const List& colours) {
+    const Bytes bytes = EncodeColourListFile(colours);
+    return std::string(bytes.begin(), bytes.end());
+  }
 
-TEST(Document, SaveAskForAPathOnceThenWritesOnlyWhatChanged) {
   FakeHost host;
-  Document document(host);
-  host.chosen = {kColours};
-  EXPECT_TRUE(document.Save()) << "an empty, unmodified list still goes through the dialog";
-  EXPECT_EQ(host.log, "save-dialog write:/home/colors.clf ");
-  EXPECT_EQ(host.title, "Tintlens - colors.clf");
-  EXPECT_EQ(document.CurrentPath(), "/home/colors.clf");
+  Document document{host};
+};
 
-  host.log.clear();
-  EXPECT_TRUE(document.Save());
-  EXPECT_EQ(host.log, "") << "nothing changed, nothing written";
-
-  host.colours = {1, 2};
-  host.modified = true;
-  EXPECT_TRUE(document.Save());
-  EXPECT_EQ(host.log, "write:/home/colors.clf ");
-  EXPECT_FALSE(host.modified);
-  EXPECT_EQ(host.files["/home/colors.clf"], (std::vector<ColourValue>{1, 2}));
-}
-
-TEST(Document, AFailedSaveSaysSoAndKeepsPathTitleAndFlag) {
-  FakeHost host;
-  Document document(host);
+TEST_F(DocumentTest, SaveAsksForAPathOnceWritesOnlyWhatChangedAndAFailureKeepsEverything) {
   host.colours = {7};
   host.modified = true;
-  host.chosen = {kReadOnly};
+  host.chosen = {File("no/colors.clf"), File("folder"), File("colors.clf")};
+  EXPECT_FALSE(document.Save());
   EXPECT_FALSE(document.SaveAs());
-  EXPECT_EQ(host.log, "save-dialog cannot-save:/readonly/colors.clf ");
-  EXPECT_TRUE(host.modified);
-  EXPECT_EQ(host.title, "Tintlens");
-  EXPECT_EQ(document.CurrentPath(), "");
+  EXPECT_EQ(host.log, "save-dialog cannot-save:colors.clf save-dialog cannot-save:folder ");
+  EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+            std::make_tuple(true, std::string("Tintlens"), std::string()));
+  ASSERT_TRUE(document.Save());
+  EXPECT_EQ(Contents(Path("colors.clf")), ListFile({7}));
+  EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+            std::make_tuple(false, std::string("Tintlens - colors.clf"), Path("colors.clf")));
+  std::remove(Path("colors.clf").c_str());
+  EXPECT_TRUE(document.Save());
+  EXPECT_EQ(Listing(), "folder/") << "nothing changed, nothing written";
+  host.colours = List(100, kWhite);
+  host.modified = true;
+  host.log.clear();
+  ASSERT_TRUE(document.Save()) << "once the path is known, no dialog";
+  host.colours = {1, 2};
+  host.modified = true;
+  {
+    testing_support::FileSizeLimit limit(20);  // the write breaks off part-way
+    EXPECT_FALSE(document.Save());
+  }
+  EXPECT_EQ(host.log, "cannot-save:colors.clf ");
+  EXPECT_EQ(Contents(Path("colors.clf")), ListFile(List(100, kWhite))) << "the earlier file stays whole";
+  EXPECT_EQ(Listing(), "colors.clf/folder/") << "no partial file is left behind";
+  EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+            std::make_tuple(true, std::string("Tintlens - colors.clf"), Path("colors.clf")));
 }
 
-struct QuestionCase {
-  bool modified;
-  std::vector<ColourValue> colours;
-  std::deque<Answer> answers;
-  std::deque<std::optional<ChosenFile>> chosen;
-  bool cleared;  // New went ahead
-  const char* log;
-  const char* why;
-};
-
-TEST(Document, NewAsksAboutUnsavedColoursAndStopsWhenTheyCannotBeKept) {
-  const QuestionCase cases[] = {
-      {false, {1}, {}, {}, true, "", "nothing unsaved: no question"},
-      {true, {}, {}, {}, true, "", "modified but empty: no question"},
-      {true, {1}, {Answer::No}, {}, true, "ask ", "No drops the colours"},
-      {true, {1}, {Answer::Cancel}, {}, false, "ask ", "Cancel keeps everything"},
-      {true, {1}, {Answer::Yes}, {kColours}, true, "ask save-dialog write:/home/colors.clf ",
-       "Yes saves first"},
-      {true, {1}, {Answer::Yes}, {std::nullopt}, false, "ask save-dialog ",
-       "Yes, then Cancel in the dialog: nothing is lost"},
-      {true, {1}, {Answer::Yes}, {kReadOnly}, false, "ask save-dialog cannot-save:/readonly/colors.clf ",
-       "Yes, then a failed save: nothing is lost"},
+// New, Clear All and Exit ask before unsaved colours are dropped, and Yes means
+// they must be kept: a save that is cancelled or fails stops the command.
+TEST_F(DocumentTest, NewClearAllAndExitAskAboutUnsavedColoursAndStopWhenTheyCannotBeKept) {
+  const struct { bool modified; List colours; Answer answer; Chosen chosen; bool goesAhead; const char* log; } cases[] = {
+      {false, {1}, Answer::No, std::nullopt, true, ""},  // nothing unsaved
+      {true, {}, Answer::No, std::nullopt, true, ""},    // modified but empty: Exit alone asks
+      {true, {1}, Answer::No, std::nullopt, true, "ask "},
+      {true, {1}, Answer::Cancel, std::nullopt, false, "ask "},
+      {true, {1}, Answer::Yes, File("colors.clf"), true, "ask save-dialog "},
+      {true, {1}, Answer::Yes, std::nullopt, false, "ask save-dialog "},
+      {true, {1}, Answer::Yes, File("no/colors.clf"), false, "ask save-dialog cannot-save:colors.clf "},
   };
-  for (const QuestionCase& c : cases) {
-    FakeHost host;
-    Document document(host);
-    host.modified = c.modified;
-    host.colours = c.colours;
-    host.answers = c.answers;
-    host.chosen = c.chosen;
-    host.title = "Tintlens - old.clf";
-    document.New();
-    EXPECT_EQ(host.log, c.log) << c.why;
-    EXPECT_EQ(host.colours.empty(), c.cleared || c.colours.empty()) << c.why;
-    EXPECT_EQ(host.title, c.cleared ? "Tintlens" : "Tintlens - old.clf") << c.why;
-    if (c.cleared) {
-      EXPECT_FALSE(host.modified) << c.why;
+  for (const char* command : {"New", "Clear All", "Exit"}) {
+    for (const auto& c : cases) {
+      std::remove(Path("colors.clf").c_str());
+      FakeHost host;
+      Document document(host);
+      host.modified = c.modified;
+      host.colours = c.colours;
+      host.answers = {c.answer};
+      host.chosen = {c.chosen};
+      host.title = "Tintlens - old.clf";
+      const std::string why = command + std::string(": ") + c.log;
+      if (command == std::string("Exit")) {
+        EXPECT_EQ(document.ConfirmExit(), c.goesAhead) << why;
+        EXPECT_EQ(host.log.rfind("ask", 0) == 0, c.modified) << why;
+        continue;
+      }
+      const bool afresh = c.goesAhead && command == std::string("New"), saved = c.goesAhead && c.chosen;
+      command == std::string("New") ? document.New() : document.ClearAll();
+      EXPECT_EQ(host.log, c.log) << why;
+      EXPECT_EQ(host.colours, c.goesAhead ? List{} : c.colours) << why;
+      EXPECT_EQ(Contents(Path("colors.clf")), saved ? ListFile(c.colours) : "") << why;
+      // New starts afresh; Clear All keeps the list's file and leaves the flag as it was.
+      EXPECT_EQ(host.title, afresh ? "Tintlens" : saved ? "Tintlens - colors.clf" : "Tintlens - old.clf") << why;
+      EXPECT_EQ(host.modified, !afresh && !saved && c.modified) << why;
     }
   }
 }
 
-TEST(Document, ExitAsksWheneverModifiedEvenForAnEmptyList) {
-  const std::tuple<bool, std::vector<ColourValue>, Answer, std::optional<ChosenFile>, bool> cases[] = {
-      {false, {1}, Answer::No, std::nullopt, true},
-      {true, {}, Answer::No, std::nullopt, true},
-      {true, {1}, Answer::Cancel, std::nullopt, false},
-      {true, {1}, Answer::Yes, kColours, true},
-      {true, {1}, Answer::Yes, std::nullopt, false},
-  };
-  for (const auto& [modified, colours, answer, chosen, exits] : cases) {
-    FakeHost host;
-    Document document(host);
-    host.modified = modified;
-    host.colours = colours;
-    host.answers = {answer};
-    host.chosen = {chosen};
-    EXPECT_EQ(document.ConfirmExit(), exits);
-    EXPECT_EQ(host.log.rfind("ask", 0) == 0, modified);
-  }
-}
-
-TEST(Document, OpenReplacesTheListAsksFirstAndSaysWhenItCannot) {
-  FakeHost host;
-  Document document(host);
-  host.files["/home/three.clf"] = {3, 2, 1};
+TEST_F(DocumentTest, OpenReplacesTheListAsksFirstAndSaysWhenItCannot) {
+  Put("three.clf", ListFile({3, 2, 1}));
   host.colours = {9};
   host.modified = true;
   host.answers = {Answer::No};
-  host.chosen = {ChosenFile{"/home/three.clf", "three.clf"}};
+  // A folder opens but fails at its first read: no list at all, never a part.
+  host.chosen = {File("three.clf"), File("missing.clf"), File("folder")};
   document.Open();
-  EXPECT_EQ(host.log, "ask ");
-  EXPECT_EQ(host.colours, (std::vector<ColourValue>{3, 2, 1}));
+  EXPECT_EQ(host.colours, (List{3, 2, 1}));
   EXPECT_FALSE(host.modified);
-  EXPECT_EQ(host.title, "Tintlens - three.clf");
-  EXPECT_EQ(document.CurrentPath(), "/home/three.clf");
-
-  host.log.clear();
-  host.chosen = {ChosenFile{"/home/missing.clf", "missing.clf"}};
   document.Open();  // not modified: no question
-  EXPECT_EQ(host.log, "cannot-open:/home/missing.clf ");
-  EXPECT_EQ(host.colours, (std::vector<ColourValue>{3, 2, 1}));
-  EXPECT_EQ(document.CurrentPath(), "/home/three.clf");
-
-  host.modified = true;
-  host.answers = {Answer::Cancel};
   document.Open();
-  EXPECT_EQ(host.colours, (std::vector<ColourValue>{3, 2, 1})) << "Cancel: no dialog, no change";
-}
-
-TEST(Document, ExportNeverTouchesPathTitleOrFlag) {
-  FakeHost host;
-  Document document(host);
+  EXPECT_EQ(host.log, "ask open-dialog open-dialog cannot-open:missing.clf open-dialog cannot-open:folder ");
+  EXPECT_EQ(host.colours, (List{3, 2, 1}));
+  EXPECT_EQ(host.title, "Tintlens - three.clf");
+  EXPECT_EQ(document.CurrentPath(), Path("three.clf"));
   host.modified = true;
-  host.chosen = {ChosenFile{"/home/a.ase", "a.ase"}, ChosenFile{"/readonly/a.act", "a.act"},
-                 std::nullopt};
-  document.Export(FileKind::SwatchExchange);
-  document.Export(FileKind::ColourTable);
-  document.Export(FileKind::ColourTable);
-  EXPECT_EQ(host.log,
-            "export-dialog export:/home/a.ase export-dialog export:/readonly/a.act export-failed "
-            "export-dialog ");
-  EXPECT_TRUE(host.modified);
-  EXPECT_EQ(host.title, "Tintlens");
-  EXPECT_EQ(document.CurrentPath(), "");
+  host.log.clear();
+  document.Open();
+  EXPECT_EQ(host.log, "ask ") << "Cancel: no dialog";
+  EXPECT_EQ(host.colours, (List{3, 2, 1}));
 }
 
-TEST(Document, ImportAppendsInFileOrderAndKeepsTheListsOwnFile) {
-  struct ImportCase {
-    std::optional<ChosenFile> chosen;
-    std::vector<ColourValue> colours;  // the list afterwards
-    bool modified;
-    const char* log;
+TEST_F(DocumentTest, ExportWritesTheChosenKindAndNeverTouchesPathTitleOrFlag) {
+  host.colours = {MakeColour(18, 52, 86)};
+  host.modified = true;
+  host.chosen = {File("a.ase"), File("brand.gpl"), File("no/a.act"), File("folder"), std::nullopt};
+  for (FileKind kind : {FileKind::SwatchExchange, FileKind::GimpPalette, FileKind::ColourTable,
+                        FileKind::ColourTable, FileKind::ColourTable}) {
+    document.Export(kind);
+  }
+  EXPECT_EQ(host.log, "export-dialog export-dialog export-dialog export-failed export-dialog "
+                      "export-failed export-dialog ");
+  const Bytes ase = EncodeSwatchExchange(host.colours);
+  EXPECT_EQ(Contents(Path("a.ase")), std::string(ase.begin(), ase.end()));
+  EXPECT_EQ(Contents(Path("brand.gpl")), "GIMP Palette\nName: brand\n 18  52  86\tR=18 G=52 B=86\n")
+      << "a GIMP palette is named after its file";
+  EXPECT_EQ(Listing(), "a.ase/brand.gpl/folder/");
+  EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+            std::make_tuple(true, std::string("Tintlens"), std::string()));
+}
+
+TEST_F(DocumentTest, ImportAppendsInFileOrderAndKeepsTheListsOwnFile) {
+  Put("brand.clf", ListFile({9, 8}));
+  Put("brand.gpl", "GIMP Palette\n1 0 0\n2 0 0\n3 0 0\n");
+  Put("empty.gpl", "GIMP Palette\nName: empty\n");
+  Put("bad.aco", "not a palette");
+  const std::pair<Chosen, const char*> cases[] = {
+      {File("brand.gpl"), "import-dialog "},
+      {File("empty.gpl"), "import-dialog no-colours:empty.gpl "},
+      {File("bad.aco"), "import-dialog cannot-open:bad.aco "},
+      {File("missing.gpl"), "import-dialog cannot-open:missing.gpl "},
+      {std::nullopt, "import-dialog "},
   };
-  const ImportCase cases[] = {
-      {ChosenFile{"/home/brand.gpl", "brand.gpl"}, {9, 8, 1, 2, 3}, true, "import-dialog "},
-      {ChosenFile{"/home/empty.ase", "empty.ase"}, {9, 8}, false,
-       "import-dialog no-colours:/home/empty.ase "},
-      {ChosenFile{"/home/bad.aco", "bad.aco"}, {9, 8}, false,
-       "import-dialog cannot-open:/home/bad.aco "},
-      {std::nullopt, {9, 8}, false, "import-dialog "},
-  };
-  for (const ImportCase& c : cases) {
+  for (const auto& [chosen, log] : cases) {
     FakeHost host;
     Document document(host);
-    host.files = {{"/home/brand.clf", {9, 8}}, {"/home/brand.gpl", {1, 2, 3}}, {"/home/empty.ase", {}}};
-    host.chosen = {ChosenFile{"/home/brand.clf", "brand.clf"}, c.chosen};
+    host.chosen = {File("brand.clf"), chosen};
     document.Open();
+    host.log.clear();
     document.Import();
-    EXPECT_EQ(host.log, c.log);
-    EXPECT_EQ(host.colours, c.colours) << c.log;
-    EXPECT_EQ(host.modified, c.modified) << c.log;
-    EXPECT_EQ(host.title, "Tintlens - brand.clf") << c.log;
-    EXPECT_EQ(document.CurrentPath(), "/home/brand.clf") << c.log;
+    const bool appended = chosen && chosen->title == "brand.gpl";
+    EXPECT_EQ(host.log, log);
+    EXPECT_EQ(host.colours, appended ? (List{9, 8, 1, 2, 3}) : (List{9, 8})) << log;
+    EXPECT_EQ(host.modified, appended) << log;
+    EXPECT_EQ(host.title, "Tintlens - brand.clf") << log;
+    EXPECT_EQ(document.CurrentPath(), Path("brand.clf")) << log;
   }
 }
 
-TEST(Document, RecoveredColoursAreUnsavedAndSaySoInTheTitleUntilSavedOrCleared) {
-  struct RecoveredCase {
-    std::function<void(Document&)> then;
-    std::deque<Answer> answers;
-    std::deque<std::optional<ChosenFile>> chosen;
-    std::vector<ColourValue> colours;
-    const char* title;
-    const char* log;
+TEST_F(DocumentTest, RecoveredColoursAreUnsavedAndSaySoInTheTitleUntilSavedOrCleared) {
+  Put("brand.gpl", "GIMP Palette\n4 0 0\n");
+  const struct { std::function<void(Document&)> then; Answer answer; Chosen chosen; List colours; const char* title; } cases[] = {
+      {[](Document& d) { d.Save(); }, Answer::No, File("colors.clf"), {3, 2, 1}, "Tintlens - colors.clf"},
+      {[](Document& d) { d.ClearAll(); }, Answer::No, {}, {}, "Tintlens"},
+      {[](Document& d) { d.ClearAll(); }, Answer::Cancel, {}, {3, 2, 1}, "Tintlens - Recovered"},
+      {[](Document& d) { d.ClearAll(); }, Answer::Yes, File("colors.clf"), {}, "Tintlens - colors.clf"},
+      {[](Document& d) { d.New(); }, Answer::No, {}, {}, "Tintlens"},
+      {[](Document& d) { d.Import(); }, Answer::No, File("brand.gpl"), {3, 2, 1, 4}, "Tintlens - Recovered"},
   };
-  const ChosenFile kPalette{"/home/brand.gpl", "brand.gpl"};
-  const RecoveredCase cases[] = {
-      {[](Document& d) { d.Save(); }, {}, {kColours}, {3, 2, 1}, "Tintlens - colors.clf",
-       "save-dialog write:/home/colors.clf "},
-      {[](Document& d) { d.ClearAll(); }, {Answer::No}, {}, {}, "Tintlens", "ask "},
-      {[](Document& d) { d.ClearAll(); }, {Answer::Cancel}, {}, {3, 2, 1}, "Tintlens - Recovered",
-       "ask "},
-      {[](Document& d) { d.ClearAll(); }, {Answer::Yes}, {kColours}, {}, "Tintlens - colors.clf",
-       "ask save-dialog write:/home/colors.clf "},
-      {[](Document& d) { d.New(); }, {Answer::No}, {}, {}, "Tintlens", "ask "},
-      {[](Document& d) { d.Import(); }, {}, {kPalette}, {3, 2, 1, 4}, "Tintlens - Recovered",
-       "import-dialog "},
-  };
-  for (const RecoveredCase& c : cases) {
+  for (const auto& c : cases) {
     FakeHost host;
     Document document(host);
-    host.files["/home/brand.gpl"] = {4};
     document.Recover({3, 2, 1});
-    EXPECT_TRUE(host.modified);
-    EXPECT_EQ(host.title, "Tintlens - Recovered");
-    EXPECT_EQ(document.CurrentPath(), "");
-    host.answers = c.answers;
-    host.chosen = c.chosen;
+    EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
+              std::make_tuple(true, std::string("Tintlens - Recovered"), std::string()));
+    host.answers = {c.answer};
+    host.chosen = {c.chosen};
     c.then(document);
-    EXPECT_EQ(host.log, c.log);
-    EXPECT_EQ(host.colours, c.colours) << c.log;
-    EXPECT_EQ(host.title, c.title) << c.log;
+    EXPECT_EQ(host.colours, c.colours) << c.title;
+    EXPECT_EQ(host.title, c.title) << host.log;
+  }
+  EXPECT_EQ(Contents(Path("colors.clf")), ListFile({3, 2, 1}));
+}
+
+// --- Recovery of unsaved colours ----------------------------------------------------
+
+// A folder in memory. Copies that running instances hold are in `heldElsewhere`;
+// what this instance does is logged in order.
+class FakeFolder : public RecoveryFiles {
+ public:
+  std::vector<RecoveryFileEntry> List() override {
+    std::vector<RecoveryFileEntry> entries;
+    for (const auto& [name, file] : files) entries.push_back({name, file.second});
+    return entries;
+  }
+  bool Hold(const std::string& name) override { return !heldElsewhere.count(name) && held.insert(name).second; }
+  void Release(const std::string& name) override { held.erase(name), log += "release:" + name + " "; }
+  std::optional<Bytes> Read(const std::string& name) override {
+    if (!held.count(name)) ADD_FAILURE() << "read without holding " << name;
+    if (unreadable.count(name)) return std::nullopt;
+    return files.at(name).first;
+  }
+  bool Write(const std::string& name, const Bytes& bytes) override {
+    if (!held.count(name)) ADD_FAILURE() << "written without holding " << name;
+    log += "write:" + name + " ";
+    if (!failWrites) files[name] = {bytes, 100};
+    return !failWrites;
+  }
+  bool Remove(const std::string& name) override {
+    files.erase(name), held.erase(name), log += "remove:" + name + " ";
+    return true;
+  }
+  tl::List ColoursIn(const std::string& name) const {
+    return DecodeColourListFile(files.at(name).first.data(), files.at(name).first.size());
+  }
+
+  std::map<std::string, std::pair<Bytes, std::uint64_t>> files;  // bytes, time written
+  std::set<std::string> heldElsewhere, unreadable, held;
+  bool failWrites = false;
+  std::string log;
+};
+
+Bytes Copy(const List& colours) { return EncodeColourListFile(colours); }
+
+TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOursIsWritten) {
+  FakeFolder folder;
+  folder.files = {
+      {"old.clf", {Copy({1}), 10}},
+      {"newest.clf", {Copy({3, 3}), 30}},
+      {"running.clf", {Copy({9}), 40}},     // another instance's, still running
+      {"damaged.clf", {Copy({2, 5}), 20}},  // cut off inside its second entry
+      {"unreadable.clf", {Copy({8}), 25}},  // locked by some other program
+      {"own.lock", {{}, 50}},
+      {"tl12-1.tmp", {Copy({6}), 50}},
+  };
+  folder.files["damaged.clf"].first.resize(kColourListHeaderSize + 6);
+  folder.heldElsewhere = {"running.clf"};
+  folder.unreadable = {"unreadable.clf"};
+  RecoveryKeeper keeper(folder, "own.clf");
+  EXPECT_EQ(keeper.TakeOrphans(), (List{3, 3, 2, 1}));
+  EXPECT_EQ(folder.log, "release:unreadable.clf ") << "left for a later start";
+  EXPECT_EQ(folder.held, (std::set<std::string>{"newest.clf", "damaged.clf", "old.clf"}));
+  keeper.Keep(1, true, {3, 3, 2, 1});
+  EXPECT_EQ(folder.log, "release:unreadable.clf write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
+  EXPECT_EQ(folder.ColoursIn("own.clf"), (List{3, 3, 2, 1}));
+  EXPECT_TRUE(folder.files.count("running.clf") && folder.files.count("unreadable.clf"));
+}
+
+TEST(Recovery, OrphansStayWhileOurCopyCannotBeWrittenAndGoOnceTheListIsSaved) {
+  FakeFolder folder;
+  folder.files = {{"orphan.clf", {Copy({1, 2}), 10}}};
+  folder.failWrites = true;
+  RecoveryKeeper keeper(folder, "own.clf");
+  ASSERT_EQ(keeper.TakeOrphans(), (List{1, 2}));
+  keeper.Keep(1, true, {1, 2});
+  keeper.Keep(1, true, {1, 2});
+  EXPECT_EQ(folder.log, "write:own.clf ") << "tried once per change, never removed";
+  EXPECT_TRUE(folder.files.count("orphan.clf"));
+  keeper.Keep(1, false, {1, 2});  // saved
+  EXPECT_EQ(folder.log, "write:own.clf release:own.clf remove:orphan.clf ");
+}
+
+TEST(Recovery, TheOwnCopyFollowsTheUnsavedListOnceEachChangeAndGoesWithTheLastWord) {
+  // Generation, modified, list, what is done: nothing unsaved, nothing written; a
+  // pick; an idle moment without a change; saved; nothing to remove twice; a pick
+  // after the save; every colour deleted; a pick.
+  const char *kWrite = "write:own.clf ", *kRemove = "remove:own.clf ";
+  const std::tuple<std::uint64_t, bool, List, const char*> steps[] = {
+      {1, false, {}, ""}, {2, true, {5}, kWrite}, {2, true, {5}, ""}, {3, false, {6, 5}, kRemove},
+      {3, false, {6, 5}, ""}, {4, true, {7, 6, 5}, kWrite}, {5, true, {}, kRemove}, {6, true, {8}, kWrite}};
+  FakeFolder folder;
+  RecoveryKeeper keeper(folder, "own.clf");
+  for (const auto& [generation, modified, colours, log] : steps) {
+    folder.log.clear();
+    keeper.Keep(generation, modified, colours);
+    EXPECT_EQ(folder.log, log) << generation;
+    if (folder.files.count("own.clf")) {
+      EXPECT_EQ(folder.ColoursIn("own.clf"), colours) << generation;
+    }
+  }
+  folder.log.clear();
+  keeper.Discard();  // Exit, after the save question
+  keeper.Keep(7, true, {9, 8});
+  EXPECT_EQ(folder.log, "remove:own.clf ") << "nothing is written after the last word";
+  EXPECT_TRUE(folder.files.empty());
+}
+
+TEST(Recovery, ADamagedCopyGivesEveryWholeEntryItHolds) {
+  Bytes cutShort = Copy({1, 2, 3}), notAList = Copy({1, 2}), noCount = Copy({1, 2, 3});
+  Bytes bigCount = noCount;
+  cutShort.pop_back();
+  notAList[0] = 'X';
+  std::fill(noCount.begin() + 9, noCount.begin() + 13, 0);
+  bigCount[10] = 0x10;  // 4,099 entries claimed
+  const std::pair<Bytes, List> cases[] = {
+      {Copy({1, 2, 3}), {1, 2, 3}}, {cutShort, {1, 2}}, {noCount, {1, 2, 3}}, {bigCount, {1, 2, 3}},
+      {Bytes(cutShort.begin(), cutShort.begin() + 12), {}}, {notAList, {}}, {{}, {}},
+  };
+  for (const auto& [bytes, colours] : cases) {
+    EXPECT_EQ(ColoursOfRecoveryCopy(bytes), colours) << bytes.size() << " bytes";
   }
 }
 

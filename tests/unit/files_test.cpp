@@ -1,0 +1,315 @@
+// The colour list file, every palette reader and writer against files built by
+// hand from the formats' public descriptions, whole-file writes, and the fuzz
+// seeds replayed under the sanitizers.
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "files/colour_list_file.h"
+#include "files/colour_table.h"
+#include "files/file_io.h"
+#include "files/gimp_palette.h"
+#include "files/palette_reader.h"
+#include "files/palette_writer.h"
+#include "files/photoshop_swatches.h"
+#include "files/swatch_exchange.h"
+#include "tests/fuzz/reader_checks.h"
+#include "tests/unit/temp_folder.h"
+
+namespace tl {
+namespace {
+
+using Colours = std::vector<ColourValue>;
+const ColourValue kBlue = MakeColour(18, 52, 86), kRed = MakeColour(255, 0, 0);
+
+Bytes operator+(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+Bytes Words(std::initializer_list<std::uint32_t> words) {
+  Bytes out;
+  for (std::uint32_t w : words) PutBigEndian16(out, w);
+  return out;
+}
+Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes Utf16Name(const char* name, bool wide) {  // length with the terminator, then the name
+  Bytes out;
+  wide ? PutBigEndian32(out, std::strlen(name) + 1) : PutBigEndian16(out, std::strlen(name) + 1);
+  PutUtf16Name(out, name);
+  return out;
+}
+
+struct ReadCase { const char* what; Bytes file; Colours colours; bool ok = true; };
+
+void ExpectReads(PaletteRead (*reader)(const std::uint8_t*, std::size_t), const std::vector<ReadCase>& cases) {
+  for (const ReadCase& c : cases) {
+    const PaletteRead read = reader(c.file.data(), c.file.size());
+    EXPECT_EQ(read.Ok(), c.ok) << c.what << ": " << read.error;
+    EXPECT_EQ(read.colours, c.colours) << c.what;
+  }
+}
+
+// --- The colour list file ------------------------------------------------------
+
+Bytes ListHeader(std::uint32_t count) {
+  Bytes header = Text("TintLns") + Bytes{0x00, 0x10};
+  PutLittleEndian32(header, count);
+  return header;
+}
+
+TEST(ColourListFile, EncodesTheWorkedExampleAndDecodesWhatIsPresentAndNoMore) {
+  const Bytes two = ListHeader(2) + Bytes{0x12, 0x34, 0x56, 0x00, 0xFF, 0xFF, 0xFF, 0x00};
+  EXPECT_EQ(EncodeColourListFile({kBlue, kWhite}), two);
+  Bytes foreignMagic = two;
+  std::fill(foreignMagic.begin(), foreignMagic.begin() + 9, 0xA0);
+  const std::pair<Bytes, Colours> cases[] = {
+      {two, {kBlue, kWhite}},
+      {foreignMagic, {kBlue, kWhite}},                               // magic and marker unchecked
+      {ListHeader(5) + Bytes{1, 0, 0, 0, 2, 0, 0, 0, 9, 9}, {1, 2}},  // whole entries only
+      {ListHeader(1) + Bytes{1, 0, 0, 0, 2, 0, 0, 0}, {1}},           // past the count: ignored
+      {ListHeader(2) + Bytes{1, 2, 3, 1, 4, 5, 6, 0xFF}, {0x030201, 0x060504}},  // 4th byte ignored
+      {ListHeader(0xFFFFFFFF) + Bytes{1, 0, 0, 0}, {}},  // a negative count: no entries
+      {ListHeader(0x80000000) + Bytes{1, 0, 0, 0}, {}},
+      {Bytes(two.begin(), two.begin() + 11), {}},  // cut inside the count
+  };
+  for (const auto& [file, colours] : cases) {
+    EXPECT_EQ(DecodeColourListFile(file.data(), file.size()), colours) << file.size() << " bytes";
+  }
+}
+
+TEST(ColourListFile, DecodingInPiecesOfAnySizeGivesTheSameList) {
+  Colours colours;
+  for (ColourValue c = 0; c < 50; ++c) colours.push_back(c * 0x010203u);
+  const Bytes bytes = EncodeColourListFile(colours) + Bytes{0x77};  // a stray byte after the last
+  for (std::size_t piece : {1u, 3u, 5u, 13u, 64u}) {
+    ColourListFileDecoder decoder;
+    bool wantsMore = true;
+    for (std::size_t at = 0; at < bytes.size() && wantsMore; at += piece) {
+      wantsMore = decoder.Feed(bytes.data() + at, std::min(piece, bytes.size() - at));
+    }
+    EXPECT_FALSE(wantsMore) << piece;
+    EXPECT_EQ(decoder.Colours(), colours) << piece;
+  }
+}
+
+TEST(ColourListFile, AHugeCountInATinyFileCostsNothing) {
+  // 20 bytes that claim 2,000,000,000 entries: one whole entry and 3 stray bytes.
+  const Bytes file = ListHeader(2000000000) + Bytes{7, 0, 0, 0, 1, 2, 3};
+  ColourListFileDecoder decoder;
+  EXPECT_EQ(decoder.BytesWanted(), 13u);
+  EXPECT_TRUE(decoder.Feed(file.data(), file.size()));
+  EXPECT_EQ(decoder.Colours(), Colours{7});
+  EXPECT_LT(decoder.Colours().capacity(), 1024u);
+  EXPECT_EQ(decoder.BytesWanted(), 1999999999ull * 4 - 3);
+}
+
+// --- Adobe Swatch Exchange ------------------------------------------------------
+
+Bytes AseBlock(std::uint32_t type, const Bytes& body) {
+  Bytes out = Words({type});
+  PutBigEndian32(out, static_cast<std::uint32_t>(body.size()));
+  return out + body;
+}
+Bytes AseColour(const char* model, std::initializer_list<float> values) {
+  Bytes out = Utf16Name("swatch", false) + Bytes(model, model + 4);
+  for (float v : values) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &v, 4);
+    PutBigEndian32(out, bits);
+  }
+  return AseBlock(0x0001, out + Words({2}));
+}
+Bytes Ase(const Bytes& blocks, std::uint32_t count = 1) {
+  Bytes out = Text("ASEF") + Bytes{0, 1, 0, 0};
+  PutBigEndian32(out, count);
+  return out + blocks;
+}
+
+TEST(SwatchExchange, WritesTheWorkedExampleBitForBit) {
+  // c x (the single nearest to 1/255): 52 gives ...D2 where c / 255 in single gives ...D1.
+  const Bytes expected = Ase(AseBlock(1, Utf16Name("R=18 G=52 B=86", false) + Text("RGB ") +
+                                             Bytes{0x3D, 0x90, 0x90, 0x91, 0x3E, 0x50, 0xD0, 0xD2,
+                                                   0x3E, 0xAC, 0xAC, 0xAD, 0x00, 0x02}));
+  ASSERT_EQ(expected.size(), 68u);
+  EXPECT_EQ(EncodeSwatchExchange({kBlue}), expected);
+  const Bytes one = {0x3F, 0x80, 0x00, 0x00}, white = EncodeSwatchExchange({kWhite});
+  EXPECT_NE(std::search(white.begin(), white.end(), one.begin(), one.end()), white.end()) << "255 is 1.0";
+}
+
+TEST(SwatchExchange, ReadsModelsGroupsAndDamage) {
+  const Bytes red = AseColour("RGB ", {1, 0, 0});
+  const Bytes group = AseBlock(0xC001, Utf16Name("Brand", false)) + AseColour("Gray", {0}) +
+                      AseColour("Gray", {1}) + AseBlock(0xC002, {});
+  ExpectReads(ReadSwatchExchange, {
+      {"RGB", Ase(AseColour("RGB ", {18 / 255.f, 52 / 255.f, 86 / 255.f})), {kBlue}},
+      {"out of range and NaN are clamped", Ase(AseColour("RGB ", {1.5f, -2, std::nanf("")})), {kRed}},
+      {"Gray", Ase(AseColour("Gray", {0.5f})), {MakeColour(128, 128, 128)}},
+      {"CMYK cyan", Ase(AseColour("CMYK", {1, 0, 0, 0})), {MakeColour(0, 255, 255)}},
+      {"Lab D50 of sRGB red", Ase(AseColour("LAB ", {0.5429f, 80.81f, 69.89f})), {kRed}},
+      {"groups flattened in file order", Ase(red + group + red, 6), {kRed, kBlack, kWhite, kRed}},
+      {"unknown model, unknown block and a short entry are skipped",
+       Ase(AseColour("XYZ ", {1, 1, 1}) + AseBlock(0x42, {1, 2, 3}) + AseBlock(1, Utf16Name("cut", false)) + red, 4),
+       {kRed}},
+      {"a name longer than its block", Ase(AseBlock(1, Words({0xFFFF, 0x41})) + red, 2), {kRed}},
+      {"truncated last block", Ase(red + Bytes(red.begin(), red.end() - 1), 2), {kRed}},
+      {"four billion blocks claimed", Ase(red, 0xFFFFFFFF), {kRed}},
+      {"a block claiming four gigabytes", Ase(Words({1, 0xFFFF, 0xFFFF}) + red), {}},
+      {"wrong magic", Text("ASEX") + Bytes(8, 0), {}, false}, {"short header", Text("ASEF") + Bytes{0, 1}, {}, false},
+  });
+}
+
+// --- Photoshop swatches ---------------------------------------------------------
+
+TEST(PhotoshopSwatches, ReadsSpacesSectionsAndDamage) {
+  const Bytes rgb = Words({0, 0x1212, 0x3434, 0x5656, 0});
+  const Bytes v1 = Words({1, 1}) + rgb, v2 = Words({2, 1}) + rgb + Utf16Name("Brand blue", true);
+  ExpectReads(ReadPhotoshopSwatches, {
+      {"version 1 alone", v1, {kBlue}}, {"version 1 then 2: read once", v1 + v2, {kBlue}}, {"version 2", v2, {kBlue}},
+      {"HSB red and green", Words({1, 2, 1, 0, 65535, 65535, 0, 1, 21845, 65535, 65535, 0}),
+       {kRed, MakeColour(0, 255, 0)}},
+      {"CMYK stored inverted: cyan, then no ink",
+       Words({1, 2, 2, 0, 65535, 65535, 65535, 2, 65535, 65535, 65535, 65535}), {MakeColour(0, 255, 255), kWhite}},
+      {"Lab white and red", Words({1, 2, 7, 10000, 0, 0, 0, 7, 5429, 8081, 6989, 0}), {kWhite, kRed}},
+      {"Lab negative a: green", Words({1, 1, 7, 8774, 0x10000 - 7933, 8097, 0}), {MakeColour(0, 255, 0)}},
+      {"grayscale is ink: 0 white", Words({1, 2, 8, 0, 0, 0, 0, 8, 10000, 0, 0, 0}), {kWhite, kBlack}},
+      {"Pantone and unknown spaces skipped", Words({1, 3, 3, 1, 2, 3, 4, 99, 0, 0, 0, 0}) + rgb, {kBlue}},
+      {"truncated record keeps those before", v1 + Words({1, 2}) + rgb + Words({0, 1, 2}), {kBlue}},
+      {"65,535 claimed, one there", Words({1, 65535}) + rgb, {kBlue}},
+      {"hostile name length", Words({2, 2}) + rgb + Bytes{0xFF, 0xFF, 0xFF, 0xFF} + rgb, {}},
+      {"version 3", Words({3, 1}) + rgb, {}, false}, {"one byte", Bytes{0}, {}, false},
+  });
+}
+
+TEST(PhotoshopSwatches, WritesBothSectionsExactlyAndAtMost65535) {
+  const Bytes rgb = Words({0, 18 * 257, 52 * 257, 86 * 257, 0});
+  EXPECT_EQ(EncodePhotoshopSwatches({kBlue}), Words({1, 1}) + rgb + Words({2, 1}) + rgb + Utf16Name("R=18 G=52 B=86", true));
+  Colours many(65536, kWhite);
+  many[0] = kBlack;
+  const Bytes big = EncodePhotoshopSwatches(many);
+  EXPECT_EQ(GetBigEndian16(big.data() + 2), 65535u);
+  EXPECT_EQ(ReadPhotoshopSwatches(big.data(), big.size()).colours, Colours(many.begin(), many.end() - 1))
+      << "the top of the list first";
+}
+
+// --- Adobe Color Table ----------------------------------------------------------
+
+// The first 256 colours, then black; then the count and FF FF (no transparent
+// colour), but for a full table, which stands alone.
+TEST(ColourTable, WritesTheFirst256ColoursThenCountAndNoTransparentColour) {
+  const std::pair<std::size_t, Bytes> cases[] = {{1, {0, 1, 0xFF, 0xFF}}, {256, {}}, {300, {1, 0, 0xFF, 0xFF}}};
+  for (const auto& [count, trailer] : cases) {
+    Bytes expected;
+    for (std::size_t i = 0; i < std::min<std::size_t>(count, 256); ++i) expected = expected + Bytes{0x12, 0x34, 0x56};
+    expected.resize(768);
+    EXPECT_EQ(EncodeColourTable(Colours(count, kBlue)), expected + trailer) << count;
+  }
+}
+
+Bytes Table(std::size_t trailerCount, bool trailer = true) {
+  Bytes out;
+  for (unsigned i = 0; i < 256; ++i) out.insert(out.end(), {std::uint8_t(i), 1, 2});
+  return trailer ? out + Words({static_cast<std::uint32_t>(trailerCount), 0xFFFF}) : out;
+}
+
+TEST(ColourTable, ReadsBySizeAndCount) {
+  Colours all;
+  for (unsigned i = 0; i < 256; ++i) all.push_back(MakeColour(i, 1, 2));
+  ExpectReads(ReadColourTable, {
+      {"768 bytes: all slots", Table(0, false), all}, {"count 3", Table(3), Colours(all.begin(), all.begin() + 3)},
+      {"count 0 means all", Table(0), all}, {"count over 256 means all", Table(0xFFFF), all},
+      {"771 bytes", Bytes(771, 0), {}, false},
+  });
+}
+
+// --- GIMP palette ---------------------------------------------------------------
+
+TEST(GimpPalette, ReadsLinesAndSkipsCommentsAndMalformedColours) {
+  const Colours two = {kBlue, kWhite};
+  ExpectReads(ReadGimpPalette, {
+      {"LF, header lines, name after", Text("GIMP Palette\nName: B\nColumns: 4\n#\n 18  52  86\tBlue\n255 255 255 W\n"), two},
+      {"CRLF and no final line end", Text("GIMP Palette\r\nName: B\r\n18 52 86 Blue\r\n255\t255\t255"), two},
+      {"byte order mark", Text("\xEF\xBB\xBFGIMP Palette\n18 52 86\n255 255 255\n"), two},
+      {"comments and malformed lines skipped",
+       Text("GIMP Palette\n# 1 2 3\n18 52 86\n256 0 0\n1 2\n1 2 3x\n-1 2 3\n1,2,3\n00000000001 2 99999999999\n\n255 255 255\n"), two},
+      {"no magic", Text("18 52 86\n"), {}, false},
+  });
+}
+
+// --- Telling the kinds apart, every writer, whole files ---------------------------
+
+TEST(PaletteReader, ContentDecidesAndTheExtensionOnlyWhereItCannot) {
+  const Bytes tableOrSwatches = Table(2);  // the first slot 00 01 02 reads as version 1
+  const std::tuple<const char*, Bytes, std::optional<FileKind>> cases[] = {
+      {"a.gpl", Text("TintLns"), FileKind::ColourList}, {"a.clf", Text("ASEF"), FileKind::SwatchExchange},
+      {"a.aco", Text("GIMP Palette\n"), FileKind::GimpPalette}, {"a.gpl", Table(3), FileKind::ColourTable},
+      {"a.gpl", Words({1, 0}), FileKind::PhotoshopSwatches}, {"a.ACO", tableOrSwatches, FileKind::PhotoshopSwatches},
+      {"a", tableOrSwatches, FileKind::ColourTable}, {"old.clf", Text("anything"), FileKind::ColourList},
+      {"notes.txt", Text("anything"), std::nullopt}, {"dir.gpl/none", Text("anything"), std::nullopt},
+  };
+  for (const auto& [path, bytes, kind] : cases) {
+    EXPECT_EQ(DetectFileKind(bytes.data(), bytes.size(), path), kind) << path;
+  }
+  const Bytes text = Text("anything");
+  EXPECT_FALSE(ReadPalette(text.data(), text.size(), "x.ase").Ok());
+}
+
+TEST(PaletteReader, EveryWriterReadsBack) {
+  Colours colours;
+  for (unsigned i = 0; i < 300; ++i) colours.push_back(MakeColour(i * 7 % 256, i % 256, 255 - i % 256));
+  for (FileKind kind : {FileKind::ColourList, FileKind::SwatchExchange, FileKind::ColourTable,
+                        FileKind::PhotoshopSwatches, FileKind::GimpPalette}) {
+    const Bytes bytes = EncodePalette(kind, colours, "brand");
+    const PaletteRead read = ReadPalette(bytes.data(), bytes.size(), "no extension");
+    EXPECT_TRUE(read.Ok()) << read.error;
+    const std::size_t kept = kind == FileKind::ColourTable ? 256 : colours.size();
+    EXPECT_EQ(read.colours, Colours(colours.begin(), colours.begin() + kept)) << int(kind);
+  }
+}
+
+// Every seed of the fuzz targets, and every crash they ever found, under the
+// sanitizers of this build.
+TEST(PaletteReader, FuzzSeedsKeepTheReadersRules) {
+  int replayed = 0;
+  for (const fuzz::ReaderCheck& check : fuzz::kReaderChecks) {
+    const std::string folder = std::string(TL_SOURCE_DIR) + "/tests/fuzz/seeds/" + check.name;
+    DIR* dir = ::opendir(folder.c_str());
+    ASSERT_NE(dir, nullptr) << folder;
+    while (const dirent* entry = ::readdir(dir)) {
+      if (entry->d_name[0] == '.') continue;
+      const std::optional<Bytes> bytes = ReadWholeFile(folder + "/" + entry->d_name);
+      ASSERT_TRUE(bytes) << entry->d_name;
+      check.check(bytes->data(), bytes->size());
+      ++replayed;
+    }
+    ::closedir(dir);
+  }
+  EXPECT_GE(replayed, 20);
+}
+
+using FileIoTest = testing_support::TempFolderTest;
+
+TEST_F(FileIoTest, AColourListRoundTripsThroughAFileAndAFailedReadIsNoList) {
+  Colours colours(100000);
+  for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<ColourValue>(i);
+  ASSERT_TRUE(WritePalette(FileKind::ColourList, Path("colors.clf"), colours, ""));
+  EXPECT_EQ(ReadColourListFile(Path("colors.clf")), colours);
+  EXPECT_EQ(ReadColourListFile(Path("missing.clf")), std::nullopt);
+  EXPECT_EQ(ReadColourListFile(m_folder), std::nullopt) << "a read that fails is no empty list";
+  EXPECT_EQ(ReadWholeFile(m_folder), std::nullopt);
+}
+
+TEST_F(FileIoTest, AWriteThatFailsHalfwayLeavesTheEarlierFileAsItWas) {
+  ASSERT_TRUE(WriteFileReplacing(Path("colors.clf"), {1, 2, 3}));
+  testing_support::FileSizeLimit limit(8);
+  EXPECT_FALSE(WriteFileReplacing(Path("colors.clf"), Bytes(100, 9)));
+  EXPECT_FALSE(WritePalette(FileKind::SwatchExchange, Path("new.ase"), {kWhite, kBlack}, ""));
+  EXPECT_EQ(Contents(Path("colors.clf")), std::string("\1\2\3"));
+  EXPECT_EQ(Listing(), "colors.clf/") << "no temporary or partial file is left behind";
+}
+
+}  // namespace
+}  // namespace tl

@@ -1,0 +1,209 @@
+// The portable logic behind the window: the colour list, centring, the
+// magnifier's geometry, the picking session, the pointer hold, the settings codec
+// and the hotkeys.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/colour_list.h"
+#include "core/geometry.h"
+#include "core/hotkey.h"
+#include "core/magnifier_geometry.h"
+#include "core/picking_session.h"
+#include "core/pointer_hold.h"
+#include "core/settings_codec.h"
+
+namespace tl {
+namespace {
+
+using List = std::vector<ColourValue>;
+using Bytes8 = std::vector<std::uint8_t>;
+
+std::vector<int> Sides(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+TEST(ColourList, PicksGoOnTopAndMarkItModifiedFileEntriesGoToTheEndAndDoNot) {
+  ColourList list;
+  list.Append({1, 2});
+  EXPECT_FALSE(list.Modified());
+  list.AddColour(3);
+  list.AddColour(3);  // duplicates are kept
+  EXPECT_TRUE(list.Modified());
+  EXPECT_EQ(list.Colours(), (List{3, 3, 1, 2}));
+  list.SetModified(false);
+  const std::uint64_t before = list.Generation();
+  list.DeleteAt(0);
+  list.Clear();
+  EXPECT_TRUE(list.Colours().empty());
+  EXPECT_FALSE(list.Modified()) << "deleting and clearing leave the flag to the document";
+  EXPECT_EQ(list.Generation(), before + 2) << "a copy of the list must learn of each change";
+}
+
+TEST(ColourList, DeleteSelectsTheEntryThatMovedUpElseTheNewLast) {
+  const int kNone = ColourList::kNoSelection;
+  // The next entry moves into the gap; after the last, the new last; the only one;
+  // nothing selected; past the end.
+  const struct { int count, index; bool deleted; int selection; List remaining; } cases[] = {
+      {5, 1, true, 1, {10, 12, 13, 14}}, {5, 4, true, 3, {10, 11, 12, 13}}, {1, 0, true, kNone, {}},
+      {5, -1, false, kNone, {10, 11, 12, 13, 14}}, {5, 5, false, kNone, {10, 11, 12, 13, 14}}};
+  for (const auto& c : cases) {
+    ColourList list;
+    for (int i = 0; i < c.count; ++i) list.Append({static_cast<ColourValue>(10 + i)});
+    const std::uint64_t before = list.Generation();
+    const ColourList::DeleteResult result = list.DeleteAt(c.index);
+    EXPECT_EQ(std::make_pair(result.deleted, result.deleted ? result.selection : 0),
+              std::make_pair(c.deleted, c.deleted ? c.selection : 0)) << c.index;
+    EXPECT_EQ(list.Generation() != before, c.deleted) << c.index;
+    EXPECT_EQ(list.Colours(), c.remaining) << c.index;
+  }
+}
+
+TEST(Centring, CentresThenPushesBackInsideTheArea) {
+  const Rect work{0, 0, 1024, 748};
+  // Odd sizes round toward zero; pushed back from the right and bottom, then from the
+  // left and top; too wide, it ends at the right; negative coordinates.
+  const struct { int width, height; Rect on, area; int x, y; } cases[] = {
+      {51, 51, {0, 0, 101, 101}, work, 25, 25}, {200, 100, {900, 600, 1100, 700}, work, 824, 600},
+      {200, 100, {-100, -80, 0, 0}, work, 0, 0}, {1200, 100, {700, 0, 1024, 100}, work, -176, 0},
+      {10, 10, {-101, -101, 0, 0}, {-500, -500, 0, 0}, -55, -55}};
+  for (const auto& c : cases) {
+    const Point p = CentredOrigin(c.width, c.height, c.on, c.area);
+    EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.x, c.y)) << c.width << " at " << c.on.left;
+  }
+}
+
+TEST(MagnifierGeometry, SourceIsTheViewDividedByTheZoomRoundedUpAroundThePointer) {
+  // 43 x 39; zoom 1; at the screen's corner, not clamped; a monitor left of the
+  // primary; a stored level above 8 used as it is.
+  const struct { int x, y, width, height, zoom; Rect expected; } cases[] = {
+      {500, 400, 171, 156, 4, {479, 381, 522, 420}}, {500, 400, 171, 156, 1, {415, 322, 586, 478}},
+      {0, 0, 171, 156, 4, {-21, -19, 22, 20}}, {-1500, 10, 100, 100, 3, {-1517, -7, -1483, 27}},
+      {500, 400, 171, 156, 12, {493, 394, 508, 407}}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(Sides(SourceRect(c.x, c.y, c.width, c.height, c.zoom)), Sides(c.expected)) << c.zoom;
+  }
+  const Crosshair cross = CrosshairFor(171, 156);
+  EXPECT_EQ(Sides(cross.horizontal), (std::vector<int>{80, 78, 90, 79}));
+  EXPECT_EQ(Sides(cross.vertical), (std::vector<int>{85, 73, 86, 83}));
+  for (const auto& z : {std::vector<int>{1, 2, 1}, {8, 8, 7}, {12, 8, 11}}) {  // level, in, out
+    EXPECT_EQ(std::make_pair(ZoomedIn(z[0]), ZoomedOut(z[0])), std::make_pair(z[1], z[2])) << z[0];
+  }
+}
+
+// Records what the session asks of the window and the system.
+class FakePickingHost : public PickingHost {
+ public:
+  bool InstallPointerHook() override { return log += "install ", hooked = installWorks; }
+  void RemovePointerHook() override { log += hooked ? "remove " : "", hooked = false; }
+  void RequestSample() override { log += "sample "; }
+  void ShowPicking(bool picking) override { label = picking ? "Stop" : "Pick"; }
+  bool installWorks = true, hooked = false;
+  std::string log, label = "Pick";
+};
+
+TEST(PickingSession, FollowsTheStateTable) {
+  // T: the pick command; B: a press on the pick button; W: a press elsewhere on
+  // our window; E: the press ended.
+  // A refused hook: no session, no message. The button's own click after a press on
+  // it only clears the mark; released beside the button, no click comes to clear it.
+  const char* kAgain = "install sample remove install sample ";
+  const struct { const char* events; bool installWorks, picking; const char* log; } cases[] = {
+      {"T", true, true, "install sample "}, {"T", false, false, "install "},
+      {"TT", true, false, "install sample remove "}, {"TBTT", true, false, "install sample remove "},
+      {"TBTTT", true, true, kAgain}, {"TBTET", true, true, kAgain},
+      {"TBTTE", true, false, "install sample remove "}, {"TWTT", true, true, kAgain}};
+  for (const auto& c : cases) {
+    FakePickingHost host;
+    host.installWorks = c.installWorks;
+    PickingSession session(host);
+    for (const char* e = c.events; *e; ++e) {
+      if (*e == 'T') session.Toggle();
+      if (*e == 'E') session.PressEnded();
+      if (*e == 'B' || *e == 'W') session.PressOnOwnWindow(*e == 'B');
+    }
+    EXPECT_EQ(session.Picking(), c.picking) << c.events;
+    EXPECT_EQ(host.log, c.log) << c.events;
+    EXPECT_EQ(host.label, c.picking ? "Stop" : "Pick") << c.events;
+  }
+}
+
+TEST(PointerHold, RefusesThePlacesANudgeLeftForHalfASecond) {
+  PointerHold hold;
+  EXPECT_TRUE(hold.Accept(1, 2, 0)) << "nothing left behind";
+  const std::uint32_t start = 0xFFFFFF00u;  // across the tick count's wrap
+  hold.Left(100, 50, start);  // nudged to (101, 50)
+  hold.Left(101, 50, start);  // and on to (102, 50)
+  // Late reports of the places left, our own point, an old place after our own, a
+  // hand on the mouse, and half a second on, when an old place is like any other.
+  const std::tuple<int, int, std::uint32_t, bool> cases[] = {
+      {100, 50, 10, false}, {101, 50, 20, false}, {102, 50, 30, true}, {101, 50, 40, false},
+      {300, 200, 50, true}, {100, 50, 499, false}, {100, 50, 500, true}};
+  for (const auto& [x, y, at, taken] : cases) EXPECT_EQ(hold.Accept(x, y, start + at), taken) << at;
+  hold.Release();
+  EXPECT_TRUE(hold.Accept(101, 50, start + 10));
+}
+
+TEST(SettingsCodec, ReadsAnyStoredValueThroughAFourByteBufferAndWritesTwoBytes) {
+  // The program's own 2 bytes, 1 byte, a 4-byte value of another type; too large
+  // (5 bytes already) reads as missing.
+  const std::pair<Bytes8, std::uint32_t> cases[] = {
+      {{0x7A, 0x02}, 0x027A}, {{0x01}, 1}, {{0x0C, 0x00, 0x00, 0x01}, 0x0100000C},
+      {Bytes8(100, 0xFF), 0}, {{0x0C, 0x00, 0x00, 0x00, 0x00}, 0}, {{}, 0}};
+  for (const auto& [stored, value] : cases) {
+    EXPECT_EQ(DecodeSettingValue(stored.data(), stored.size()), value) << stored.size();
+  }
+  EXPECT_EQ(DecodeSettingValue(nullptr, 0), 0u);
+  EXPECT_EQ(EncodeSettingValue(0x12345678), (Bytes8{0x78, 0x56}));
+}
+
+TEST(SettingsCodec, ZeroMissingOrALevelBelowOneMeansTheDefault) {
+  auto values = [](const Settings& s) {
+    return std::make_tuple(s.startHotkey, s.stopHotkey, s.alwaysOnTop, s.zoomLevel);
+  };
+  EXPECT_EQ(values(ApplyStoredValues(0, 0, 0, 0)), std::make_tuple(0x027Au, 0x037Au, false, 4));
+  EXPECT_EQ(values(ApplyStoredValues(0x0441, 0x0142, 1, 12)), std::make_tuple(0x0441u, 0x0142u, true, 12));
+  // REG_DWORD -1, four binary bytes 00 80 00 80, and the largest two-byte value.
+  const std::pair<std::uint32_t, int> zooms[] = {{0xFFFFFFFF, 4}, {0x80008000, 4}, {0xFFFF, 0xFFFF}};
+  for (const auto& [stored, level] : zooms) {
+    EXPECT_EQ(ApplyStoredValues(0, 0, 0, stored).zoomLevel, level) << std::hex << stored;
+  }
+}
+
+TEST(SettingsCodec, NotationAndCopyOnKeepTakeOnlyWhatTheProgramWrites) {
+  // 107 is CSS hsl() and no "on"; Integer is id 0, a real choice; 109 is no
+  // notation and 2 no "on"; then the right bytes as another type or size.
+  const struct { bool binary; Bytes8 stored; int notation; bool copyOnKeep; } cases[] = {
+      {true, {0x6B, 0x00}, 107, false}, {true, {0x00, 0x00}, 0, false}, {true, {0x01, 0x00}, 1, true},
+      {true, {0x6D, 0x00}, 1, false},   {true, {0x02, 0x00}, 1, false}, {true, {0x01, 0x01}, 1, false},
+      {false, {0x64, 0x00}, 1, false},  {true, {0x64}, 1, false},       {true, {1, 0, 0, 0}, 1, false}};
+  for (const auto& c : cases) {
+    const auto stored = DecodeTwoByteValue(c.binary, c.stored.data(), c.stored.size());
+    EXPECT_EQ(std::make_pair(NotationFromStored(stored), CopyOnKeepFromStored(stored)),
+              std::make_pair(c.notation, c.copyOnKeep)) << int(c.stored[0]) << " " << c.stored.size();
+  }
+  EXPECT_EQ(NotationFromStored(std::nullopt), kNotationRgb) << "missing";
+  EXPECT_FALSE(CopyOnKeepFromStored(std::nullopt));
+}
+
+TEST(Hotkey, RegistrationNeverUsesTheWindowsKeyAndNamesJoinInOrder) {
+  // Ctrl + Shift + F11; Alt + A; all three, where the extended flag adds nothing.
+  const std::uint32_t registrations[][3] = {{0x037A, 0x6, 0x7A}, {0x0441, 0x1, 0x41}, {0x0F41, 0x7, 0x41}};
+  for (const auto& c : registrations) {
+    const HotkeyRegistration r = ToRegistration(c[0]);
+    EXPECT_EQ(std::make_pair(r.modifiers, r.virtualKey), std::make_pair(c[1], c[2])) << std::hex << c[0];
+  }
+  const std::map<std::pair<unsigned, bool>, std::string> names = {
+      {{0x11, false}, "Ctrl"}, {{0x10, false}, "Shift"}, {{0x12, false}, "Alt"},
+      {{0x41, false}, "A"},    {{0x26, true}, "Up"},     {{0x26, false}, "Num 8"}, {{0, false}, ""}};
+  const KeyNameLookup lookup = [&](unsigned key, bool extended) { return names.at({key, extended}); };
+  const std::pair<std::uint32_t, const char*> cases[] = {
+      {0x0741, "Ctrl + Shift + Alt + A"}, {0x0826, "Up"}, {0x0026, "Num 8"}, {0x0600, "Ctrl + Alt + "}};
+  for (const auto& [hotkey, expected] : cases) {
+    EXPECT_EQ(HotkeyName(hotkey, lookup), expected) << std::hex << hotkey;
+  }
+}
+
+}  // namespace
+}  // namespace tl
