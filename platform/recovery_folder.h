@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "document/recovery.h"
+#include "core/recovery.h"
 
 namespace tl {
 

@@ -1,4 +1,4 @@
-#include "palette/palette_tool.h"
+#include "app/palette_tool.h"
 
 #include "files/colour_list_file.h"
 #include "files/file_io.h"

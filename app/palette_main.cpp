@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "palette/console_output.h"
-#include "palette/palette_tool.h"
+#include "app/console_output.h"
+#include "app/palette_tool.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -1,4 +1,4 @@
-#include "palette/console_output.h"
+#include "app/console_output.h"
 
 namespace tl {
 

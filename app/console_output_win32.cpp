@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "palette/console_output.h"
+#include "app/console_output.h"
 
 namespace tl {
 

@@ -1,4 +1,4 @@
-#include "document/recovery.h"
+#include "core/recovery.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "palette/palette_tool.h"
+#include "app/palette_tool.h"
 
 #include <optional>
 
