@@ -20,28 +20,24 @@ namespace {
 using testing_support::DialogCloser;
 using testing_support::MainWindowTest;
 
-// Counts idle passes; its first pass posts one message to the thread, and once that
-// message has been seen the run is ended a little later from another thread.
-class IdleRecorder : public IdleHandler, public MessageFilter {
+// Counts idle passes. The first posts one message to the thread and ends the run
+// a little later from another thread, time enough for one more idle pass.
+class IdleCounter : public IdleHandler {
  public:
-  explicit IdleRecorder(UINT toPost) : m_toPost(toPost) {}
-  ~IdleRecorder() {
+  explicit IdleCounter(UINT toPost) : m_toPost(toPost) {}
+  ~IdleCounter() {
     if (m_stopper.joinable()) m_stopper.join();
   }
   void OnIdle() override {
-    if (++m_idlePasses == 1) ::PostThreadMessageA(::GetCurrentThreadId(), m_toPost, 0, 0);
+    if (++passes != 1) return;
+    const DWORD thread = ::GetCurrentThreadId();
+    ::PostThreadMessageA(thread, m_toPost, 0, 0);
+    m_stopper = std::thread([thread] {
+      ::Sleep(300);
+      ::PostThreadMessageA(thread, WM_QUIT, 7, 0);
+    });
   }
-  bool PreTranslateMessage(MSG& message) override {
-    if (message.message == m_toPost && !m_stopper.joinable()) {
-      const DWORD thread = ::GetCurrentThreadId();
-      m_stopper = std::thread([thread] {
-        ::Sleep(200);
-        ::PostThreadMessageA(thread, WM_QUIT, 7, 0);
-      });
-    }
-    return message.message == m_toPost;  // never dispatched: it has no window
-  }
-  int m_idlePasses = 0;
+  int passes = 0;
 
  private:
   UINT m_toPost;
@@ -56,11 +52,10 @@ TEST(MessageLoop, IdleHandlersRunOncePerIdlePeriod) {
     for (MSG left; ::PeekMessageA(&left, nullptr, 0, 0, PM_REMOVE);) {
     }
     MessageLoop loop;
-    IdleRecorder recorder(posted);
-    loop.AddIdleHandler(&recorder);
-    loop.AddMessageFilter(&recorder);
+    IdleCounter counter(posted);
+    loop.AddIdleHandler(&counter);
     EXPECT_EQ(loop.Run(), 7);
-    EXPECT_EQ(recorder.m_idlePasses, idlePasses) << std::hex << posted;
+    EXPECT_EQ(counter.passes, idlePasses) << std::hex << posted;
   }
 }
 

@@ -50,10 +50,6 @@ class Surface {
   ~Surface() { ::SelectObject(m_dc.Get(), m_old); }
   HDC Get() const { return m_dc.Get(); }
   COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc.Get(), x, y); }
-  void Fill(COLORREF colour, const RECT& rect) {
-    const GdiObject<HBRUSH> brush(::CreateSolidBrush(colour));
-    ::FillRect(m_dc.Get(), &rect, brush.Get());
-  }
 
  private:
   MemoryDC m_dc;
@@ -108,12 +104,9 @@ class DialogCloser {
     m_worker = std::thread([this, thread, answer] {
       for (int waited = 0; waited < 20000 && !m_found; waited += 20) {
         ::EnumThreadWindows(thread, &DialogCloser::Visit, reinterpret_cast<LPARAM>(this));
-        if (m_found) {
-          ::PostMessageA(m_found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-          return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (!m_found) std::this_thread::sleep_for(std::chrono::milliseconds(20));
       }
+      if (m_found) ::PostMessageA(m_found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     });
   }
   ~DialogCloser() { Wait(); }
@@ -129,13 +122,10 @@ class DialogCloser {
  private:
   static BOOL CALLBACK Visit(HWND window, LPARAM self) {
     auto* closer = reinterpret_cast<DialogCloser*>(self);
-    char className[16] = {};
+    char className[16] = {}, caption[64] = {}, message[256] = {};
     ::GetClassNameA(window, className, sizeof className);
-    if (window == closer->m_main || !::IsWindowVisible(window) ||
-        std::string(className) != "#32770") {
-      return TRUE;
-    }
-    char caption[64] = {}, message[256] = {};
+    if (window == closer->m_main || !::IsWindowVisible(window)) return TRUE;
+    if (std::string(className) != "#32770") return TRUE;
     ::GetWindowTextA(window, caption, sizeof caption);
     ::GetDlgItemTextA(window, 0xFFFF, message, sizeof message);  // a message box's text
     closer->m_caption = caption;
