@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the in-process tests: the main window under test, text and pixel
-// read-outs, and a surface to paint into.
+// read-outs, a surface to paint into, and a closer for the dialogs a command shows.
 
 #include <windows.h>
 
@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/main_window.h"
 #include "platform/gdi.h"
@@ -49,10 +50,6 @@ class Surface {
   ~Surface() { ::SelectObject(m_dc.Get(), m_old); }
   HDC Get() const { return m_dc.Get(); }
   COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc.Get(), x, y); }
-  void Fill(COLORREF colour, const RECT& rect) {
-    const GdiObject<HBRUSH> brush(::CreateSolidBrush(colour));
-    ::FillRect(m_dc.Get(), &rect, brush.Get());
-  }
 
  private:
   MemoryDC m_dc;
@@ -60,35 +57,25 @@ class Surface {
   HGDIOBJ m_old;
 };
 
-// A visible, topmost parent to put a control on, so its painting reaches the screen.
-class ControlHost : public ::testing::Test {
- protected:
-  void SetUp() override {
-    // The dialog class, so the parent paints its background as a dialog does.
-    m_parent = ::CreateWindowExA(WS_EX_TOPMOST, "#32770", "", WS_POPUP | WS_VISIBLE, 100, 100,
-                                 200, 120, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(m_parent, nullptr);
+// Repaints `window`, then reads its client pixel (x, y) from the screen until it
+// is `expected` or five seconds have passed: Wine hands painting to the X server at
+// its own pace, while the thread looks at its queue.
+inline COLORREF ScreenPixel(HWND window, int x, int y, COLORREF expected) {
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  POINT point{x, y};
+  ::ClientToScreen(window, &point);
+  COLORREF pixel = CLR_INVALID;
+  for (int waited = 0; waited < 5000; waited += 10) {
+    if (const WindowDC screen; (pixel = ::GetPixel(screen.Get(), point.x, point.y)) == expected) {
+      break;
+    }
+    MSG message;
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    ::Sleep(10);
   }
-  void TearDown() override { ::DestroyWindow(m_parent); }
-
-  HWND AddControl(const char* className, DWORD style, int id, int width, int height,
-                  const char* text = "") {
-    return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, 10, width,
-                             height, m_parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             Module::Instance(), nullptr);
-  }
-  // Repaints `redraw` (by default the window itself), then reads the screen.
-  static COLORREF ScreenPixel(HWND window, int x, int y, HWND redraw = nullptr) {
-    ::RedrawWindow(redraw ? redraw : window, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    POINT point{x, y};
-    ::ClientToScreen(window, &point);
-    const WindowDC screen;
-    return ::GetPixel(screen.Get(), point.x, point.y);
-  }
-
-  HWND m_parent = nullptr;
-};
+  return pixel;
+}
 
 // What the desktop was asked to open. The test session points the browser and
 // mail program at a recorder that writes each address it gets on a line of the
@@ -107,7 +94,7 @@ inline bool WasOpened(const std::string& target, int timeoutMs = 10000) {
 }
 
 // Closes the next dialog that the UI thread shows (the command's modal loop runs
-// meanwhile), with `answer`, and remembers its caption.
+// meanwhile), with `answer`, and remembers its caption and message.
 class DialogCloser {
  public:
   // Without a main window: the next dialog of the calling thread.
@@ -117,12 +104,9 @@ class DialogCloser {
     m_worker = std::thread([this, thread, answer] {
       for (int waited = 0; waited < 20000 && !m_found; waited += 20) {
         ::EnumThreadWindows(thread, &DialogCloser::Visit, reinterpret_cast<LPARAM>(this));
-        if (m_found) {
-          ::PostMessageA(m_found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-          return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (!m_found) std::this_thread::sleep_for(std::chrono::milliseconds(20));
       }
+      if (m_found) ::PostMessageA(m_found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     });
   }
   ~DialogCloser() { Wait(); }
@@ -138,13 +122,10 @@ class DialogCloser {
  private:
   static BOOL CALLBACK Visit(HWND window, LPARAM self) {
     auto* closer = reinterpret_cast<DialogCloser*>(self);
-    char className[16] = {};
+    char className[16] = {}, caption[64] = {}, message[256] = {};
     ::GetClassNameA(window, className, sizeof className);
-    if (window == closer->m_main || !::IsWindowVisible(window) ||
-        std::string(className) != "#32770") {
-      return TRUE;
-    }
-    char caption[64] = {}, message[256] = {};
+    if (window == closer->m_main || !::IsWindowVisible(window)) return TRUE;
+    if (std::string(className) != "#32770") return TRUE;
     ::GetWindowTextA(window, caption, sizeof caption);
     ::GetDlgItemTextA(window, 0xFFFF, message, sizeof message);  // a message box's text
     closer->m_caption = caption;
@@ -152,7 +133,6 @@ class DialogCloser {
     closer->m_found = window;
     return FALSE;
   }
-
   void Wait() {
     if (m_worker.joinable()) m_worker.join();
   }
@@ -184,15 +164,39 @@ class MainWindowTest : public ::testing::Test {
   void Command(int id, int code = 0, HWND control = nullptr) {
     ::SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
   }
+  // Shown in front without taking the activation, so its pixels reach the screen.
+  void Show() {
+    ::ShowWindow(Window(), SW_SHOWNOACTIVATE);
+    ::SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   // What a pick does: the colour becomes current and goes on top of the list.
   void Pick(ColourValue colour) {
     m_window.SetCurrentColour(colour);
     m_window.RefreshColour(true, false);
   }
-  RECT WindowRect() const {
-    RECT r{};
-    ::GetWindowRect(Window(), &r);
-    return r;
+  std::vector<ColourValue> ListColours() const {
+    std::vector<ColourValue> colours;
+    const HWND list = Item(IDC_COLOUR_LIST);
+    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      colours.push_back(static_cast<ColourValue>(::SendMessageA(list, LB_GETITEMDATA, i, 0)));
+    }
+    return colours;
+  }
+  // A menu item's check as the user sees it: the menu bar's popup that holds it
+  // is told it is about to open, after an idle moment, as when the user clicks.
+  static bool MenuChecked(MainWindow& window, UINT id) {
+    window.OnIdle();
+    const HMENU bar = ::GetMenu(window.Handle());
+    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
+      const HMENU popup = ::GetSubMenu(bar, i);
+      if (!popup || ::GetMenuState(popup, id, MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
+      ::SendMessageA(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+                     MAKELPARAM(i, FALSE));
+      return (::GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+    ADD_FAILURE() << "no popup holds " << id;
+    return false;
   }
 
   MessageLoop m_loop;

@@ -1,13 +1,16 @@
-// Recovery copies on a real Windows folder: how a running instance keeps others
-// off its copy, and when the main window writes it. The folder's name is in two
-// scripts, as a user's profile can be.
+// The message loop's idle moments, and the recovery copies on a real Windows
+// folder: how a running instance keeps others off its copy, and when the main
+// window writes it. The folder's name is in two scripts, as a user's profile can be.
 
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <thread>
 
 #include "files/file_io.h"
+#include "platform/message_loop.h"
 #include "platform/recovery_folder.h"
 #include "tests/win/win_test_support.h"
 
@@ -16,6 +19,47 @@ namespace {
 
 using testing_support::DialogCloser;
 using testing_support::MainWindowTest;
+
+// Counts idle passes. The first posts one message to the thread and ends the run
+// a little later from another thread, time enough for one more idle pass.
+class IdleCounter : public IdleHandler {
+ public:
+  explicit IdleCounter(UINT toPost) : m_toPost(toPost) {}
+  ~IdleCounter() {
+    if (m_stopper.joinable()) m_stopper.join();
+  }
+  void OnIdle() override {
+    if (++passes != 1) return;
+    const DWORD thread = ::GetCurrentThreadId();
+    ::PostThreadMessageA(thread, m_toPost, 0, 0);
+    m_stopper = std::thread([thread] {
+      ::Sleep(300);
+      ::PostThreadMessageA(thread, WM_QUIT, 7, 0);
+    });
+  }
+  int passes = 0;
+
+ private:
+  UINT m_toPost;
+  std::thread m_stopper;
+};
+
+// Idle work (the recovery copy among it) runs once per idle period: after a
+// message that does something, but not again for a pointer move.
+TEST(MessageLoop, IdleHandlersRunOncePerIdlePeriod) {
+  for (const auto& [posted, idlePasses] : {std::pair{UINT{WM_APP + 7}, 2}, std::pair{UINT{WM_MOUSEMOVE}, 1}}) {
+    // Whatever earlier tests left for this thread would count as a period of its own.
+    for (MSG left; ::PeekMessageA(&left, nullptr, 0, 0, PM_REMOVE);) {
+    }
+    MessageLoop loop;
+    IdleCounter counter(posted);
+    loop.AddIdleHandler(&counter);
+    EXPECT_EQ(loop.Run(), 7);
+    EXPECT_EQ(counter.passes, idlePasses) << std::hex << posted;
+  }
+}
+
+using Copies = std::map<std::string, std::vector<ColourValue>>;
 
 // A folder that does not exist yet, in two scripts; the tests leave it empty,
 // and it goes with them.
@@ -33,10 +77,9 @@ class RecoveryFolderPath {
       ::RemoveDirectoryA(folder.c_str());
     }
   }
-
   // Every file in the folder: the copies with their colours, the locks empty.
-  std::map<std::string, std::vector<ColourValue>> Copies() const {
-    std::map<std::string, std::vector<ColourValue>> copies;
+  Copies Files() const {
+    Copies copies;
     WIN32_FIND_DATAA found{};
     const HANDLE search = ::FindFirstFileA((path + "\\*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return copies;
@@ -58,15 +101,13 @@ class RecoveryFolderPath {
   std::string m_root;
 };
 
-using Copies = std::map<std::string, std::vector<ColourValue>>;
-
 TEST(RecoveryFolder, ARunningInstancesCopyIsReplacedWholeAndTakenByNobodyUntilItEnds) {
   RecoveryFolderPath folder;
   auto first = std::make_unique<RecoveryFolder>(folder.path);
   auto firstKeeper = std::make_unique<RecoveryKeeper>(*first, "1-1.clf");
   firstKeeper->Keep(1, true, {1, 2});
   firstKeeper->Keep(2, true, {3, 1, 2});  // over the copy it holds
-  EXPECT_EQ(folder.Copies(), (Copies{{"1-1.clf", {3, 1, 2}}, {"1-1.lock", {}}}));
+  EXPECT_EQ(folder.Files(), (Copies{{"1-1.clf", {3, 1, 2}}, {"1-1.lock", {}}}));
 
   RecoveryFolder second(folder.path);
   RecoveryKeeper secondKeeper(second, "2-2.clf");
@@ -76,21 +117,21 @@ TEST(RecoveryFolder, ARunningInstancesCopyIsReplacedWholeAndTakenByNobodyUntilIt
   // handles close, its copy stays.
   firstKeeper.reset();
   first.reset();
-  EXPECT_EQ(folder.Copies(), (Copies{{"1-1.clf", {3, 1, 2}}}));
+  EXPECT_EQ(folder.Files(), (Copies{{"1-1.clf", {3, 1, 2}}}));
   RecoveryFolder third(folder.path);
   RecoveryKeeper thirdKeeper(third, "3-3.clf");
   EXPECT_EQ(thirdKeeper.TakeOrphans(), (std::vector<ColourValue>{3, 1, 2}));
   thirdKeeper.Keep(1, true, {3, 1, 2});
-  EXPECT_EQ(folder.Copies(), (Copies{{"3-3.clf", {3, 1, 2}}, {"3-3.lock", {}}}));
+  EXPECT_EQ(folder.Files(), (Copies{{"3-3.clf", {3, 1, 2}}, {"3-3.lock", {}}}));
   thirdKeeper.Discard();
-  EXPECT_EQ(folder.Copies(), Copies{});
+  EXPECT_EQ(folder.Files(), Copies{});
 }
 
 TEST_F(MainWindowTest, TheCopyIsWrittenAtTheIdleMomentAfterAChangeAndAtOnceWhenTheSessionEnds) {
   RecoveryFolderPath folder;
   m_window.StartRecovery(folder.path);
   auto copied = [&] {
-    for (const auto& [name, colours] : folder.Copies()) {
+    for (const auto& [name, colours] : folder.Files()) {
       if (name.size() > 4 && name.substr(name.size() - 4) == ".clf") return colours;
     }
     return std::vector<ColourValue>{};
@@ -114,7 +155,7 @@ TEST_F(MainWindowTest, TheCopyIsWrittenAtTheIdleMomentAfterAChangeAndAtOnceWhenT
     EXPECT_EQ(closer.Caption(), "Tintlens") << "Clear All asks first, as New does";
   }
   m_window.OnIdle();
-  EXPECT_EQ(folder.Copies(), Copies{}) << "the colours were let go: no copy, no lock";
+  EXPECT_EQ(folder.Files(), Copies{}) << "the colours were let go: no copy, no lock";
 }
 
 }  // namespace

@@ -1,0 +1,136 @@
+// What the program's own controls paint and do, on the main window under test:
+// list entries and a link; and the notification-area icon.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <gtest/gtest.h>
+
+#include "tests/win/win_test_support.h"
+#include "ui/hyperlink.h"
+#include "ui/tray_icon.h"
+
+namespace tl {
+namespace {
+
+using testing_support::MainWindowTest;
+using testing_support::Surface;
+using testing_support::WasOpened;
+
+TEST_F(MainWindowTest, ListEntriesAreBarsInTheirColourWithReadableTextAndAFocusFrame) {
+  const struct {
+    ColourValue colour, text, frame;  // the frame when focused: the complementary colour
+  } cases[] = {
+      {kWhite, kBlack, kBlack},
+      {MakeColour(128, 128, 128), kBlack, MakeColour(127, 127, 127)},
+      {MakeColour(127, 127, 127), kWhite, MakeColour(128, 128, 128)},
+  };
+  const int width = 120, height = 16;
+  for (const auto& c : cases) {
+    Pick(c.colour);
+    for (bool focused : {false, true}) {
+      Surface surface(width, height);
+      DRAWITEMSTRUCT item{};
+      item.CtlType = ODT_LISTBOX;
+      item.CtlID = IDC_COLOUR_LIST;
+      item.itemAction = ODA_DRAWENTIRE;
+      item.itemState = focused ? ODS_FOCUS | ODS_SELECTED : 0;
+      item.hwndItem = Item(IDC_COLOUR_LIST);
+      item.hDC = surface.Get();
+      item.rcItem = {0, 0, width, height};
+      item.itemData = c.colour;
+      // Through the main window, as the list box's own drawing request arrives.
+      ::SendMessageA(Window(), WM_DRAWITEM, IDC_COLOUR_LIST, reinterpret_cast<LPARAM>(&item));
+      EXPECT_EQ(surface.Pixel(1, 1), c.colour) << std::hex << c.colour;
+      EXPECT_EQ(surface.Pixel(0, 0), focused ? c.frame : c.colour) << std::hex << c.colour;
+      EXPECT_EQ(surface.Pixel(width - 1, height - 1), focused ? c.frame : c.colour);
+      if (focused) continue;
+      int textPixels = 0;
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) textPixels += surface.Pixel(x, y) == c.text;
+      }
+      EXPECT_GT(textPixels, 10) << "text in " << std::hex << c.text;
+    }
+  }
+}
+
+// Pixels of a colour inside the link's text, as the screen shows it: waits up
+// to five seconds for `atLeast` of them (see ScreenPixel).
+int PixelsOf(HWND control, const Hyperlink& link, COLORREF colour, int atLeast = 11) {
+  ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  const RECT r = link.LinkRect();
+  POINT origin{0, 0};
+  ::ClientToScreen(control, &origin);
+  int count = -1;
+  for (int waited = 0; waited < 5000 && count < atLeast; waited += 10) {
+    const WindowDC screen;
+    count = 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) {
+        count += ::GetPixel(screen.Get(), origin.x + x, origin.y + y) == colour;
+      }
+    }
+    MSG message;
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    ::Sleep(10);
+  }
+  return count;
+}
+
+TEST_F(MainWindowTest, ALinkOpensOnlyOnPressAndReleaseOverItsTextAndThenTurnsPurple) {
+  Show();
+  const HWND control = ::CreateWindowExA(0, "STATIC", "https://example.com/", WS_CHILD | WS_VISIBLE,
+                                         10, 10, 180, 16, Window(), nullptr, nullptr, nullptr);
+  ::SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Hyperlink link;
+  ASSERT_TRUE(link.Attach(control));
+  ASSERT_TRUE(link.SetTarget("https://example.com/clicked"));
+  const RECT r = link.LinkRect();
+  EXPECT_GT(r.right, 40);
+  EXPECT_LT(r.right, 170) << "as wide as the text, not the control";
+  const LPARAM inside = MAKELPARAM(r.right / 2, 5), beyond = MAKELPARAM(r.right + 5, 5);
+  EXPECT_GT(PixelsOf(control, link, 0x00FF0000), 10) << "unvisited links are blue";
+
+  ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, beyond);
+  EXPECT_NE(::GetCapture(), control) << "beside the text is not the link";
+  ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  EXPECT_EQ(::GetCapture(), control);
+  ::SendMessageA(control, WM_LBUTTONUP, 0, beyond);  // moved off before releasing
+  EXPECT_NE(::GetCapture(), control);
+  EXPECT_FALSE(link.Visited());
+
+  ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  ::SendMessageA(control, WM_LBUTTONUP, 0, inside);
+  EXPECT_TRUE(link.Visited());
+  EXPECT_TRUE(WasOpened("https://example.com/clicked"));
+  EXPECT_GT(PixelsOf(control, link, 0x00800080), 10) << "visited links are purple";
+  EXPECT_EQ(PixelsOf(control, link, 0x00FF0000, 0), 0);
+}
+
+// When the first placing fails and a new taskbar's broadcast places the icon
+// after all, the icon still goes away with its window instead of lingering.
+TEST(TrayIcon, AnIconPlacedOnlyAfterTheTaskbarReturnsIsStillRemoved) {
+  const HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                        nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  NOTIFYICONDATAA squatter{};
+  squatter.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  squatter.hWnd = window;
+  squatter.uID = IDR_TRAYMENU;
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_ADD, &squatter));  // the same icon, already there
+
+  const HICON icon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+  TrayIcon tray;
+  EXPECT_FALSE(tray.Create(window, IDR_TRAYMENU, "Keepcase", icon, kTrayMessage));
+  EXPECT_FALSE(tray.Added());
+  ::SendMessageA(window, TrayIcon::TaskbarCreatedMessage(), 0, 0);
+  EXPECT_TRUE(tray.Added());
+  EXPECT_TRUE(::Shell_NotifyIconA(NIM_MODIFY, &squatter)) << "the icon is in place";
+
+  ::DestroyWindow(window);
+  EXPECT_FALSE(tray.Added());
+  EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &squatter)) << "the icon is gone";
+}
+
+}  // namespace
+}  // namespace tl
