@@ -48,6 +48,9 @@ class MainWindow final : public Dialog,
 
   // Makes a colour the current one, and shows it.
   void ShowColour(ColourValue colour);
+  // The start hotkey and a drag's release keep the current colour: on top of the
+  // list and, when the user wants it, on the clipboard.
+  void KeepCurrentColour();
 
   ColourValue CurrentColour() const { return m_currentColour; }
   int CurrentNotation() const { return m_currentNotation; }
@@ -87,7 +90,6 @@ class MainWindow final : public Dialog,
   void Zoom(bool in);
   void OnHotkey(int id);
   bool Nudge(WPARAM key);
-  void KeepCurrentColour();
   void OnIconDragMove(POINT point);
   void OnIconDragRelease(POINT point);
   void CheckMenuItems();

@@ -41,12 +41,22 @@ void PickerIconStatic::SetDragCursor(HCURSOR cursor) {
   if (m_dragging) ::SetCursor(cursor);
 }
 
-// The frame is painted inside the control; the style is for those who read it.
+// The sunken frame is painted inside the control while dragging (the static
+// edge style says so too); once it ends, the dialog paints its own background
+// back over the frame's pixels before the icon draws itself again.
 void PickerIconStatic::ShowPressed(bool pressed) {
   const LONG_PTR exStyle = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
   const LONG_PTR wanted = pressed ? exStyle | WS_EX_STATICEDGE : exStyle & ~WS_EX_STATICEDGE;
   if (wanted != exStyle) ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, wanted);
-  ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  if (pressed) {
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return;
+  }
+  const HWND parent = ::GetParent(Handle());
+  RECT icon{};
+  ::GetWindowRect(Handle(), &icon);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&icon), 2);
+  ::RedrawWindow(parent, &icon, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void PickerIconStatic::BeginDrag() {

@@ -128,8 +128,7 @@ TEST_F(MainWindowTest, TheListAndTheReadOutsFollowEachOtherOnly) {
   const HWND green = Item(IDC_GREEN_SLIDER);
   for (const auto& [code, edits] : {std::pair{TB_THUMBTRACK, true}, std::pair{TB_THUMBPOSITION, true},
                                     std::pair{TB_LINEUP, false}, std::pair{TB_ENDTRACK, false}}) {
-    m_window.SetCurrentColour(kSample);
-    m_window.RefreshColour(false, false);
+    m_window.ShowColour(kSample);
     ::SendMessageA(green, TBM_SETPOS, TRUE, 200);
     ::SendMessageA(Window(), WM_HSCROLL, MAKEWPARAM(code, 200), reinterpret_cast<LPARAM>(green));
     EXPECT_EQ(m_window.CurrentColour(), edits ? MakeColour(18, 200, 86) : kSample) << code;
@@ -160,7 +159,7 @@ TEST_F(MainWindowTest, DeletingSelectsTheNextEntryOrTheNewLastOne) {
       Command(ID_CLEAR_ALL);
     }
     for (int i = c.count - 1; i >= 0; --i) Pick(MakeColour(10 + i, 0, 0));  // 10 on top
-    m_window.SetCurrentColour(kSample);
+    m_window.ShowColour(kSample);
     ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(c.selected), 0);
     if (c.byKey) {
       ::SendMessageA(list, WM_KEYUP, VK_DELETE, 0);
@@ -285,7 +284,7 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesWithItsCheckAndOutlivesAnExitThatEndsWi
   EXPECT_FALSE(::IsWindow(Window()));
 
   MainWindow next;
-  ASSERT_TRUE(next.Create());
+  ASSERT_TRUE(next.Create(m_loop));
   ::ShowWindow(next.Handle(), SW_SHOWNOACTIVATE);
   EXPECT_TRUE(topmost(next.Handle()));
   EXPECT_TRUE(MenuChecked(next, ID_ALWAYS_ON_TOP));

@@ -56,8 +56,8 @@ class SamplingTest : public testing_support::MainWindowTest {
     ::SendMessageA(Window(), kSampleRequest, 0, 0);
   }
   // Mouse messages carry client coordinates; with the capture they reach beyond.
-  LPARAM ClientPoint(POINT screen) const {
-    ::ScreenToClient(Window(), &screen);
+  static LPARAM ClientPoint(HWND window, POINT screen) {
+    ::ScreenToClient(window, &screen);
     return MAKELPARAM(screen.x, screen.y);
   }
   POINT Inside(int id, int dx = 5, int dy = 5) const {
@@ -126,18 +126,18 @@ TEST_F(SamplingTest, AnIconDragKeepsOnlyTheReadableColourUnderItsReleaseOutsideT
   for (const auto& d : drags) {
     SCOPED_TRACE(d.release.x);
     ::SetCursor(arrow);
-    m_window.SetCurrentColour(kBlack);
-    ::SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(press));
+    m_window.ShowColour(kBlack);
+    ::SendMessageA(icon, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(icon, press));
     ASSERT_TRUE(m_window.Dragging());
     EXPECT_NE(::GetCursor(), arrow);
     EXPECT_EQ(ScreenPixel(icon, 0, 0, 0x808080), 0x808080u) << "the sunken frame's grey";
-    ::SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(kOnPatch));
+    ::SendMessageA(icon, WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(icon, kOnPatch));
     EXPECT_EQ(m_window.CurrentColour(), kPatch) << "the drag samples as it goes";
     if (d.captureLost) {
       ::ReleaseCapture();  // as Alt+Tab or another program would take it
       EXPECT_FALSE(m_window.Dragging());
     }
-    ::SendMessageA(Window(), WM_LBUTTONUP, 0, ClientPoint(d.release));
+    ::SendMessageA(icon, WM_LBUTTONUP, 0, ClientPoint(icon, d.release));
     EXPECT_FALSE(m_window.Dragging());
     EXPECT_EQ(m_window.ColourListModel().Count(), d.entries);
     EXPECT_EQ(m_window.CurrentColour(), kPatch) << "a failed read is never the colour";

@@ -154,10 +154,8 @@ class MainWindowTest : public ::testing::Test {
     MSG quit;
     while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    LoopTable::Add(::GetCurrentThreadId(), &m_loop);
-    ASSERT_TRUE(m_window.Create());
+    ASSERT_TRUE(m_window.Create(m_loop));
   }
-  void TearDown() override { LoopTable::Remove(::GetCurrentThreadId()); }
 
   HWND Window() const { return m_window.Handle(); }
   HWND Item(int id) const { return ::GetDlgItem(Window(), id); }
@@ -171,8 +169,8 @@ class MainWindowTest : public ::testing::Test {
   }
   // What a pick does: the colour becomes current and goes on top of the list.
   void Pick(ColourValue colour) {
-    m_window.SetCurrentColour(colour);
-    m_window.RefreshColour(true, false);
+    m_window.ShowColour(colour);
+    m_window.KeepCurrentColour();
   }
   std::vector<ColourValue> ListColours() const {
     std::vector<ColourValue> colours;
@@ -186,7 +184,6 @@ class MainWindowTest : public ::testing::Test {
   // A menu item's check as the user sees it: the menu bar's popup that holds it
   // is told it is about to open, after an idle moment, as when the user clicks.
   static bool MenuChecked(MainWindow& window, UINT id) {
-    window.OnIdle();
     const HMENU bar = ::GetMenu(window.Handle());
     for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
       const HMENU popup = ::GetSubMenu(bar, i);
