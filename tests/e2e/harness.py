@@ -1,6 +1,6 @@
-"""What every end-to-end test needs: start the program as a user would, read its
-windows through the probe, drive the pointer and keyboard with xdotool, wait for
-conditions with deadlines, and keep a screenshot when something fails.
+"""What every journey needs: start the program as a user would, read its windows
+through the probe, drive the pointer and keyboard with xdotool, wait for
+conditions with deadlines, and keep a screenshot when a step fails.
 
 Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
 the environment: TL_BUILD (the build folder, win64 or win32), TL_ARTEFACTS (where
@@ -18,14 +18,23 @@ PROGRAM = os.path.join(BUILD, 'tintlens.exe')
 PROBE = os.path.join(BUILD, 'tl_probe.exe')
 PATTERN = os.path.join(BUILD, 'tl_pattern.exe')
 
-# Control and command ids of the main window that many tests use.
-COLOUR_LIST, PICKER_ICON, EXIT = 1000, 1019, 57602
+# Control and command ids of the main window.
+COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, MODE_BUTTON, POSITION = 1000, 1001, 1002, 1003, 1004
+ZOOM, MAGNIFIER, PICK, COPY_BUTTON, DELETE_BUTTON, PICKER_ICON = 1006, 1007, 1009, 1010, 1011, 1019
+OPTIONS, ABOUT, EXIT, NEW = 32780, 57664, 57602, 57600
+OK, CANCEL, YES, NO = 1, 2, 6, 7
+SAVE_QUESTION = 'Do you want to save the colors?'
 
 # What tests/e2e/pattern.cpp shows, in screen coordinates.
 PATTERN_RECT = (760, 20, 1010, 270)
 PATTERN_BACKGROUND = (220, 20, 60)
 PATTERN_LINE_X, PATTERN_LINE = 890, (30, 160, 70)
 PATTERN_BLOCK = (40, 60, 200)  # (770, 200) to (830, 260)
+
+
+def rgb_text(colour):
+    """A colour as the RGB notation and the list's entries show it."""
+    return '%d, %d, %d' % colour
 
 
 class TimedOut(AssertionError):
@@ -71,9 +80,20 @@ def find_window(title, class_name='#32770', skip=()):
     return probe('find-window', title, class_name, *skip, check=False)
 
 
-def file_bytes(path):
-    with open(path, 'rb') as f:
-        return f.read()
+def find_dialog(text):
+    """(dialog, the control text that matched) of a dialog showing `text`, or None."""
+    found = probe('find-dialog', text, check=False)
+    if not found:
+        return None
+    dialog, _, control_text = found.partition(' ')
+    return dialog, control_text
+
+
+def answer(text, button):
+    """Waits for the dialog showing `text` and presses one of its buttons."""
+    dialog, _ = wait_for('the dialog "%s"' % text, lambda: find_dialog(text))
+    probe('post-command', dialog, button)
+    wait_for('the dialog "%s" to close' % text, lambda: find_dialog(text) is None)
 
 
 def visible(window):
@@ -93,19 +113,56 @@ def item_text(window, control_id):
     return probe('item-text', window, control_id)
 
 
-PICKER_ICON, POSITION_LABEL = 1019, 1004
+def list_items(window, control_id=COLOUR_LIST):
+    text = probe('list-items', window, control_id)
+    return [line.rstrip('\r') for line in text.splitlines()] if text else []
+
+
+def file_bytes(path):
+    with open(path, 'rb') as f:
+        return f.read()
+
+
+def xdotool(*args):
+    subprocess.run(['xdotool'] + [str(a) for a in args], check=True, timeout=30)
+
+
+def click_item(window, control_id):
+    """Clicks the middle of a control, as a user would."""
+    left, top, right, bottom = item_rect(window, control_id)
+    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+    xdotool('click', 1)
+
+
+def make_active(window):
+    """Under Wine a window can be in front and still not active (a grey title
+    bar), and then the click that activates it may lose its press to the
+    activation; a user's click on the caption settles it first."""
+    if probe('active', window) == '1':
+        return
+    left, top, right, _ = window_rect(window)
+    xdotool('mousemove', (left + right) // 2, top + 8)
+    xdotool('click', 1)
+    wait_for('the window active', lambda: probe('active', window) == '1')
+
+
+_drags = 0
 
 
 def drag_from_icon(window, x, y, release_at=None, while_held=None):
     """Presses on the eyedropper icon, drags to (x, y), calls while_held() there if
-    given, and releases there or at release_at."""
-    left, top, right, bottom = item_rect(window, PICKER_ICON)
+    given, and releases there or at release_at. Each drag presses another spot of
+    the icon: two presses on one spot in quick succession would be a double click."""
+    global _drags
+    left, top, _, bottom = item_rect(window, PICKER_ICON)
+    press = (left + 4 + 6 * (_drags % 3), (top + bottom) // 2)
+    _drags += 1
 
     # Under Wine a press that activates the window can be lost to the activation;
     # a user presses again, and so does this.
     def pressed():
         make_active(window)
-        xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+        xdotool('mousemove', *press)
         xdotool('mousedown', 1)
         if wait_until(lambda: probe('has-capture', window) == '1', 5):
             return True
@@ -118,7 +175,7 @@ def drag_from_icon(window, x, y, release_at=None, while_held=None):
     # Under Wine a move can be reported late with the place before it; a hand on
     # the mouse moves again, and so does this.
     def arrived():
-        if item_text(window, POSITION_LABEL) == 'X: %d Y: %d' % (x, y):
+        if item_text(window, POSITION) == 'X: %d Y: %d' % (x, y):
             return True
         xdotool('mousemove', x - 1, y)
         xdotool('mousemove', x, y)
@@ -132,16 +189,11 @@ def drag_from_icon(window, x, y, release_at=None, while_held=None):
     wait_for('the drag to end', lambda: probe('has-capture', window) == '0')
 
 
-def click_item(window, control_id):
-    """Clicks the middle of a control, as a user would."""
-    left, top, right, bottom = item_rect(window, control_id)
-    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
-    xdotool('click', 1)
-
-
-def list_items(window, control_id):
-    text = probe('list-items', window, control_id)
-    return [line.rstrip('\r') for line in text.splitlines()] if text else []
+def add_colour(window, x, y):
+    """Keeps the colour at (x, y) with an icon drag released there."""
+    before = len(list_items(window))
+    drag_from_icon(window, x, y)
+    wait_for('a colour added', lambda: len(list_items(window)) == before + 1)
 
 
 def grab(left, top, right, bottom):
@@ -161,22 +213,55 @@ def grab(left, top, right, bottom):
     return pixels
 
 
-class Pattern:
-    """The test pattern window, up until stopped."""
+def screenshot(name, rect=None):
+    """Saves the screen, or just a rectangle of it (the README's pictures come
+    from here), as NAME.png among the artefacts."""
+    os.makedirs(ARTEFACTS, exist_ok=True)
+    path = os.path.join(ARTEFACTS, name + '.png')
+    crop = []
+    if rect:
+        left, top, right, bottom = rect
+        crop = ['-crop', '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '+repage']
+    subprocess.run(['import', '-window', 'root'] + crop + [path], check=bool(rect), timeout=60,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return path
 
-    def __init__(self):
-        self.process = subprocess.Popen(['wine', PATTERN], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        wait_for('the test pattern', lambda: probe('find-window', 'Tintlens test pattern',
-                                                   'TintlensTestPattern', check=False))
-        cx, cy = (PATTERN_RECT[0] + PATTERN_RECT[2]) // 2, (PATTERN_RECT[1] + PATTERN_RECT[3]) // 2
-        wait_for('the test pattern on the screen',
-                 lambda: grab(cx, cy, cx + 1, cy + 1)[(cx, cy)] == PATTERN_BACKGROUND)
+
+class Background:
+    """A helper program running until stopped: the test pattern window, or the
+    probe holding a hotkey or a file (shared with nobody), as another program would."""
+
+    def __init__(self, *command, ready):
+        self.process = subprocess.Popen(['wine'] + [str(c) for c in command],
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                        text=True)
+        ready(self.process)
 
     def stop(self):
         if self.process.poll() is None:
             self.process.kill()
-            self.process.wait(timeout=30)
+        self.process.wait(timeout=30)
+        self.process.stdout.close()
+
+
+def _says_held(process):
+    assert process.stdout.readline().strip() == 'held'
+
+
+def Holder(*what):
+    return Background(PROBE, *what, ready=_says_held)
+
+
+def _pattern_shown(_):
+    wait_for('the test pattern', lambda: find_window('Tintlens test pattern',
+                                                     'TintlensTestPattern'))
+    cx, cy = (PATTERN_RECT[0] + PATTERN_RECT[2]) // 2, (PATTERN_RECT[1] + PATTERN_RECT[3]) // 2
+    wait_for('the test pattern on the screen',
+             lambda: grab(cx, cy, cx + 1, cy + 1)[(cx, cy)] == PATTERN_BACKGROUND)
+
+
+def Pattern():
+    return Background(PATTERN, ready=_pattern_shown)
 
 
 SETTINGS_KEY = r'HKCU\Software\Quorvane\Tintlens'
@@ -224,81 +309,20 @@ def recovery_folder():
     return _recovery_folder
 
 
-def add_colour(window, x, y):
-    """Keeps the colour at (x, y) with an icon drag released there. Each drag
-    starts at another spot of the icon: two presses on one spot in quick
-    succession would make a double click."""
-    before = len(list_items(window, COLOUR_LIST))
-    left, top, right, bottom = item_rect(window, PICKER_ICON)
-    offset = 6 * (before % 3)
-    xdotool('mousemove', left + 4 + offset, (top + bottom) // 2)
-    xdotool('mousedown', 1)
-    xdotool('mousemove', x - 5, y)
-    xdotool('mousemove', x, y)
-    xdotool('mouseup', 1)
-    wait_for('a colour added', lambda: len(list_items(window, COLOUR_LIST)) == before + 1)
-
-
-def find_dialog(text):
-    """(dialog, the control text that matched) of a dialog showing `text`, or None."""
-    found = probe('find-dialog', text, check=False)
-    if not found:
-        return None
-    dialog, _, control_text = found.partition(' ')
-    return dialog, control_text
-
-
-class Holder:
-    """Another program that holds something until stopped: a hotkey, as a
-    conflicting tool would, or a file that it keeps open shared with nobody."""
-
-    def __init__(self, *what):
-        self.process = subprocess.Popen(['wine', PROBE] + [str(w) for w in what],
-                                        stdout=subprocess.PIPE, text=True)
-        assert self.process.stdout.readline().strip() == 'held'
-
-    def stop(self):
-        self.process.kill()
-        self.process.wait(timeout=30)
-
-
 def set_clipboard_text(text):
     """Puts text on the X clipboard, as another program would."""
     subprocess.run(['xclip', '-i', '-selection', 'clipboard'], input=text, text=True,
                    timeout=30, check=True)
 
 
-def notation_texts(colour):
-    """The three web notations of an (r, g, b) colour, worked out with exact
-    fractions from the hexcone formulas, rounded halves up."""
-    from fractions import Fraction
-    import math
-
-    def rounded(x):
-        return math.floor(x + Fraction(1, 2))
-    r, g, b = (Fraction(c, 255) for c in colour)
-    high, low = max(r, g, b), min(r, g, b)
-    delta = high - low
-    if delta == 0:
-        hue = 0
-    elif high == r:
-        hue = 60 * (((g - b) / delta) % 6)
-    elif high == g:
-        hue = 60 * ((b - r) / delta + 2)
-    else:
-        hue = 60 * ((r - g) / delta + 4)
-    hue = rounded(hue) % 360
-    hsl_s = 0 if delta == 0 else delta / (1 - abs(high + low - 1))
-    hsv_s = 0 if high == 0 else delta / high
-    return ('rgb(%d, %d, %d)' % colour,
-            'hsl(%d, %d%%, %d%%)' % (hue, rounded(hsl_s * 100), rounded((high + low) * 50)),
-            'hsv(%d, %d%%, %d%%)' % (hue, rounded(hsv_s * 100), rounded(high * 100)))
-
-
 def clipboard_text():
     result = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
                             text=True, timeout=30)
     return result.stdout if result.returncode == 0 else None
+
+
+def work_area():
+    return tuple(int(v) for v in probe('work-area').split())
 
 
 def layout_faults(window):
@@ -396,54 +420,19 @@ def set_display(dpi, size=DESKTOP_SIZE):
     global _desktop
     if _desktop:
         _desktop.wait(timeout=30)  # gone with the rest
+
     # The desktop first, as the session starts it, so that programs do not race
-    # each other to start it.
-    _desktop = subprocess.Popen(['wine', 'explorer.exe', '/desktop=shell,' + size],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for('the %s desktop' % size, lambda: desktop_size() == size, timeout=60)
-
-
-def work_area():
-    return tuple(int(v) for v in probe('work-area').split())
-
-
-def xdotool(*args):
-    subprocess.run(['xdotool'] + [str(a) for a in args], check=True, timeout=30)
-
-
-def screenshot(name):
-    os.makedirs(ARTEFACTS, exist_ok=True)
-    path = os.path.join(ARTEFACTS, name + '.png')
-    subprocess.run(['import', '-window', 'root', path], check=False, timeout=60,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return path
-
-
-def screenshot_window(window, name):
-    """Saves just the window's rectangle; the README's pictures come from here."""
-    return screenshot_area(window_rect(window), name)
-
-
-def screenshot_area(rect, name):
-    left, top, right, bottom = rect
-    os.makedirs(ARTEFACTS, exist_ok=True)
-    path = os.path.join(ARTEFACTS, name + '.png')
-    subprocess.run(['import', '-window', 'root', '-crop',
-                    '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '+repage', path],
-                   check=True, timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return path
-
-
-def make_active(window):
-    """Under Wine a window can be in front and still not active (a grey title
-    bar), and then the click that activates it may lose its press to the
-    activation; a user's click on the caption settles it first."""
-    if probe('active', window) == '1':
-        return
-    left, top, right, _ = window_rect(window)
-    xdotool('mousemove', (left + right) // 2, top + 8)
-    xdotool('click', 1)
-    wait_for('the window active', lambda: probe('active', window) == '1')
+    # each other to start it. Wine sometimes fails to start it; then again.
+    def started():
+        global _desktop
+        _desktop = subprocess.Popen(['wine', 'explorer.exe', '/desktop=shell,' + size],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if wait_until(lambda: desktop_size() == size, 30):
+            return True
+        _desktop.kill()
+        _desktop.wait(timeout=30)
+        return False
+    wait_for('the %s desktop' % size, started, timeout=90)
 
 
 def fresh_start():
@@ -473,8 +462,19 @@ class Program:
             make_active(self.window)
             xdotool('mousemove', 1, 1)
 
+    def text(self, control):
+        return item_text(self.window, control)
+
     def wait_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)
+
+    def exit(self, reply=None):
+        """File > Exit; with `reply`, answers the question about unsaved colours
+        that it must ask. Returns the exit code."""
+        probe('post-command', self.window, EXIT)
+        if reply:
+            answer(SAVE_QUESTION, reply)
+        return self.wait_exit()
 
     def stop(self):
         """Ends the program through Exit, so its pointer hook and hotkeys go with it;
@@ -490,29 +490,36 @@ class Program:
         shutil.rmtree(recovery_folder(), ignore_errors=True)
 
 
-class ProgramTest(unittest.TestCase):
-    """Starts the program for each test and keeps a screenshot of any failure."""
-
-    # A test that must prepare something first (settings, a conflicting program)
-    # sets this and calls launch() itself.
-    launch_in_setup = True
+class Journey(unittest.TestCase):
+    """A user's way through the program: a few starts, and steps walked in order."""
 
     def setUp(self):
         fresh_start()
-        if self.launch_in_setup:
-            self.launch()
 
     def launch(self, path=PROGRAM, title='Tintlens', skip=(), shown=True):
-        self.program = Program(path, title, skip, shown)
-        self.addCleanup(self.program.stop)
-        self.addCleanup(self._screenshot_if_failed)  # cleanups run last first: before the stop
-        return self.program
+        program = Program(path, title, skip, shown)
+        self.addCleanup(program.stop)
+        return program
 
-    def _failed(self):
-        result = self._outcome.result
-        return not self._outcome.success or any(
-            test is self for test, _ in result.failures + result.errors)
+    def background(self, helper):
+        """Stops a Pattern() or Holder() at the end, whatever happens."""
+        self.addCleanup(helper.stop)
+        return helper
 
-    def _screenshot_if_failed(self):
-        if self._failed():
-            print('\n  screenshot of the failure: %s' % screenshot(self.id().split('.')[-1]))
+    def walk(self, *steps):
+        """Runs the steps in order, each as a sub-test named after it. The first
+        one that fails ends the walk (the later ones build on it), and leaves a
+        screenshot."""
+        for step in steps:
+            done = False
+            with self.subTest(step=step.__name__):
+                try:
+                    step()
+                except unittest.SkipTest:
+                    raise
+                except Exception:
+                    print('\n  screenshot of the failure: %s' % screenshot(step.__name__))
+                    raise
+                done = True
+            if not done:
+                break

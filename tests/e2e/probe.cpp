@@ -1,33 +1,35 @@
-// Reads the program's windows from outside, for the end-to-end tests.
-// Each command prints one line on stdout and exits 0, or says why on stderr and
-// exits 1.
+// Reads the program's windows from outside, and stands in for other programs, for
+// the end-to-end tests. Each command prints one line on stdout and exits 0, or
+// says why on stderr and exits 1.
 // Built with the console tool's manifest, which makes UTF-8 its code page, so
 // arguments (file names among them) arrive as UTF-8 in any script.
 //   find-window TITLE [CLASS [SKIP...]]  the first top-level window with that
 //                                 title that is none of the SKIP windows
-//   window-rect HWND              left top right bottom (screen)
-//   client-origin HWND            client (0,0) in screen coordinates
-//   window-title HWND             a window's title (UTF-8)
-//   set-file-name HWND TEXT       fills the file name field of a file dialog
-//   work-area                     left top right bottom
-//   has-menu HWND                 1 when the window has a menu bar, else 0
-//   visible HWND                  1 or 0
-//   move-window HWND X Y          moves a window's top-left corner there
-//   post-command HWND ID          posts WM_COMMAND with that id
 //   find-dialog TEXT              a dialog (#32770) with a control whose text
 //                                 contains TEXT; prints the dialog and that text
 //   hold-hotkey MODIFIERS VK      registers the hotkey, says "held", then keeps it
 //                                 until killed (another program holding a hotkey)
 //   lock-file PATH                opens the file shared with nobody, says "held",
 //                                 and keeps it so until killed
-//   exists HWND                   1 or 0
+//   foreground                    the foreground window
+//   work-area                     left top right bottom
+//   window-rect HWND              left top right bottom (screen)
+//   client-origin HWND            client (0,0) in screen coordinates
+//   window-title HWND             a window's title (UTF-8)
+//   set-file-name HWND TEXT       fills the file name field of a file dialog
+//   active HWND                   1 when it is its thread's active window, else 0
+//   has-capture HWND              1 when its thread holds the mouse capture, else 0
+//   visible HWND                  1 or 0
+//   move-window HWND X Y          moves a window's top-left corner there
 //   item-rect HWND ID             a control's rectangle (screen)
 //   item-text HWND ID             a control's current text (UTF-8)
-//   list-items HWND ID            a list box's item texts, one per line
 //   item-message HWND ID MSG      sends a control a message without parameters
 //                                 and prints the answer
+//   select-row HWND ID ROW        chooses a row of a drop-down list
+//   list-items HWND ID            a list box's item texts, one per line
 //   children HWND                 the client area (screen), then one line per
 //                                 shown child: id class style left top right bottom
+//   post-command HWND ID          posts WM_COMMAND with that id
 #include <windows.h>
 
 #include <algorithm>
@@ -175,10 +177,6 @@ int main(int argc, char** argv) {
   }
   if (argc < 3) return Fail("missing window");
   const HWND window = ParseWindow(argv[2]);
-  if (command == "exists") {
-    std::printf("%d\n", ::IsWindow(window) ? 1 : 0);
-    return 0;
-  }
   if (!::IsWindow(window)) return Fail("not a window");
   if (command == "window-rect") {
     RECT r{};
@@ -203,8 +201,6 @@ int main(int argc, char** argv) {
     POINT p{0, 0};
     ::ClientToScreen(window, &p);
     std::printf("%ld %ld\n", p.x, p.y);
-  } else if (command == "has-menu") {
-    std::printf("%d\n", ::GetMenu(window) ? 1 : 0);
   } else if (command == "active") {
     // Whether the window is its thread's active window, title bar and all.
     GUITHREADINFO info{};
