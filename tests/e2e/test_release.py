@@ -4,12 +4,11 @@ settings."""
 import os
 import re
 import shutil
-import subprocess
 import tempfile
 import unittest
 import zipfile
 
-from harness import (BUILD, Journey, file_bytes, find_window, probe, setting, store_setting,
+from harness import (BUILD, Journey, choose_file, file_bytes, probe, run, setting, store_setting,
                      wait_for, windows_folder)
 
 DIST = os.environ.get('TL_DIST', 'dist')
@@ -24,16 +23,15 @@ RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 SAVE_AS = 57604
 
 
-def wine(*args, timeout=120):
+def wine(*args):
     """Runs a Windows program to its end; its exit code."""
-    return subprocess.run(['wine'] + list(args), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                          timeout=timeout).returncode
+    return run('wine', *args, check=False).returncode
 
 
 def registry_values(key):
     """The values of a registry key as a dict from name to data text, or None
     when the key is not there."""
-    result = subprocess.run(['wine', 'reg', 'query', key], capture_output=True, text=True, timeout=60)
+    result = run('wine', 'reg', 'query', key, check=False)
     if result.returncode != 0:
         return None
     values = {}
@@ -47,8 +45,7 @@ def registry_values(key):
 def runs_32_bit_programs():
     """The installer is a 32-bit program; some kernels are built without the
     32-bit support that Wine needs to run one."""
-    result = subprocess.run(['wine', os.path.join(BUILDS['win32'], 'tintlens-palette.exe'),
-                             '--help'], capture_output=True, text=True, timeout=120)
+    result = run('wine', os.path.join(BUILDS['win32'], 'tintlens-palette.exe'), '--help', check=False)
     return 'usage: tintlens-palette' in result.stdout + result.stderr
 
 
@@ -121,11 +118,9 @@ class Release(Journey):
         documents = tempfile.mkdtemp(prefix='tintlens-release-')
         self.addCleanup(shutil.rmtree, documents, True)
         probe('post-command', self.program.window, SAVE_AS)
-        dialog = wait_for('the Save As dialog', lambda: find_window('Save As'))
-        probe('set-file-name', dialog, 'Z:' + os.path.join(documents, 'running.clf').replace('/', '\\'))
-        probe('post-command', dialog, 1)
+        choose_file('Save As', os.path.join(documents, 'running.clf'))
         wait_for('the title with the file name',
-                 lambda: probe('window-title', self.program.window) == 'Tintlens - running.clf')
+                 lambda: self.program.text() == 'Tintlens - running.clf')
         self.assertNotEqual(self.uninstall(), 0)
         self.assertTrue(os.path.isfile(self.installed('tintlens.exe')))
         self.assertIsNotNone(registry_values(UNINSTALL_KEY))
@@ -135,9 +130,8 @@ class Release(Journey):
         # start with Windows and the entry.
         self.assertEqual(self.program.exit(), 0)
         store_setting('ZoomLevel', '0500')
-        subprocess.run(['wine', 'reg', 'add', RUN_KEY, '/v', 'Tintlens', '/d',
-                        '"%s\\tintlens.exe"' % self.folder, '/f'],
-                       capture_output=True, timeout=60, check=True)
+        run('wine', 'reg', 'add', RUN_KEY, '/v', 'Tintlens', '/d', '"%s\\tintlens.exe"' % self.folder,
+            '/f')
         shutil.copy(os.path.join(BUILD, 'tintlens-palette.exe'), self.installed('tintlens-palette.exe'))
         open(self.shortcut, 'wb').close()
         self.assertEqual(self.uninstall(), 0)
