@@ -176,8 +176,10 @@ class PickingWithSettings(Journey):
 
     def the_hotkeys_work_from_another_window(self):
         xdotool('mousemove', 100, 100)
-        xdotool('click', 1)  # the desktop takes the focus
+        xdotool('click', 1)
+        wait_for('the desktop in front', lambda: probe('foreground') != self.program.window)
         xdotool('key', 'ctrl+F11')  # outside a session: only brings the window forward
+        wait_for('the window in front', lambda: probe('foreground') == self.program.window)
         # Copy When Kept on: the kept colour is also on the clipboard; off again:
         # keeping leaves the clipboard alone.
         for stored, clipboard, kept in (('0100', BACKGROUND, 1), ('0000', 'left alone', 2)):
