@@ -1,11 +1,12 @@
-"""What every end-to-end test needs: start the program as a user would, read its
-windows through the probe, drive the pointer and keyboard with xdotool, wait for
-conditions with deadlines, and keep a screenshot when something fails.
+"""What every journey needs: start the program as a user would, read its windows
+through the probe, drive the pointer and keyboard with xdotool, wait for
+conditions with deadlines, and keep a screenshot when a step fails.
 
 Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
 the environment: TL_BUILD (the build folder, win64 or win32), TL_ARTEFACTS (where
 screenshots go)."""
 import ctypes
+import functools
 import os
 import shutil
 import subprocess
@@ -14,22 +15,24 @@ import unittest
 
 BUILD = os.environ.get('TL_BUILD', 'build/win64')
 ARTEFACTS = os.environ.get('TL_ARTEFACTS', 'build/test-artefacts')
-PROGRAM = os.path.join(BUILD, 'tintlens.exe')
-PROBE = os.path.join(BUILD, 'tl_probe.exe')
-PATTERN = os.path.join(BUILD, 'tl_pattern.exe')
+PROGRAM, PROBE = os.path.join(BUILD, 'tintlens.exe'), os.path.join(BUILD, 'tl_probe.exe')
 
-# Control and command ids of the main window that many tests use.
-COLOUR_LIST, PICKER_ICON, EXIT = 1000, 1019, 57602
+# Control and command ids of the main window, and dialog answers.
+COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, MODE_BUTTON, POSITION = 1000, 1001, 1002, 1003, 1004
+ZOOM, MAGNIFIER, PICK, COPY_BUTTON, DELETE_BUTTON, PICKER_ICON = 1006, 1007, 1009, 1010, 1011, 1019
+OPTIONS, ABOUT, EXIT, NEW = 32780, 57664, 57602, 57600
+OK, CANCEL, YES, NO = 1, 2, 6, 7
+SAVE_QUESTION = 'Do you want to save the colors?'
 
 # What tests/e2e/pattern.cpp shows, in screen coordinates.
-PATTERN_RECT = (760, 20, 1010, 270)
-PATTERN_BACKGROUND = (220, 20, 60)
+PATTERN_BACKGROUND = (220, 20, 60)  # from (760, 20) to (1010, 270)
 PATTERN_LINE_X, PATTERN_LINE = 890, (30, 160, 70)
 PATTERN_BLOCK = (40, 60, 200)  # (770, 200) to (830, 260)
 
 
-class TimedOut(AssertionError):
-    pass
+def rgb_text(colour):
+    """A colour as the RGB notation and the list's entries show it."""
+    return '%d, %d, %d' % colour
 
 
 def wait_for(what, condition, timeout=20.0, every=0.1):
@@ -40,7 +43,7 @@ def wait_for(what, condition, timeout=20.0, every=0.1):
         if value:
             return value
         if time.monotonic() > deadline:
-            raise TimedOut('timed out after %.0f s waiting for %s' % (timeout, what))
+            raise AssertionError('timed out after %.0f s waiting for %s' % (timeout, what))
         time.sleep(every)
 
 
@@ -48,14 +51,18 @@ def wait_until(condition, seconds):
     """Whether condition() comes true within the time; never raises."""
     try:
         return wait_for('', condition, timeout=seconds)
-    except TimedOut:
+    except AssertionError:
         return False
+
+
+def run(*command, check=True):
+    return subprocess.run([str(c) for c in command], capture_output=True, text=True,
+                          errors='replace', timeout=120, check=check)
 
 
 def probe(*args, check=True):
     for _ in range(2):
-        result = subprocess.run(['wine', PROBE] + [str(a) for a in args],
-                                capture_output=True, text=True, timeout=60)
+        result = run('wine', PROBE, *args, check=False)
         # A probe that says nothing at all did not run (Wine failed to start it);
         # every refusal of its own names its reason.
         if result.returncode == 0 or result.stderr.strip():
@@ -71,9 +78,32 @@ def find_window(title, class_name='#32770', skip=()):
     return probe('find-window', title, class_name, *skip, check=False)
 
 
-def file_bytes(path):
-    with open(path, 'rb') as f:
-        return f.read()
+def find_dialog(text):
+    """(dialog, the control text that matched) of a dialog showing `text`, or None."""
+    found = probe('find-dialog', text, check=False)
+    return found.split(' ', 1) if found else None
+
+
+def answer(text, button):
+    """Waits for the dialog showing `text` and presses one of its buttons."""
+    dialog, _ = wait_for('the dialog "%s"' % text, lambda: find_dialog(text))
+    probe('post-command', dialog, button)
+    wait_for('the dialog "%s" to close' % text, lambda: find_dialog(text) is None)
+
+
+def window_path(unix_path):
+    return 'Z:' + unix_path.replace('/', '\\')
+
+
+def choose_file(dialog_title, path, replace=False):
+    """Fills in the open or save dialog's file name and presses Enter; with
+    replace, answers Yes to the dialog's question about the existing file."""
+    dialog = wait_for('the "%s" dialog' % dialog_title, lambda: find_window(dialog_title))
+    probe('set-file-name', dialog, window_path(path))
+    probe('post-command', dialog, OK)  # the Open or Save button
+    if replace:
+        answer('already exists', YES)
+    wait_for('the dialog to close', lambda: find_window(dialog_title) is None)
 
 
 def visible(window):
@@ -81,36 +111,68 @@ def visible(window):
     return probe('visible', window, check=False) == '1'
 
 
-def window_rect(window):
-    return tuple(int(v) for v in probe('window-rect', window).split())
+def rect(window, control=None):
+    """A window's or one of its controls' rectangle on the screen."""
+    return tuple(int(v) for v in probe('rect', window, *([control] if control else [])).split())
 
 
-def item_rect(window, control_id):
-    return tuple(int(v) for v in probe('item-rect', window, control_id).split())
+def item_text(window, control_id=None):
+    """A control's current text, or without one the window's title."""
+    return probe('text', window, *([control_id] if control_id else []))
 
 
-def item_text(window, control_id):
-    return probe('item-text', window, control_id)
+def list_items(window):
+    return [line.rstrip('\r') for line in probe('list-items', window, COLOUR_LIST).splitlines()]
 
 
-PICKER_ICON, POSITION_LABEL = 1019, 1004
+def file_bytes(path):
+    with open(path, 'rb') as f:
+        return f.read()
+
+
+def xdotool(*args):
+    run('xdotool', *args)
+
+
+def click_item(window, control_id):
+    """Clicks the middle of a control, as a user would."""
+    left, top, right, bottom = rect(window, control_id)
+    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+    xdotool('click', 1)
+
+
+def make_active(window):
+    """Under Wine a window can be in front and still not active (a grey title
+    bar), and then the click that activates it may lose its press to the
+    activation; a user's click on the caption settles it first."""
+    if probe('active', window) == '1':
+        return
+    left, top, right, _ = rect(window)
+    xdotool('mousemove', (left + right) // 2, top + 8)
+    xdotool('click', 1)
+    wait_for('the window active', lambda: probe('active', window) == '1')
+
+
+_drags = [0]
 
 
 def drag_from_icon(window, x, y, release_at=None, while_held=None):
     """Presses on the eyedropper icon, drags to (x, y), calls while_held() there if
-    given, and releases there or at release_at."""
-    left, top, right, bottom = item_rect(window, PICKER_ICON)
+    given, and releases there or at release_at. Each drag presses another spot of
+    the icon: two presses on one spot in quick succession would be a double click."""
+    left, top, _, bottom = rect(window, PICKER_ICON)
+    press = (left + 4 + 6 * (_drags[0] % 3), (top + bottom) // 2)
+    _drags[0] += 1
 
     # Under Wine a press that activates the window can be lost to the activation;
     # a user presses again, and so does this.
     def pressed():
         make_active(window)
-        xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+        xdotool('mousemove', *press)
         xdotool('mousedown', 1)
         if wait_until(lambda: probe('has-capture', window) == '1', 5):
             return True
         xdotool('mouseup', 1)
-        return False
     # Moves before the window takes the capture go to the window below them.
     wait_for('the drag to start', pressed, timeout=30)
     xdotool('mousemove', x, y)
@@ -118,11 +180,10 @@ def drag_from_icon(window, x, y, release_at=None, while_held=None):
     # Under Wine a move can be reported late with the place before it; a hand on
     # the mouse moves again, and so does this.
     def arrived():
-        if item_text(window, POSITION_LABEL) == 'X: %d Y: %d' % (x, y):
+        if item_text(window, POSITION) == 'X: %d Y: %d' % (x, y):
             return True
         xdotool('mousemove', x - 1, y)
         xdotool('mousemove', x, y)
-        return False
     wait_for('the drag at (%d, %d)' % (x, y), arrived, every=1.0)
     if while_held:
         while_held()
@@ -132,172 +193,105 @@ def drag_from_icon(window, x, y, release_at=None, while_held=None):
     wait_for('the drag to end', lambda: probe('has-capture', window) == '0')
 
 
-def click_item(window, control_id):
-    """Clicks the middle of a control, as a user would."""
-    left, top, right, bottom = item_rect(window, control_id)
-    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
-    xdotool('click', 1)
-
-
-def list_items(window, control_id):
-    text = probe('list-items', window, control_id)
-    return [line.rstrip('\r') for line in text.splitlines()] if text else []
+def add_colour(window, x, y):
+    """Keeps the colour at (x, y) with an icon drag released there."""
+    before = len(list_items(window))
+    drag_from_icon(window, x, y)
+    wait_for('a colour added', lambda: len(list_items(window)) == before + 1)
 
 
 def grab(left, top, right, bottom):
     """The screen's pixels in a rectangle: a dict from (x, y) to (r, g, b)."""
-    result = subprocess.run(['import', '-window', 'root', '-crop',
-                             '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '-depth', '8',
-                             'txt:-'],
-                            capture_output=True, text=True, timeout=60, check=True)
+    text = run('import', '-window', 'root', '-crop', '%dx%d+%d+%d' % (
+        right - left, bottom - top, left, top), '-depth', '8', 'txt:-').stdout
     pixels = {}
-    for line in result.stdout.splitlines():
-        if line.startswith('#'):
-            continue
+    for line in text.splitlines()[1:]:
         position, _, rest = line.partition(':')
-        hex_colour = rest.split('#')[1][:6]
         x, y = (int(v) for v in position.split(','))
-        pixels[(left + x, top + y)] = tuple(int(hex_colour[i:i + 2], 16) for i in (0, 2, 4))
+        pixels[(left + x, top + y)] = tuple(int(rest.split('#')[1][i:i + 2], 16) for i in (0, 2, 4))
     return pixels
 
 
-class Pattern:
-    """The test pattern window, up until stopped."""
+def screenshot(name, area=None):
+    """Saves the screen, or just an area of it (the README's pictures come from
+    here), as NAME.png among the artefacts."""
+    os.makedirs(ARTEFACTS, exist_ok=True)
+    path = os.path.join(ARTEFACTS, name + '.png')
+    crop = ['-crop', '%dx%d+%d+%d' % (area[2] - area[0], area[3] - area[1], area[0], area[1]),
+            '+repage'] if area else []
+    run('import', '-window', 'root', *crop, path, check=bool(area))
+    return path
 
-    def __init__(self):
-        self.process = subprocess.Popen(['wine', PATTERN], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        wait_for('the test pattern', lambda: probe('find-window', 'Tintlens test pattern',
-                                                   'TintlensTestPattern', check=False))
-        cx, cy = (PATTERN_RECT[0] + PATTERN_RECT[2]) // 2, (PATTERN_RECT[1] + PATTERN_RECT[3]) // 2
-        wait_for('the test pattern on the screen',
-                 lambda: grab(cx, cy, cx + 1, cy + 1)[(cx, cy)] == PATTERN_BACKGROUND)
+
+class Background:
+    """A helper program until stopped: the test pattern window, or the probe
+    holding a hotkey or a file (shared with nobody) as another program would."""
+
+    def __init__(self, *command):
+        self.process = subprocess.Popen(['wine'] + [str(c) for c in command],
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                        text=True)
 
     def stop(self):
         if self.process.poll() is None:
             self.process.kill()
-            self.process.wait(timeout=30)
+        self.process.wait(timeout=30)
+        self.process.stdout.close()
+
+
+def Holder(*what):
+    helper = Background(PROBE, *what)
+    assert helper.process.stdout.readline().strip() == 'held', what
+    return helper
+
+
+def Pattern():
+    helper = Background(os.path.join(BUILD, 'tl_pattern.exe'))
+    wait_for('the test pattern on the screen',
+             lambda: grab(885, 145, 886, 146)[(885, 145)] == PATTERN_BACKGROUND)
+    return helper
 
 
 SETTINGS_KEY = r'HKCU\Software\Quorvane\Tintlens'
 
 
-def setting(name):
-    """A stored setting's bytes as hex ("0100"), or None when it is not there."""
-    result = subprocess.run(['wine', 'reg', 'query', SETTINGS_KEY, '/v', name],
-                            capture_output=True, text=True, timeout=60)
+def setting(name=None):
+    """A stored setting's bytes as hex ("0100"), or None when it is not there;
+    without a name, whether there is a settings key at all."""
+    result = run('wine', 'reg', 'query', SETTINGS_KEY, *(('/v', name) if name else ()),
+                 check=False)
+    if not name:
+        return result.returncode == 0
     for line in result.stdout.splitlines():
         fields = line.split()
-        if line.strip().startswith(name) and len(fields) >= 3 and fields[-2] == 'REG_BINARY':
+        if line.strip().startswith(name) and fields[-2:-1] == ['REG_BINARY']:
             return fields[-1].lower()
     return None
 
 
-def settings_key_exists():
-    return subprocess.run(['wine', 'reg', 'query', SETTINGS_KEY], capture_output=True,
-                          timeout=60).returncode == 0
-
-
 def store_setting(name, hex_bytes):
-    subprocess.run(['wine', 'reg', 'add', SETTINGS_KEY, '/v', name, '/t', 'REG_BINARY', '/d',
-                    hex_bytes, '/f'], capture_output=True, timeout=60, check=True)
+    run('wine', 'reg', 'add', SETTINGS_KEY, '/v', name, '/t', 'REG_BINARY', '/d', hex_bytes, '/f')
 
 
 def windows_folder(variable):
     """A folder that the environment names, as (Windows path, Unix path)."""
-    result = subprocess.run(['wine', 'cmd', '/c', 'echo', '%' + variable + '%'],
-                            capture_output=True, text=True, timeout=60, check=True)
-    windows = result.stdout.strip()
-    unix = subprocess.run(['winepath', '-u', windows], capture_output=True, text=True, timeout=60,
-                          check=True).stdout.strip()
-    return windows, unix
+    windows = run('wine', 'cmd', '/c', 'echo', '%' + variable + '%').stdout.strip()
+    return windows, run('winepath', '-u', windows).stdout.strip()
 
 
-_recovery_folder = None
-
-
+@functools.lru_cache(maxsize=None)
 def recovery_folder():
     """Where the program keeps copies of unsaved colours (Unix path)."""
-    global _recovery_folder
-    if not _recovery_folder:
-        _recovery_folder = os.path.join(windows_folder('LOCALAPPDATA')[1], 'Tintlens', 'Recovery')
-    return _recovery_folder
+    return os.path.join(windows_folder('LOCALAPPDATA')[1], 'Tintlens', 'Recovery')
 
 
-def add_colour(window, x, y):
-    """Keeps the colour at (x, y) with an icon drag released there. Each drag
-    starts at another spot of the icon: two presses on one spot in quick
-    succession would make a double click."""
-    before = len(list_items(window, COLOUR_LIST))
-    left, top, right, bottom = item_rect(window, PICKER_ICON)
-    offset = 6 * (before % 3)
-    xdotool('mousemove', left + 4 + offset, (top + bottom) // 2)
-    xdotool('mousedown', 1)
-    xdotool('mousemove', x - 5, y)
-    xdotool('mousemove', x, y)
-    xdotool('mouseup', 1)
-    wait_for('a colour added', lambda: len(list_items(window, COLOUR_LIST)) == before + 1)
-
-
-def find_dialog(text):
-    """(dialog, the control text that matched) of a dialog showing `text`, or None."""
-    found = probe('find-dialog', text, check=False)
-    if not found:
-        return None
-    dialog, _, control_text = found.partition(' ')
-    return dialog, control_text
-
-
-class Holder:
-    """Another program that holds something until stopped: a hotkey, as a
-    conflicting tool would, or a file that it keeps open shared with nobody."""
-
-    def __init__(self, *what):
-        self.process = subprocess.Popen(['wine', PROBE] + [str(w) for w in what],
-                                        stdout=subprocess.PIPE, text=True)
-        assert self.process.stdout.readline().strip() == 'held'
-
-    def stop(self):
-        self.process.kill()
-        self.process.wait(timeout=30)
-
-
-def set_clipboard_text(text):
-    """Puts text on the X clipboard, as another program would."""
-    subprocess.run(['xclip', '-i', '-selection', 'clipboard'], input=text, text=True,
-                   timeout=30, check=True)
-
-
-def notation_texts(colour):
-    """The three web notations of an (r, g, b) colour, worked out with exact
-    fractions from the hexcone formulas, rounded halves up."""
-    from fractions import Fraction
-    import math
-
-    def rounded(x):
-        return math.floor(x + Fraction(1, 2))
-    r, g, b = (Fraction(c, 255) for c in colour)
-    high, low = max(r, g, b), min(r, g, b)
-    delta = high - low
-    if delta == 0:
-        hue = 0
-    elif high == r:
-        hue = 60 * (((g - b) / delta) % 6)
-    elif high == g:
-        hue = 60 * ((b - r) / delta + 2)
-    else:
-        hue = 60 * ((r - g) / delta + 4)
-    hue = rounded(hue) % 360
-    hsl_s = 0 if delta == 0 else delta / (1 - abs(high + low - 1))
-    hsv_s = 0 if high == 0 else delta / high
-    return ('rgb(%d, %d, %d)' % colour,
-            'hsl(%d, %d%%, %d%%)' % (hue, rounded(hsl_s * 100), rounded((high + low) * 50)),
-            'hsv(%d, %d%%, %d%%)' % (hue, rounded(hsv_s * 100), rounded(high * 100)))
-
-
-def clipboard_text():
-    result = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
-                            text=True, timeout=30)
+def clipboard_text(text=None):
+    """The X clipboard's text; with `text`, puts it there as another program would."""
+    if text is not None:
+        subprocess.run(['xclip', '-i', '-selection', 'clipboard'], input=text, text=True,
+                       timeout=30, check=True)
+        return text
+    result = run('xclip', '-o', '-selection', 'clipboard', check=False)
     return result.stdout if result.returncode == 0 else None
 
 
@@ -309,32 +303,31 @@ def layout_faults(window):
     client = tuple(int(v) for v in lines[0].split())
     controls = []
     for line in lines[1:]:
-        ident, kind, style, *rect = line.split()
+        ident, kind, style, *box = line.split()
         is_group = kind == 'Button' and int(style, 16) & 0xF == 7  # BS_GROUPBOX
-        controls.append(('%s %s' % (kind, ident), is_group, tuple(int(v) for v in rect)))
+        controls.append(('%s %s' % (kind, ident), is_group, tuple(int(v) for v in box)))
 
     def holds(outer, inner):
-        return (outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and
-                inner[3] <= outer[3])
+        return outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and \
+            inner[3] <= outer[3]
 
     def overlap(a, b):
         return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
-    faults = ['%s %s reaches outside the client area %s' % (name, rect, client)
-              for name, _, rect in controls if not holds(client, rect)]
-    for i, (name, group, rect) in enumerate(controls):
-        for other, other_group, other_rect in controls[i + 1:]:
-            if overlap(rect, other_rect) and not (group and holds(rect, other_rect)) and not (
-                    other_group and holds(other_rect, rect)):
-                faults.append('%s %s overlaps %s %s' % (name, rect, other, other_rect))
+    faults = ['%s %s reaches outside the client area %s' % (name, box, client)
+              for name, _, box in controls if not holds(client, box)]
+    for i, (name, group, box) in enumerate(controls):
+        for other, other_group, other_box in controls[i + 1:]:
+            if overlap(box, other_box) and not (group and holds(box, other_box)) and not (
+                    other_group and holds(other_box, box)):
+                faults.append('%s %s overlaps %s %s' % (name, box, other, other_box))
     return faults
 
 
 class _CursorImage(ctypes.Structure):
-    """XFixesCursorImage of <X11/extensions/Xfixes.h>."""
+    """The start of XFixesCursorImage of <X11/extensions/Xfixes.h>, up to its pixels."""
     _fields_ = [('x', ctypes.c_short), ('y', ctypes.c_short), ('width', ctypes.c_ushort),
                 ('height', ctypes.c_ushort), ('xhot', ctypes.c_ushort), ('yhot', ctypes.c_ushort),
-                ('cursor_serial', ctypes.c_ulong), ('pixels', ctypes.POINTER(ctypes.c_ulong)),
-                ('atom', ctypes.c_ulong), ('name', ctypes.c_char_p)]
+                ('cursor_serial', ctypes.c_ulong), ('pixels', ctypes.POINTER(ctypes.c_ulong))]
 
 
 def cursor():
@@ -343,9 +336,7 @@ def cursor():
     left, top, right and bottom of its drawn pixels)."""
     x11, xfixes = ctypes.CDLL('libX11.so.6'), ctypes.CDLL('libXfixes.so.3')
     x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XOpenDisplay.argtypes = x11.XCloseDisplay.argtypes = x11.XFree.argtypes = [ctypes.c_void_p]
     xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(_CursorImage)
     xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
     display = x11.XOpenDisplay(None)
@@ -353,104 +344,57 @@ def cursor():
         raise AssertionError('cannot open the X display')
     try:
         found = xfixes.XFixesGetCursorImage(display)
-        if not found:
-            raise AssertionError('the X display shows no cursor')
         image = found.contents
         width, height = image.width, image.height
         drawn = [(i % width, i // width) for i in range(width * height)
                  if image.pixels[i] >> 24 & 0xFF]
-        shape = (width, height, image.xhot, image.yhot, min(x for x, _ in drawn),
-                 min(y for _, y in drawn), max(x for x, _ in drawn), max(y for _, y in drawn))
+        shape = (width, height, image.xhot, image.yhot)
         x11.XFree(found)
-        return shape
+        xs, ys = [x for x, _ in drawn], [y for _, y in drawn]
+        return shape + (min(xs), min(ys), max(xs), max(ys))
     finally:
         x11.XCloseDisplay(display)
 
 
-DESKTOP_SIZE = os.environ.get('TL_SESSION_SCREEN', '1024x768')
-_desktop = None  # the desktop that set_display started
+_desktop = []  # the desktop that set_display started
 
 
-def desktop_size():
-    result = subprocess.run(['xdotool', 'search', '--name', 'shell - Wine desktop',
-                             'getwindowgeometry'], capture_output=True, text=True, timeout=30)
-    for line in result.stdout.splitlines():
-        if 'Geometry:' in line:
-            return line.split()[-1]
-    return None
-
-
-def set_display(dpi, size=DESKTOP_SIZE):
+def set_display(dpi, size=os.environ.get('TL_SESSION_SCREEN', '1024x768')):
     """Starts the session's Windows side afresh at `dpi` (the prefix's LogPixels)
     with a desktop of `size` ("2048x1536"); every Windows program of the session
     ends first. set_display(96) goes back to how the session began."""
     for key in (r'HKCU\Control Panel\Desktop',
                 r'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'):
-        subprocess.run(['wine', 'reg', 'add', key, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d',
-                        str(dpi), '/f'], capture_output=True, timeout=60, check=True)
-    subprocess.run(['wine', 'reg', 'add', r'HKCU\Software\Wine\Explorer\Desktops', '/v', 'shell',
-                    '/d', size, '/f'], capture_output=True, timeout=60, check=True)
+        run('wine', 'reg', 'add', key, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d', dpi, '/f')
+    run('wine', 'reg', 'add', r'HKCU\Software\Wine\Explorer\Desktops', '/v', 'shell', '/d', size,
+        '/f')
     # The DPI is read as the Windows side starts: end it, and wait until it has.
-    subprocess.run(['wineserver', '-k'], capture_output=True, timeout=60)
-    subprocess.run(['wineserver', '-w'], capture_output=True, timeout=60)
-    global _desktop
-    if _desktop:
-        _desktop.wait(timeout=30)  # gone with the rest
+    run('wineserver', '-k', check=False)
+    run('wineserver', '-w', check=False)
+    for desktop in _desktop:
+        desktop.wait(timeout=30)  # gone with the rest
+
+    def desktop_size():
+        found = run('xdotool', 'search', '--name', 'shell - Wine desktop', 'getwindowgeometry',
+                    check=False).stdout.split()
+        return found[found.index('Geometry:') + 1] if 'Geometry:' in found else None
+
     # The desktop first, as the session starts it, so that programs do not race
-    # each other to start it.
-    _desktop = subprocess.Popen(['wine', 'explorer.exe', '/desktop=shell,' + size],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for('the %s desktop' % size, lambda: desktop_size() == size, timeout=60)
-
-
-def work_area():
-    return tuple(int(v) for v in probe('work-area').split())
-
-
-def xdotool(*args):
-    subprocess.run(['xdotool'] + [str(a) for a in args], check=True, timeout=30)
-
-
-def screenshot(name):
-    os.makedirs(ARTEFACTS, exist_ok=True)
-    path = os.path.join(ARTEFACTS, name + '.png')
-    subprocess.run(['import', '-window', 'root', path], check=False, timeout=60,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return path
-
-
-def screenshot_window(window, name):
-    """Saves just the window's rectangle; the README's pictures come from here."""
-    return screenshot_area(window_rect(window), name)
-
-
-def screenshot_area(rect, name):
-    left, top, right, bottom = rect
-    os.makedirs(ARTEFACTS, exist_ok=True)
-    path = os.path.join(ARTEFACTS, name + '.png')
-    subprocess.run(['import', '-window', 'root', '-crop',
-                    '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '+repage', path],
-                   check=True, timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return path
-
-
-def make_active(window):
-    """Under Wine a window can be in front and still not active (a grey title
-    bar), and then the click that activates it may lose its press to the
-    activation; a user's click on the caption settles it first."""
-    if probe('active', window) == '1':
-        return
-    left, top, right, _ = window_rect(window)
-    xdotool('mousemove', (left + right) // 2, top + 8)
-    xdotool('click', 1)
-    wait_for('the window active', lambda: probe('active', window) == '1')
+    # each other to start it. Wine sometimes fails to start it; then again.
+    def started():
+        _desktop[:] = [subprocess.Popen(['wine', 'explorer.exe', '/desktop=shell,' + size],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        if wait_until(lambda: desktop_size() == size, 30):
+            return True
+        _desktop[0].kill()
+        _desktop[0].wait(timeout=30)
+    wait_for('the %s desktop' % size, started, timeout=90)
 
 
 def fresh_start():
     """As before a first start: no settings, no recovery copies (a program ended
     with its Wine session leaves its copy), and no pointer left over a control."""
-    subprocess.run(['wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f'],
-                   capture_output=True, timeout=60)
+    run('wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f', check=False)
     shutil.rmtree(recovery_folder(), ignore_errors=True)
     xdotool('mousemove', 1, 1)
 
@@ -473,8 +417,16 @@ class Program:
             make_active(self.window)
             xdotool('mousemove', 1, 1)
 
-    def wait_exit(self, timeout=30):
-        return self.process.wait(timeout=timeout)
+    def text(self, control=None):
+        return item_text(self.window, control)
+
+    def exit(self, reply=None):
+        """File > Exit; with `reply`, answers the question about unsaved colours
+        that it must ask. Returns the exit code."""
+        probe('post-command', self.window, EXIT)
+        if reply:
+            answer(SAVE_QUESTION, reply)
+        return self.process.wait(timeout=30)
 
     def stop(self):
         """Ends the program through Exit, so its pointer hook and hotkeys go with it;
@@ -490,29 +442,36 @@ class Program:
         shutil.rmtree(recovery_folder(), ignore_errors=True)
 
 
-class ProgramTest(unittest.TestCase):
-    """Starts the program for each test and keeps a screenshot of any failure."""
-
-    # A test that must prepare something first (settings, a conflicting program)
-    # sets this and calls launch() itself.
-    launch_in_setup = True
+class Journey(unittest.TestCase):
+    """A user's way through the program: a few starts, and steps walked in order."""
 
     def setUp(self):
         fresh_start()
-        if self.launch_in_setup:
-            self.launch()
 
     def launch(self, path=PROGRAM, title='Tintlens', skip=(), shown=True):
-        self.program = Program(path, title, skip, shown)
-        self.addCleanup(self.program.stop)
-        self.addCleanup(self._screenshot_if_failed)  # cleanups run last first: before the stop
-        return self.program
+        program = Program(path, title, skip, shown)
+        self.addCleanup(program.stop)
+        return program
 
-    def _failed(self):
-        result = self._outcome.result
-        return not self._outcome.success or any(
-            test is self for test, _ in result.failures + result.errors)
+    def background(self, helper):
+        """Stops a Pattern() or Holder() at the end, whatever happens."""
+        self.addCleanup(helper.stop)
+        return helper
 
-    def _screenshot_if_failed(self):
-        if self._failed():
-            print('\n  screenshot of the failure: %s' % screenshot(self.id().split('.')[-1]))
+    def walk(self, *steps):
+        """Runs the steps in order, each as a sub-test named after it. The first
+        one that fails ends the walk (the later ones build on it), and leaves a
+        screenshot."""
+        for step in steps:
+            done = False
+            with self.subTest(step=step.__name__):
+                try:
+                    step()
+                except unittest.SkipTest:
+                    raise
+                except Exception:
+                    print('\n  screenshot of the failure: %s' % screenshot(step.__name__))
+                    raise
+                done = True
+            if not done:
+                break

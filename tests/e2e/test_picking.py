@@ -1,34 +1,44 @@
-"""Picking as a user does it: a session over a test pattern, and an icon drag."""
+"""Picking, and the settings it leaves: a session over the test pattern that
+follows the pointer and reads exact pixels, the Stop button, icon drags, the
+global hotkeys from another window, the Options dialog, and what Exit stores for
+the next start, which finds one of its hotkeys held by another program."""
 import unittest
 
-from harness import (PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE, PATTERN_LINE_X, Pattern,
-                     ProgramTest, click_item, drag_from_icon, grab, item_rect, item_text,
-                     list_items, make_active, notation_texts, probe, screenshot_area,
-                     screenshot_window, wait_for, wait_until, xdotool)
+from harness import (COLOUR_LIST, COLOUR_TEXT, FORMAT_BOX, MAGNIFIER, NO, OPTIONS, PATTERN_BACKGROUND,
+                     PATTERN_BLOCK, PATTERN_LINE, PATTERN_LINE_X, PICK, POSITION, ZOOM, Holder,
+                     Journey, Pattern, click_item, clipboard_text, drag_from_icon, find_dialog, grab,
+                     list_items, make_active, probe, rect, rgb_text, screenshot, setting,
+                     store_setting, visible, wait_for, wait_until, xdotool)
 
-COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, POSITION, ZOOM = 1000, 1001, 1002, 1004, 1006
-MAGNIFIER, PICK = 1007, 1009
-ZOOM_IN, ZOOM_OUT = 32778, 32779
-
-
-def rgb_text(colour):
-    return '%d, %d, %d' % colour
-
-
-def inverted(colour):
-    return tuple(255 - c for c in colour)
+ALWAYS_ON_TOP, ZOOM_IN, ZOOM_OUT, COPY_WHEN_KEPT = 32776, 32778, 32779, 32803
+CB_GETCURSEL, HKM_GETHOTKEY, START_HOTKEY_CONTROL = 0x0147, 0x0402, 1017
+MOD_ALT, MOD_CONTROL, VK_P = 0x0001, 0x0002, 0x50
+BACKGROUND, BLOCK = rgb_text(PATTERN_BACKGROUND), rgb_text(PATTERN_BLOCK)
+INVERTED_BACKGROUND = tuple(255 - c for c in PATTERN_BACKGROUND)  # the crosshair over it
 
 
-class Picking(ProgramTest):
+class PickingWithSettings(Journey):
 
-    def setUp(self):
+    def test_picking_and_the_settings_the_next_start_uses(self):
         # The pattern first, so that Tintlens starts in front as a user has it.
-        self.pattern = Pattern()
-        self.addCleanup(self.pattern.stop)
-        super().setUp()
+        self.background(Pattern())
+        self.program = self.launch()
+        self.walk(self.a_first_start_stores_nothing_until_always_on_top_is_toggled,
+                  self.a_session_reads_the_exact_pixel_under_the_pointer,
+                  self.the_magnifier_zooms_and_the_notations_follow,
+                  self.arrows_nudge_and_the_own_window_is_not_sampled,
+                  self.stop_ends_a_session_and_starts_no_other,
+                  self.an_icon_drag_keeps_the_colour_it_is_released_on,
+                  self.the_hotkeys_work_from_another_window,
+                  self.the_options_dialog_changes_a_hotkey,
+                  self.exit_stores_the_zoom_level_and_the_notation,
+                  self.the_next_start_names_a_held_hotkey_and_uses_the_settings)
 
     def text(self, control):
-        return item_text(self.program.window, control)
+        return self.program.text(control)
+
+    def wait_text(self, control, expected):
+        wait_for('"%s" in control %d' % (expected, control), lambda: self.text(control) == expected)
 
     def start_session(self):
         # Under Wine a click that activates the window can be lost to the
@@ -41,64 +51,73 @@ class Picking(ProgramTest):
 
     def point_at(self, x, y):
         xdotool('mousemove', x, y)
-        wait_for('a sample at (%d, %d)' % (x, y),
-                 lambda: self.text(POSITION) == 'X: %d Y: %d' % (x, y))
+        self.wait_text(POSITION, 'X: %d Y: %d' % (x, y))
 
-    def check_magnifier(self, zoom, line_offset):
+    def wait_for_list(self, entries):
+        wait_for('the list %s' % entries, lambda: list_items(self.program.window) == entries)
+
+    def a_first_start_stores_nothing_until_always_on_top_is_toggled(self):
+        self.assertFalse(setting(), 'a first run creates no key until it saves')
+        for stored in ('0100', '0000'):
+            probe('post-command', self.program.window, ALWAYS_ON_TOP)
+            wait_for('AlwaysOnTop %s' % stored, lambda: setting('AlwaysOnTop') == stored)
+
+    def a_session_reads_the_exact_pixel_under_the_pointer(self):
+        probe('move-window', self.program.window, 280, 20)  # beside the pattern, for the README
+        self.start_session()
+        for x, y in ((905, 160), (1000, 250), (950, 195)):
+            self.point_at(x, y)
+            self.assertEqual(self.text(COLOUR_TEXT), rgb_text(grab(x, y, x + 1, y + 1)[(x, y)]))
+        left, top, right, bottom = rect(self.program.window, MAGNIFIER)
+        wait_for('the magnifier showing the field', lambda: len(set(
+            grab(left + 2, top + 2, right - 2, bottom - 2).values())) > 10)
+        screenshot('picking', (270, 10, 1020, 365))
+
+    def check_magnifier(self, zoom):
         """The pointer's pixel at the view's centre under the crosshair, and the
-        one-pixel line `line_offset` pixels right of the pointer drawn `zoom` wide."""
-        window = self.program.window
-        left, top, right, bottom = item_rect(window, MAGNIFIER)
-        cx, cy = left + (right - left) // 2, top + (bottom - top) // 2
+        one-pixel line 3 pixels right of the pointer drawn `zoom` wide."""
+        left, top, right, bottom = rect(self.program.window, MAGNIFIER)
+        cx, cy = (left + right) // 2, (top + bottom) // 2
+
+        def line(pixels):
+            return [x for x in range(left + 1, right - 1) if pixels[(x, cy + 10)] == PATTERN_LINE]
 
         def repainted():
             pixels = grab(left, top, right, bottom)
-            line = [x for x in range(left + 1, right - 1) if pixels[(x, cy + 10)] == PATTERN_LINE]
-            if pixels[(cx, cy)] == PATTERN_BACKGROUND and abs(len(line) - zoom) <= 1:
-                return pixels
-            return None
+            return pixels[(cx, cy)] == PATTERN_BACKGROUND and abs(len(line(pixels)) - zoom) <= 1 \
+                and pixels
         pixels = wait_for('the magnifier at zoom %d' % zoom, repainted)
-        self.assertEqual(pixels[(cx - 3, cy)], inverted(PATTERN_BACKGROUND), 'crosshair arm')
-        self.assertEqual(pixels[(cx, cy - 4)], inverted(PATTERN_BACKGROUND), 'crosshair arm')
-        row = [x for x in range(left + 1, right - 1) if pixels[(x, cy + 10)] == PATTERN_LINE]
+        self.assertEqual((pixels[(cx - 3, cy)], pixels[(cx, cy - 4)]), (INVERTED_BACKGROUND,) * 2,
+                         'crosshair arms')
+        row = line(pixels)
         self.assertTrue(row, 'the line shows in the magnifier at zoom %d' % zoom)
         self.assertEqual(row, list(range(row[0], row[0] + len(row))), 'one run')
-        self.assertLessEqual(abs(len(row) - zoom), 1, 'the line is %d wide' % len(row))
-        self.assertLessEqual(abs(row[0] - (cx + line_offset * zoom)), zoom)
-        self.assertEqual(self.text(ZOOM), 'Zoom Level: %d' % zoom)
-        screenshot_window(window, 'picking-zoom-%d' % zoom)
+        self.assertLessEqual(abs(row[0] - (cx + 3 * zoom)), zoom)
 
-    def test_a_session_follows_the_pointer_until_a_press_on_the_window_ends_it(self):
-        window = self.program.window
-        self.start_session()
+    def the_magnifier_zooms_and_the_notations_follow(self):
+        self.point_at(PATTERN_LINE_X - 3, 60)
+        self.assertEqual(self.text(COLOUR_TEXT), BACKGROUND)
+        self.check_magnifier(4)
+        for command, times, zoom in ((ZOOM_OUT, 4, 1), (ZOOM_IN, 8, 8)):  # 1 to 8, no further
+            for _ in range(times):
+                probe('post-command', self.program.window, command)
+            self.wait_text(ZOOM, 'Zoom Level: %d' % zoom)
+            self.check_magnifier(zoom)
+        self.assertIsNone(setting('ZoomLevel'), 'the zoom level is stored only by Exit')
+
+        # The web notations of the colour under the pointer, rows 9 to 11, and RGB.
+        for row, expected in ((8, 'rgb(220, 20, 60)'), (9, 'hsl(348, 83%, 47%)'),
+                              (10, 'hsv(348, 91%, 86%)'), (6, BACKGROUND)):
+            probe('select-row', self.program.window, FORMAT_BOX, row)
+            self.wait_text(COLOUR_TEXT, expected)
+
+    def arrows_nudge_and_the_own_window_is_not_sampled(self):
         x, y = PATTERN_LINE_X - 3, 60
-        self.point_at(x, y)
-        self.assertEqual(self.text(COLOUR_TEXT), rgb_text(PATTERN_BACKGROUND))
-        self.check_magnifier(4, 3)
-        for _ in range(3):
-            probe('post-command', window, ZOOM_OUT)
-        probe('post-command', window, ZOOM_OUT)  # at 1 it stays 1
-        wait_for('zoom 1', lambda: self.text(ZOOM) == 'Zoom Level: 1')
-        self.check_magnifier(1, 3)
-        for _ in range(8):
-            probe('post-command', window, ZOOM_IN)  # at 8 it stays 8
-        wait_for('zoom 8', lambda: self.text(ZOOM) == 'Zoom Level: 8')
-        self.check_magnifier(8, 3)
-
-        # The web notations of the colour under the pointer, rows 9 to 11.
-        for row, expected in zip((8, 9, 10), notation_texts(PATTERN_BACKGROUND)):
-            probe('select-row', window, FORMAT_BOX, row)
-            wait_for(expected, lambda: self.text(COLOUR_TEXT) == expected)
-        probe('select-row', window, FORMAT_BOX, 6)  # back to RGB
-
-        # The arrow keys nudge the pointer by one pixel, ten with Shift.
         for key, dx, dy in (('Right', 1, 0), ('Down', 1, 1), ('shift+Right', 11, 1)):
             xdotool('key', key)
-            wait_for('the position after %s' % key,
-                     lambda: self.text(POSITION) == 'X: %d Y: %d' % (x + dx, y + dy))
+            self.wait_text(POSITION, 'X: %d Y: %d' % (x + dx, y + dy))
 
-        # Over the program's own window nothing changes.
-        left, top, right, bottom = item_rect(window, COLOUR_LIST)
+        left, top, _, _ = rect(self.program.window, COLOUR_LIST)
         xdotool('mousemove', left + 10, top + 10)
         self.point_at(x, y - 1)  # a later move outside is sampled again...
         xdotool('mousemove', left + 10, top + 20)
@@ -107,28 +126,14 @@ class Picking(ProgramTest):
 
         # A press on the window ends the session; the press still reaches the list.
         xdotool('click', 1)
-        wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
-        self.assertEqual(list_items(window, COLOUR_LIST), [], 'sampling never adds')
+        self.wait_text(PICK, 'Pick')
+        self.assertEqual(list_items(self.program.window), [], 'sampling never adds')
 
-    def test_any_colour_of_the_field_is_read_exactly(self):
-        window = self.program.window
-        probe('move-window', window, 280, 20)  # beside the pattern, for the README's picture
-        self.start_session()
-        for x, y in ((905, 160), (1000, 250), (950, 195)):
-            self.point_at(x, y)
-            on_screen = grab(x, y, x + 1, y + 1)[(x, y)]
-            self.assertEqual(self.text(COLOUR_TEXT), rgb_text(on_screen))
-        left, top, right, bottom = item_rect(window, MAGNIFIER)
-        wait_for('the magnifier showing the field', lambda: len(set(
-            grab(left + 2, top + 2, right - 2, bottom - 2).values())) > 10)
-        screenshot_area((270, 10, 1020, 365), 'picking')
-        click_item(window, PICK)
-
-    def test_clicking_stop_ends_the_session_and_does_not_start_another(self):
+    def stop_ends_a_session_and_starts_no_other(self):
         self.start_session()
         self.point_at(800, 60)
         click_item(self.program.window, PICK)
-        wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
+        self.wait_text(PICK, 'Pick')
         xdotool('mousemove', 820, 70)
         xdotool('mousemove', 821, 71)
         self.assertEqual(self.text(PICK), 'Pick')
@@ -137,27 +142,90 @@ class Picking(ProgramTest):
         # A press on Stop released beside the button ends the session without a
         # click; the next click on Pick still starts one.
         self.start_session()
-        left, top, right, bottom = item_rect(self.program.window, PICK)
+        left, top, right, bottom = rect(self.program.window, PICK)
         xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
         xdotool('mousedown', 1)
-        wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
+        self.wait_text(PICK, 'Pick')
         xdotool('mousemove', right + 30, bottom + 30)
         xdotool('mouseup', 1)
         self.start_session()
         click_item(self.program.window, PICK)
-        wait_for('the session to end', lambda: self.text(PICK) == 'Pick')
+        self.wait_text(PICK, 'Pick')
 
-    def test_an_icon_drag_released_over_the_pattern_adds_that_colour(self):
-        window = self.program.window
-        drag_from_icon(window, 800, 230)
-        self.assertEqual(list_items(window, COLOUR_LIST), [rgb_text(PATTERN_BLOCK)])
-        self.assertEqual(self.text(COLOUR_TEXT), rgb_text(PATTERN_BLOCK))
+    def an_icon_drag_keeps_the_colour_it_is_released_on(self):
+        drag_from_icon(self.program.window, 800, 230)
+        self.wait_for_list([BLOCK])
+        self.assertEqual(self.text(COLOUR_TEXT), BLOCK)
 
         # Released over the program's own list, a drag keeps nothing, not even
         # the colour it last passed over.
-        left, top, _, _ = item_rect(window, COLOUR_LIST)
-        drag_from_icon(window, 790, 60, release_at=(left + 10, top + 10))
-        self.assertEqual(list_items(window, COLOUR_LIST), [rgb_text(PATTERN_BLOCK)])
+        left, top, _, _ = rect(self.program.window, COLOUR_LIST)
+        drag_from_icon(self.program.window, 790, 60, release_at=(left + 10, top + 10))
+        self.assertEqual(list_items(self.program.window), [BLOCK])
+
+    def keep_with(self, key, entries):
+        """Starts a session with the stop hotkey, keeps the background with `key`
+        and ends the session."""
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Stop')
+        self.point_at(800, 60)
+        xdotool('key', key)
+        self.wait_for_list(entries)
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Pick')
+
+    def the_hotkeys_work_from_another_window(self):
+        xdotool('mousemove', 100, 100)
+        xdotool('click', 1)
+        wait_for('the desktop in front', lambda: probe('foreground') != self.program.window)
+        xdotool('key', 'ctrl+F11')  # outside a session: only brings the window forward
+        wait_for('the window in front', lambda: probe('foreground') == self.program.window)
+        # Copy When Kept on: the kept colour is also on the clipboard; off again:
+        # keeping leaves the clipboard alone.
+        for stored, clipboard, kept in (('0100', BACKGROUND, 1), ('0000', 'left alone', 2)):
+            probe('post-command', self.program.window, COPY_WHEN_KEPT)
+            wait_for('CopyOnKeep %s' % stored, lambda: setting('CopyOnKeep') == stored)
+            clipboard_text('left alone')
+            self.keep_with('ctrl+F11', [BACKGROUND] * kept + [BLOCK])
+            wait_for('"%s" on the clipboard' % clipboard, lambda: clipboard_text() == clipboard)
+
+    def the_options_dialog_changes_a_hotkey(self):
+        probe('post-command', self.program.window, OPTIONS)
+        dialog, _ = wait_for('the Options dialog', lambda: find_dialog('Pick Color Hotkey:'))
+        click_item(dialog, START_HOTKEY_CONTROL)
+        xdotool('key', 'ctrl+alt+p')
+        wait_for('the new hotkey in its control', lambda: probe(
+            'item-message', dialog, START_HOTKEY_CONTROL, HKM_GETHOTKEY) == str(0x0650))
+        click_item(dialog, 1)  # OK
+        wait_for('the dialog to close', lambda: find_dialog('Pick Color Hotkey:') is None)
+        self.assertEqual((setting('Start Hotkey'), setting('Stop Hotkey')), ('5006', '7a03'))
+        self.keep_with('ctrl+alt+p', [BACKGROUND] * 3 + [BLOCK])
+
+    def exit_stores_the_zoom_level_and_the_notation(self):
+        probe('select-row', self.program.window, FORMAT_BOX, 9)  # CSS hsl()
+        wait_for('Notation 6b 00', lambda: setting('Notation') == '6b00')
+        self.assertEqual(self.program.exit(NO), 0)
+        self.assertEqual(setting('ZoomLevel'), '0800')
+
+    def the_next_start_names_a_held_hotkey_and_uses_the_settings(self):
+        store_setting('ZoomLevel', '0c00')  # above 8, as an older version may leave it
+        self.background(Holder('hold-hotkey', MOD_CONTROL | MOD_ALT, VK_P))
+        self.program = self.launch(shown=False)
+        dialog, message = wait_for('the refusal message',
+                                   lambda: find_dialog("Can't register hotkey"))
+        # The names come from the keyboard layout: Windows says Ctrl, Wine Control.
+        self.assertRegex(message, r"^Can't register hotkey: (Ctrl|Control) \+ Alt \+ P$")
+        self.assertFalse(visible(self.program.window), 'said before the window shows')
+        probe('post-command', dialog, 1)
+        wait_for('the window to show', lambda: visible(self.program.window))
+
+        self.assertEqual(self.text(ZOOM), 'Zoom Level: 12', 'a stored level above 8 is used')
+        probe('post-command', self.program.window, ZOOM_IN)
+        self.wait_text(ZOOM, 'Zoom Level: 8')
+        self.assertEqual(probe('item-message', self.program.window, FORMAT_BOX, CB_GETCURSEL), '9')
+        self.assertTrue(self.text(COLOUR_TEXT).startswith('hsl('), self.text(COLOUR_TEXT))
+        xdotool('key', 'ctrl+shift+F11')  # the hotkey nobody else holds still works
+        self.wait_text(PICK, 'Stop')
 
 
 if __name__ == '__main__':

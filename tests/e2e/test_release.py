@@ -1,5 +1,6 @@
 """The release as a user gets it: the two zips, and the setup run silently,
-refused while Tintlens runs, and undone by its uninstaller."""
+refused while Tintlens runs, and undone by its uninstaller, which keeps the
+settings."""
 import os
 import re
 import shutil
@@ -8,7 +9,7 @@ import tempfile
 import unittest
 import zipfile
 
-from harness import (BUILD, ProgramTest, file_bytes, find_window, probe, setting, store_setting,
+from harness import (BUILD, Journey, choose_file, file_bytes, probe, run, setting, store_setting,
                      wait_for, windows_folder)
 
 DIST = os.environ.get('TL_DIST', 'dist')
@@ -23,16 +24,17 @@ RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 SAVE_AS = 57604
 
 
-def wine(*args, timeout=120):
-    """Runs a Windows program to its end; its exit code."""
-    return subprocess.run(['wine'] + list(args), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                          timeout=timeout).returncode
+def wine(*args):
+    """Runs a Windows program to its end; its exit code. Its output goes nowhere:
+    a process it leaves behind must not hold a pipe that we wait on."""
+    return subprocess.run(['wine', *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                          timeout=120).returncode
 
 
 def registry_values(key):
     """The values of a registry key as a dict from name to data text, or None
     when the key is not there."""
-    result = subprocess.run(['wine', 'reg', 'query', key], capture_output=True, text=True, timeout=60)
+    result = run('wine', 'reg', 'query', key, check=False)
     if result.returncode != 0:
         return None
     values = {}
@@ -43,43 +45,20 @@ def registry_values(key):
     return values
 
 
-class Archives(unittest.TestCase):
-
-    def test_each_zip_holds_its_build_and_the_readme_with_crlf_lines(self):
-        readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n')
-        for arch, build in BUILDS.items():
-            with self.subTest(arch=arch), \
-                    zipfile.ZipFile(os.path.join(DIST, 'Tintlens-%s-%s.zip' % (VERSION, arch))) as archive:
-                self.assertEqual(sorted(archive.namelist()), sorted(PROGRAMS + ('README.txt',)))
-                for name in PROGRAMS:
-                    self.assertEqual(archive.read(name), file_bytes(os.path.join(build, name)),
-                                     name)
-                self.assertEqual(archive.read('README.txt'), readme)
-
-
 def runs_32_bit_programs():
     """The installer is a 32-bit program; some kernels are built without the
     32-bit support that Wine needs to run one."""
-    result = subprocess.run(['wine', os.path.join(BUILDS['win32'], 'tintlens-palette.exe'),
-                             '--help'], capture_output=True, text=True, timeout=120)
+    result = run('wine', os.path.join(BUILDS['win32'], 'tintlens-palette.exe'), '--help', check=False)
     return 'usage: tintlens-palette' in result.stdout + result.stderr
 
 
-class Installer(ProgramTest):
+class Release(Journey):
 
-    launch_in_setup = False
-
-    def setUp(self):
-        if not runs_32_bit_programs():
-            self.skipTest('this machine cannot run 32-bit Windows programs under Wine')
-        super().setUp()
-        local, local_unix = windows_folder('LOCALAPPDATA')
-        self.folder = local + r'\Programs\Tintlens'
-        self.folder_unix = os.path.join(local_unix, 'Programs', 'Tintlens')
-        self.shortcut = os.path.join(windows_folder('APPDATA')[1], 'Microsoft', 'Windows',
-                                     'Start Menu', 'Programs', 'Tintlens.lnk')
-        self.documents = tempfile.mkdtemp(prefix='tintlens-installer-')
-        self.addCleanup(shutil.rmtree, self.documents, True)
+    def test_the_zips_then_install_refusal_while_running_and_uninstall(self):
+        self.walk(self.each_zip_holds_its_build_and_the_readme_with_crlf_lines,
+                  self.a_silent_install_puts_the_64_bit_build_in_place,
+                  self.install_and_uninstall_refuse_while_it_runs,
+                  self.uninstall_removes_everything_but_the_settings)
 
     def installed(self, name):
         return os.path.join(self.folder_unix, name)
@@ -89,19 +68,25 @@ class Installer(ProgramTest):
         get its exit code (on its own it would copy itself away and return at once)."""
         return wine(self.installed('uninstall.exe'), '/S', '_?=' + self.folder)
 
-    def save_as(self, name):
-        """Saves the list through the Save As dialog, which puts the file name in
-        the main window's title."""
-        probe('post-command', self.program.window, SAVE_AS)
-        dialog = wait_for('the Save As dialog', lambda: find_window('Save As'))
-        probe('set-file-name', dialog, 'Z:' + os.path.join(self.documents, name).replace('/', '\\'))
-        probe('post-command', dialog, 1)
-        wait_for('the title with the file name',
-                 lambda: probe('window-title', self.program.window) == 'Tintlens - ' + name)
+    def each_zip_holds_its_build_and_the_readme_with_crlf_lines(self):
+        readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n')
+        for arch, build in BUILDS.items():
+            with zipfile.ZipFile(os.path.join(DIST, 'Tintlens-%s-%s.zip' % (VERSION, arch))) as archive:
+                self.assertEqual(sorted(archive.namelist()), sorted(PROGRAMS + ('README.txt',)), arch)
+                for name in PROGRAMS:
+                    self.assertEqual(archive.read(name), file_bytes(os.path.join(build, name)),
+                                     '%s in the %s zip' % (name, arch))
+                self.assertEqual(archive.read('README.txt'), readme, arch)
 
-    def test_silent_install_refused_while_running_then_uninstall_keeps_the_settings(self):
-        # A silent install on 64-bit Windows: the 64-bit build, a shortcut, an entry
-        # in the installed programs, and nothing that starts with Windows.
+    def a_silent_install_puts_the_64_bit_build_in_place(self):
+        if not runs_32_bit_programs():
+            self.skipTest('this machine cannot run 32-bit Windows programs under Wine')
+        local, local_unix = windows_folder('LOCALAPPDATA')
+        self.folder = local + r'\Programs\Tintlens'
+        self.folder_unix = os.path.join(local_unix, 'Programs', 'Tintlens')
+        self.shortcut = os.path.join(windows_folder('APPDATA')[1], 'Microsoft', 'Windows',
+                                     'Start Menu', 'Programs', 'Tintlens.lnk')
+        # A shortcut, an entry in the installed programs, nothing that starts with Windows.
         self.assertEqual(wine(SETUP, '/S'), 0)
         for name in PROGRAMS:
             self.assertEqual(file_bytes(self.installed(name)),
@@ -122,9 +107,9 @@ class Installer(ProgramTest):
         self.assertLessEqual(abs(int(entry['EstimatedSize'], 16) - installed_bytes // 1024), 1)
         self.assertNotIn('Tintlens', registry_values(RUN_KEY) or {})
 
-        # While the installed program runs, a silent install fails and writes
-        # nothing: what we take away is not put back.
-        self.launch(self.installed('tintlens.exe'))
+    def install_and_uninstall_refuse_while_it_runs(self):
+        # A silent install fails and writes nothing: what we take away is not put back.
+        self.program = self.launch(self.installed('tintlens.exe'))
         os.remove(self.installed('tintlens-palette.exe'))
         os.remove(self.shortcut)
         self.assertNotEqual(wine(SETUP, '/S'), 0)
@@ -133,18 +118,23 @@ class Installer(ProgramTest):
 
         # It is still recognised with a file name in its title; the uninstaller
         # fails too and removes nothing.
-        self.save_as('running.clf')
+        documents = tempfile.mkdtemp(prefix='tintlens-release-')
+        self.addCleanup(shutil.rmtree, documents, True)
+        probe('post-command', self.program.window, SAVE_AS)
+        choose_file('Save As', os.path.join(documents, 'running.clf'))
+        wait_for('the title with the file name',
+                 lambda: self.program.text() == 'Tintlens - running.clf')
         self.assertNotEqual(self.uninstall(), 0)
         self.assertTrue(os.path.isfile(self.installed('tintlens.exe')))
         self.assertIsNotNone(registry_values(UNINSTALL_KEY))
 
+    def uninstall_removes_everything_but_the_settings(self):
         # Once it has exited, the uninstaller removes the program, the shortcut, the
-        # start with Windows and the entry, and keeps the settings.
-        self.program.stop()
+        # start with Windows and the entry.
+        self.assertEqual(self.program.exit(), 0)
         store_setting('ZoomLevel', '0500')
-        subprocess.run(['wine', 'reg', 'add', RUN_KEY, '/v', 'Tintlens', '/d',
-                        '"%s\\tintlens.exe"' % self.folder, '/f'],
-                       capture_output=True, timeout=60, check=True)
+        run('wine', 'reg', 'add', RUN_KEY, '/v', 'Tintlens', '/d', '"%s\\tintlens.exe"' % self.folder,
+            '/f')
         shutil.copy(os.path.join(BUILD, 'tintlens-palette.exe'), self.installed('tintlens-palette.exe'))
         open(self.shortcut, 'wb').close()
         self.assertEqual(self.uninstall(), 0)

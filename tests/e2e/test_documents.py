@@ -1,0 +1,246 @@
+"""The colour list as a document: New, Save, Open, the exports and Import through
+the real file dialogs with the bytes on disk checked, saves that fail, names in
+any script and the console tool; then the colours no file holds yet, which come
+back after a Tintlens is killed and are left alone while another one runs."""
+import os
+import shutil
+import struct
+import tempfile
+import unittest
+
+from harness import (BUILD, CANCEL, NEW, NO, PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_LINE,
+                     PATTERN_LINE_X, SAVE_QUESTION, Holder, Journey, Pattern, add_colour, answer,
+                     choose_file, file_bytes, item_text, list_items, probe, recovery_folder,
+                     rgb_text, run, store_setting, visible, wait_for, window_path, xdotool)
+
+OPEN, SAVE, SAVE_AS, EXPORT_ASE, EXPORT_ACT = 57601, 57603, 57604, 32785, 32786
+IMPORT, EXPORT_ACO, EXPORT_GPL = 32800, 32801, 32802
+BACKGROUND = rgb_text(PATTERN_BACKGROUND)
+
+
+def clf_bytes(colours):
+    data = b'TintLns\x00\x10' + struct.pack('<I', len(colours))
+    return data + b''.join(bytes((r, g, b, 0)) for r, g, b in colours)
+
+
+def copies():
+    """The recovery copies there are now: file name to their colours."""
+    found = {}
+    folder = recovery_folder()
+    for name in os.listdir(folder) if os.path.isdir(folder) else []:
+        if name.endswith('.clf'):
+            data = file_bytes(os.path.join(folder, name))
+            found[name] = [tuple(data[i:i + 3]) for i in range(13, len(data) - 3, 4)]
+    return found
+
+
+class Documents(Journey):
+
+    def test_documents_and_the_colours_no_file_holds_yet(self):
+        self.background(Pattern())
+        self.folder = tempfile.mkdtemp(prefix='tintlens-doc-')
+        self.addCleanup(shutil.rmtree, self.folder, True)
+        self.program = self.launch()
+        self.walk(self.new_asks_about_unsaved_colours,
+                  self.save_writes_a_new_file_then_only_what_changed,
+                  self.open_shows_the_files_colours_in_order,
+                  self.the_exports_write_each_kind_and_a_refused_one_says_so,
+                  self.a_save_that_fails_says_so_and_keeps_the_earlier_file,
+                  self.import_appends_and_keeps_the_lists_file,
+                  self.a_file_named_in_any_script_and_the_console_tool,
+                  self.a_killed_instances_colours_come_back_beside_a_running_ones,
+                  self.exit_without_saving_lets_the_copies_go)
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def write(self, name, data):
+        with open(self.path(name), 'wb') as f:
+            f.write(data)
+        return self.path(name)
+
+    def title(self, program=None):
+        return item_text((program or self.program).window)
+
+    def items(self):
+        return list_items(self.program.window)
+
+    def add_colour(self, x, y):
+        add_colour(self.program.window, x, y)
+
+    def command(self, command_id):
+        probe('post-command', self.program.window, command_id)
+
+    def empty_with(self, command, reply=None):
+        """New (or Clear All), answering the save question when given a reply."""
+        self.command(command)
+        if reply:
+            answer(SAVE_QUESTION, reply)
+        wait_for('an empty list', lambda: self.items() == [])
+        self.assertEqual(self.title(), 'Tintlens')
+
+    def new_asks_about_unsaved_colours(self):
+        self.add_colour(800, 60)
+        self.command(NEW)
+        answer(SAVE_QUESTION, CANCEL)
+        self.assertEqual(self.items(), [BACKGROUND])
+        self.empty_with(NEW, NO)
+
+    def save_writes_a_new_file_then_only_what_changed(self):
+        path = self.path('colors.clf')
+        self.add_colour(800, 60)
+        self.add_colour(800, 230)
+        self.command(SAVE)
+        choose_file('Save As', path)
+        wait_for('the title', lambda: self.title() == 'Tintlens - colors.clf')
+        self.assertEqual(file_bytes(path), clf_bytes([PATTERN_BLOCK, PATTERN_BACKGROUND]))
+
+        self.add_colour(800, 60)
+        xdotool('key', 'ctrl+s')  # the window has the focus after the drag
+        wait_for('the file rewritten', lambda: file_bytes(path) == clf_bytes(
+            [PATTERN_BACKGROUND, PATTERN_BLOCK, PATTERN_BACKGROUND]))
+        self.assertEqual(self.title(), 'Tintlens - colors.clf')
+
+        os.utime(path, (1000000000, 1000000000))
+        self.command(SAVE)
+        self.empty_with(NEW)  # nothing unsaved: no question
+        self.assertEqual(os.stat(path).st_mtime, 1000000000, 'a save without changes writes nothing')
+
+    def open_shows_the_files_colours_in_order(self):
+        path = self.write('three.clf', clf_bytes([(1, 2, 3), (250, 128, 0), (255, 255, 255)]))
+        self.command(OPEN)
+        choose_file('Open', path)
+        wait_for('the colours', lambda: self.items() == ['1, 2, 3', '250, 128, 0', '255, 255, 255'])
+        self.assertEqual(self.title(), 'Tintlens - three.clf')
+        self.assertEqual(probe('item-message', self.program.window, 1000, 0x0188), '-1',
+                         'nothing selected')  # LB_GETCURSEL
+        self.empty_with(NEW)  # not modified after opening: no question
+
+    def the_exports_write_each_kind_and_a_refused_one_says_so(self):
+        self.add_colour(800, 60)
+        # How each kind starts with that colour; Import reads the .ase back below.
+        exports = ((EXPORT_ASE, 'a.ase', b'ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x34\0\x10'),
+                   (EXPORT_ACT, 'a.act', bytes((220, 20, 60)) + bytes(765) + b'\0\1\xff\xff'),
+                   (EXPORT_ACO, 'a.aco', struct.pack('>7H', 1, 1, 0, 220 * 257, 20 * 257, 60 * 257, 0)),
+                   (EXPORT_GPL, 'brand.gpl', b'GIMP Palette\nName: brand\n220  20  60\tR=220 G=20 B=60\n'))
+        for command, name, start in exports:
+            self.command(command)
+            choose_file('Save As', self.path(name))
+            wait_for(name, lambda: os.path.exists(self.path(name)) and
+                     file_bytes(self.path(name)).startswith(start))
+
+        locker = self.background(Holder('lock-file', window_path(self.path('a.act'))))
+        self.command(EXPORT_ACT)
+        choose_file('Save As', self.path('a.act'), replace=True)
+        answer('Failed to export!', 1)
+        locker.stop()
+        self.assertEqual(self.items(), [BACKGROUND])
+
+    def a_save_that_fails_says_so_and_keeps_the_earlier_file(self):
+        # Locked rather than read-only: as root, as these tests run, Wine writes over
+        # read-only files.
+        path = self.write('earlier.clf', b'earlier')
+        locker = self.background(Holder('lock-file', window_path(path)))
+        self.command(SAVE_AS)
+        choose_file('Save As', path, replace=True)
+        answer('could not be saved', 1)
+        locker.stop()
+        self.assertEqual(self.title(), 'Tintlens')
+        self.assertEqual(self.items(), [BACKGROUND])
+        self.assertEqual(file_bytes(path), b'earlier')
+        self.empty_with(NEW, NO)  # still unsaved: the question comes
+
+    def import_appends_and_keeps_the_lists_file(self):
+        clf = self.write('one.clf', clf_bytes([(1, 2, 3)]))
+        gpl = self.write('c.gpl', b'GIMP Palette\r\nName: c\r\n# comment\r\n10 20 30\tone\r\n'
+                                  b'255 255 255\r\n')
+        self.command(OPEN)
+        choose_file('Open', clf)
+        wait_for('the title', lambda: self.title() == 'Tintlens - one.clf')
+        self.command(IMPORT)
+        choose_file('Open', self.path('a.ase'))  # exported above
+        wait_for('the swatch after the list', lambda: self.items() == ['1, 2, 3', BACKGROUND])
+        xdotool('key', 'ctrl+i')  # the window has the focus back from the dialog
+        choose_file('Open', gpl)
+        wait_for('the palette after them', lambda: self.items() == [
+            '1, 2, 3', BACKGROUND, '10, 20, 30', '255, 255, 255'])
+        self.assertEqual(self.title(), 'Tintlens - one.clf')
+        self.empty_with(NEW, NO)  # modified: the question comes
+
+    def a_file_named_in_any_script_and_the_console_tool(self):
+        # Long enough that its UTF-8 bytes overflow a buffer of MAX_PATH characters.
+        folder = self.path('Палитры ' + '色見本' * 25)
+        os.mkdir(folder)
+        path = os.path.join(folder, 'цвета 色.clf')
+        self.add_colour(800, 60)
+        self.command(SAVE)
+        choose_file('Save As', path)
+        wait_for('the title', lambda: self.title() == 'Tintlens - цвета 色.clf')
+        self.assertEqual(os.listdir(folder), ['цвета 色.clf'])
+        self.assertEqual(file_bytes(path), clf_bytes([PATTERN_BACKGROUND]))
+        self.empty_with(NEW)
+        self.command(OPEN)
+        choose_file('Open', path)
+        wait_for('the colour', lambda: self.items() == [BACKGROUND])
+        self.assertEqual(self.title(), 'Tintlens - цвета 色.clf')
+
+        def run_tool(*arguments):
+            return run('wine', os.path.join(BUILD, 'tintlens-palette.exe'), *arguments, check=False)
+        shown = run_tool('show', window_path(path), '--format', 'html')
+        self.assertEqual((shown.returncode, shown.stdout.split()), (0, ['#dc143c']))
+        exported = os.path.join(folder, 'выход 出力.gpl')
+        self.assertEqual(run_tool('export', window_path(path), window_path(exported)).returncode, 0)
+        self.assertEqual(file_bytes(exported),
+                         'GIMP Palette\nName: цвета 色\n220  20  60\tR=220 G=20 B=60\n'.encode())
+        missing = window_path(os.path.join(folder, 'нет 無.clf'))
+        failed = run_tool('show', missing)
+        self.assertEqual(failed.returncode, 1)
+        self.assertIn('cannot read ' + missing, failed.stderr)
+        self.empty_with(NEW)  # opened, not changed: no question
+
+    def a_killed_instances_colours_come_back_beside_a_running_ones(self):
+        killed = self.program
+        for x, y in ((800, 60), (800, 230), (PATTERN_LINE_X, 60)):
+            add_colour(killed.window, x, y)
+        self.killed_colours = [PATTERN_LINE, PATTERN_BLOCK, PATTERN_BACKGROUND]  # newest on top
+        (killed_copy,) = wait_for('the copy of the unsaved colours', lambda: [
+            name for name, colours in copies().items() if colours == self.killed_colours])
+        probe('move-window', killed.window, 0, 0)  # out of the way of the next window
+        # Hotkeys of its own (Ctrl+F12, Ctrl+Shift+F12), so that no instance has to
+        # say that another holds its hotkeys.
+        store_setting('Start Hotkey', '7b02')
+        store_setting('Stop Hotkey', '7b03')
+        self.running = self.launch(skip=[killed.window])
+        wait_for('the second window shown, its settings read', lambda: visible(self.running.window))
+        store_setting('Start Hotkey', '7a02')
+        store_setting('Stop Hotkey', '7a03')
+        add_colour(self.running.window, PATTERN_LINE_X, 60)
+        self.running_colours = [PATTERN_LINE]
+        wait_for('both copies', lambda: sorted(copies().values()) == sorted(
+            [self.killed_colours, self.running_colours]))
+        running_copy = [name for name in copies() if name != killed_copy][0]
+        killed.process.kill()
+        killed.process.wait(timeout=30)
+
+        self.restored = self.launch(title='Tintlens - Recovered', skip=[self.running.window])
+        self.assertEqual(list_items(self.restored.window), list(map(rgb_text, self.killed_colours)))
+
+        def taken_over():
+            found = copies()
+            return (killed_copy not in found and
+                    found.pop(running_copy, None) == self.running_colours and
+                    list(found.values()) == [self.killed_colours])
+        wait_for('the killed copy taken over, the running one left', taken_over)
+        self.assertEqual(self.title(self.running), 'Tintlens')
+        self.assertEqual(list_items(self.running.window), [rgb_text(PATTERN_LINE)])
+
+    def exit_without_saving_lets_the_copies_go(self):
+        self.assertEqual(self.restored.exit(NO), 0)
+        self.assertEqual(self.running.exit(NO), 0)
+        self.assertEqual(os.listdir(recovery_folder()), [], 'no copy and nothing else is left')
+        self.program = self.launch()
+        self.assertEqual((self.title(), self.items()), ('Tintlens', []))
+
+
+if __name__ == '__main__':
+    unittest.main()
