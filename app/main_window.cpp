@@ -586,11 +586,8 @@ bool MainWindow::Nudge(WPARAM key) {
   return true;
 }
 
-// The move's own time, which the thread already has, on the nudge's clock.
 void MainWindow::OnIconDragMove(POINT point) {
-  if (m_dragHold.Accept(point.x, point.y, static_cast<DWORD>(::GetMessageTime()))) {
-    TakeSample(point, true);
-  }
+  if (m_dragHold.Accept(point.x, point.y, ::GetTickCount)) TakeSample(point, true);
 }
 
 // The colour under the release point is kept. A release over our own windows, or

@@ -21,14 +21,20 @@ class PointerHold {
   void Release() { m_places = {}; }
 
   // Whether a reported point is to be taken: not when it is a place the
-  // pointer was moved away from within the last half second.
-  bool Accept(int x, int y, std::uint32_t now) const {
+  // pointer was moved away from within the last half second. `now` gives the
+  // time, and is asked only for a point at such a place: a move elsewhere, as
+  // nearly every one is, costs no clock reading.
+  template <typename Clock>
+  bool Accept(int x, int y, Clock now) const {
     for (const Place& place : m_places) {
-      if (place.set && place.x == x && place.y == y && now - place.at < kMilliseconds) {
+      if (place.set && place.x == x && place.y == y && now() - place.at < kMilliseconds) {
         return false;
       }
     }
     return true;
+  }
+  bool AcceptAt(int x, int y, std::uint32_t now) const {
+    return Accept(x, y, [now] { return now; });
   }
 
  private:

@@ -22,8 +22,7 @@ LRESULT CALLBACK PointerHookProcedure(int code, WPARAM message, LPARAM data) noe
   if (code == HC_ACTION) {
     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
     if (message == WM_MOUSEMOVE) {
-      // The event carries its time on the same clock: no call to ask for it.
-      if (!g_hold.Accept(event->pt.x, event->pt.y, event->time)) {
+      if (!g_hold.Accept(event->pt.x, event->pt.y, ::GetTickCount)) {
         return ::CallNextHookEx(g_hook, code, message, data);  // an older place
       }
       g_latest = event->pt;

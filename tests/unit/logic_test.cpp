@@ -131,7 +131,7 @@ TEST(PickingSession, FollowsTheStateTable) {
 
 TEST(PointerHold, RefusesThePlacesANudgeLeftForHalfASecond) {
   PointerHold hold;
-  EXPECT_TRUE(hold.Accept(1, 2, 0)) << "nothing left behind";
+  EXPECT_TRUE(hold.AcceptAt(1, 2, 0)) << "nothing left behind";
   const std::uint32_t start = 0xFFFFFF00u;  // across the tick count's wrap
   hold.Left(100, 50, start);  // nudged to (101, 50)
   hold.Left(101, 50, start);  // and on to (102, 50)
@@ -140,9 +140,9 @@ TEST(PointerHold, RefusesThePlacesANudgeLeftForHalfASecond) {
   const std::tuple<int, int, std::uint32_t, bool> cases[] = {
       {100, 50, 10, false}, {101, 50, 20, false}, {102, 50, 30, true}, {101, 50, 40, false},
       {300, 200, 50, true}, {100, 50, 499, false}, {100, 50, 500, true}};
-  for (const auto& [x, y, at, taken] : cases) EXPECT_EQ(hold.Accept(x, y, start + at), taken) << at;
+  for (const auto& [x, y, at, taken] : cases) EXPECT_EQ(hold.AcceptAt(x, y, start + at), taken) << at;
   hold.Release();
-  EXPECT_TRUE(hold.Accept(101, 50, start + 10));
+  EXPECT_TRUE(hold.AcceptAt(101, 50, start + 10));
 }
 
 TEST(SettingsCodec, ReadsAnyStoredValueThroughAFourByteBufferAndWritesTwoBytes) {
