@@ -54,30 +54,9 @@ TEST_F(MainWindowTest, ListEntriesAreBarsInTheirColourWithReadableTextAndAFocusF
   }
 }
 
-// Pixels of a colour inside the link's text, as the screen shows it: waits up
-// to five seconds for `atLeast` of them (see ScreenPixel).
-int PixelsOf(HWND control, const Hyperlink& link, COLORREF colour, int atLeast = 11) {
-  ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  const RECT r = link.LinkRect();
-  POINT origin{0, 0};
-  ::ClientToScreen(control, &origin);
-  int count = -1;
-  for (int waited = 0; waited < 5000 && count < atLeast; waited += 10) {
-    const WindowDC screen;
-    count = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) {
-        count += ::GetPixel(screen.Get(), origin.x + x, origin.y + y) == colour;
-      }
-    }
-    MSG message;
-    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
-    ::Sleep(10);
-  }
-  return count;
-}
-
-TEST_F(MainWindowTest, ALinkOpensOnlyOnPressAndReleaseOverItsTextAndThenTurnsPurple) {
+// The link's colours (blue, then purple once visited) are read from the screen by
+// the About box's journey; here, what counts as a click on it.
+TEST_F(MainWindowTest, ALinkOpensOnlyOnPressAndReleaseOverItsText) {
   Show();
   const HWND control = ::CreateWindowExA(0, "STATIC", "https://example.com/", WS_CHILD | WS_VISIBLE,
                                          10, 10, 180, 16, Window(), nullptr, nullptr, nullptr);
@@ -89,7 +68,6 @@ TEST_F(MainWindowTest, ALinkOpensOnlyOnPressAndReleaseOverItsTextAndThenTurnsPur
   EXPECT_GT(r.right, 40);
   EXPECT_LT(r.right, 170) << "as wide as the text, not the control";
   const LPARAM inside = MAKELPARAM(r.right / 2, 5), beyond = MAKELPARAM(r.right + 5, 5);
-  EXPECT_GT(PixelsOf(control, link, 0x00FF0000), 10) << "unvisited links are blue";
 
   ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, beyond);
   EXPECT_NE(::GetCapture(), control) << "beside the text is not the link";
@@ -103,8 +81,6 @@ TEST_F(MainWindowTest, ALinkOpensOnlyOnPressAndReleaseOverItsTextAndThenTurnsPur
   ::SendMessageA(control, WM_LBUTTONUP, 0, inside);
   EXPECT_TRUE(link.Visited());
   EXPECT_TRUE(WasOpened("https://example.com/clicked"));
-  EXPECT_GT(PixelsOf(control, link, 0x00800080), 10) << "visited links are purple";
-  EXPECT_EQ(PixelsOf(control, link, 0x00FF0000, 0), 0);
 }
 
 // When the first placing fails and a new taskbar's broadcast places the icon

@@ -1,16 +1,13 @@
-// The message loop's idle moments, and the recovery copies on a real Windows
-// folder: how a running instance keeps others off its copy, and when the main
-// window writes it. The folder's name is in two scripts, as a user's profile can be.
+// The recovery copies on a real Windows folder: how a running instance keeps
+// others off its copy, and when the main window writes it. The folder's name is in two scripts, as a user's profile can be.
 
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
-#include <thread>
 
 #include "files/file_io.h"
-#include "platform/message_loop.h"
 #include "platform/recovery_folder.h"
 #include "tests/win/win_test_support.h"
 
@@ -19,45 +16,6 @@ namespace {
 
 using testing_support::DialogCloser;
 using testing_support::MainWindowTest;
-
-// Counts idle passes. The first posts one message to the thread and ends the run
-// a little later from another thread, time enough for one more idle pass.
-class IdleCounter : public IdleHandler {
- public:
-  explicit IdleCounter(UINT toPost) : m_toPost(toPost) {}
-  ~IdleCounter() {
-    if (m_stopper.joinable()) m_stopper.join();
-  }
-  void OnIdle() override {
-    if (++passes != 1) return;
-    const DWORD thread = ::GetCurrentThreadId();
-    ::PostThreadMessageA(thread, m_toPost, 0, 0);
-    m_stopper = std::thread([thread] {
-      ::Sleep(300);
-      ::PostThreadMessageA(thread, WM_QUIT, 7, 0);
-    });
-  }
-  int passes = 0;
-
- private:
-  UINT m_toPost;
-  std::thread m_stopper;
-};
-
-// Idle work (the recovery copy among it) runs once per idle period: after a
-// message that does something, but not again for a pointer move.
-TEST(MessageLoop, IdleHandlersRunOncePerIdlePeriod) {
-  for (const auto& [posted, idlePasses] : {std::pair{UINT{WM_APP + 7}, 2}, std::pair{UINT{WM_MOUSEMOVE}, 1}}) {
-    // Whatever earlier tests left for this thread would count as a period of its own.
-    for (MSG left; ::PeekMessageA(&left, nullptr, 0, 0, PM_REMOVE);) {
-    }
-    MessageLoop loop;
-    IdleCounter counter(posted);
-    loop.AddIdleHandler(&counter);
-    EXPECT_EQ(loop.Run(), 7);
-    EXPECT_EQ(counter.passes, idlePasses) << std::hex << posted;
-  }
-}
 
 using Copies = std::map<std::string, std::vector<ColourValue>>;
 
