@@ -20,13 +20,8 @@ class Hyperlink final : public Subclass {
   // What a click opens; until set, the label itself. False when it cannot be kept.
   bool SetTarget(const char* text);
 
-  const std::string& Label() const { return label; }
-  const std::string& Target() const { return target; }
   const RECT& LinkRect() const { return linkRect; }
-  COLORREF LinkColour() const { return linkColour; }
-  COLORREF VisitedColour() const { return visitedColour; }
   bool Visited() const { return visited; }
-  HWND Tooltip() const { return tooltipWindow; }
 
  protected:
   void OnAttached() override;
