@@ -41,25 +41,6 @@ TEST(ColourList, PicksGoOnTopAndMarkItModifiedFileEntriesGoToTheEndAndDoNot) {
   EXPECT_EQ(list.Generation(), before + 2) << "a copy of the list must learn of each change";
 }
 
-TEST(ColourList, DeleteSelectsTheEntryThatMovedUpElseTheNewLast) {
-  const int kNone = ColourList::kNoSelection;
-  // The next entry moves into the gap; after the last, the new last; the only one;
-  // nothing selected; past the end.
-  const struct { int count, index; bool deleted; int selection; List remaining; } cases[] = {
-      {5, 1, true, 1, {10, 12, 13, 14}}, {5, 4, true, 3, {10, 11, 12, 13}}, {1, 0, true, kNone, {}},
-      {5, -1, false, kNone, {10, 11, 12, 13, 14}}, {5, 5, false, kNone, {10, 11, 12, 13, 14}}};
-  for (const auto& c : cases) {
-    ColourList list;
-    for (int i = 0; i < c.count; ++i) list.Append({static_cast<ColourValue>(10 + i)});
-    const std::uint64_t before = list.Generation();
-    const ColourList::DeleteResult result = list.DeleteAt(c.index);
-    EXPECT_EQ(std::make_pair(result.deleted, result.deleted ? result.selection : 0),
-              std::make_pair(c.deleted, c.deleted ? c.selection : 0)) << c.index;
-    EXPECT_EQ(list.Generation() != before, c.deleted) << c.index;
-    EXPECT_EQ(list.Colours(), c.remaining) << c.index;
-  }
-}
-
 TEST(Centring, CentresThenPushesBackInsideTheArea) {
   const Rect work{0, 0, 1024, 748};
   // Odd sizes round toward zero; pushed back from the right and bottom, then from the
@@ -87,9 +68,6 @@ TEST(MagnifierGeometry, SourceIsTheViewDividedByTheZoomRoundedUpAroundThePointer
   const Crosshair cross = CrosshairFor(171, 156);
   EXPECT_EQ(Sides(cross.horizontal), (std::vector<int>{80, 78, 90, 79}));
   EXPECT_EQ(Sides(cross.vertical), (std::vector<int>{85, 73, 86, 83}));
-  for (const auto& z : {std::vector<int>{1, 2, 1}, {8, 8, 7}, {12, 8, 11}}) {  // level, in, out
-    EXPECT_EQ(std::make_pair(ZoomedIn(z[0]), ZoomedOut(z[0])), std::make_pair(z[1], z[2])) << z[0];
-  }
 }
 
 // Records what the session asks of the window and the system.
