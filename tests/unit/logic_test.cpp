@@ -65,9 +65,6 @@ TEST(MagnifierGeometry, SourceIsTheViewDividedByTheZoomRoundedUpAroundThePointer
   for (const auto& c : cases) {
     EXPECT_EQ(Sides(SourceRect(c.x, c.y, c.width, c.height, c.zoom)), Sides(c.expected)) << c.zoom;
   }
-  const Crosshair cross = CrosshairFor(171, 156);
-  EXPECT_EQ(Sides(cross.horizontal), (std::vector<int>{80, 78, 90, 79}));
-  EXPECT_EQ(Sides(cross.vertical), (std::vector<int>{85, 73, 86, 83}));
 }
 
 // Records what the session asks of the window and the system.
