@@ -288,11 +288,10 @@ def layout_faults(window):
                  tuple(int(v) for v in box)) for ident, kind, style, *box in map(str.split, lines[1:])]
 
     def holds(outer, inner):
-        return outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and \
-            inner[3] <= outer[3]
+        return all(outer[i] <= inner[i] and inner[i + 2] <= outer[i + 2] for i in (0, 1))
 
     def overlap(a, b):
-        return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+        return all(a[i] < b[i + 2] and b[i] < a[i + 2] for i in (0, 1))
     faults = ['%s %s reaches outside the client area %s' % (name, box, client)
               for name, _, box in controls if not holds(client, box)]
     for i, (name, group, box) in enumerate(controls):
@@ -444,11 +443,10 @@ class Journey(unittest.TestCase):
                                    stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.addCleanup(process.stdout.close)
         self.addCleanup(stop, process)
-        if command == ('pattern',):
+        self.assertEqual(process.stdout.readline().strip(), 'held', command)
+        if command == ('pattern',):  # shown is not yet painted
             wait_for('the test pattern on the screen',
                      lambda: grab(885, 145, 886, 146)[(885, 145)] == PATTERN_BACKGROUND)
-        else:
-            self.assertEqual(process.stdout.readline().strip(), 'held', command)
         return process
 
     def walk(self, *steps):

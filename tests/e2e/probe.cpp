@@ -11,7 +11,8 @@
 //                                 until killed (another program holding a hotkey)
 //   lock-file PATH                opens the file shared with nobody, says "held",
 //                                 and keeps it so until killed
-//   pattern                       shows a test pattern of known colours until killed:
+//   pattern                       shows a test pattern of known colours, says "held",
+//                                 and keeps it until killed:
 //                                 (760, 20) to (1010, 270) of 220, 20, 60; a
 //                                 one-pixel line of 30, 160, 70 at x = 890; a block
 //                                 of 40, 60, 200 from (770, 200) to (830, 260); and
@@ -120,12 +121,13 @@ LRESULT CALLBACK PaintPattern(HWND window, UINT message, WPARAM wParam, LPARAM l
   return 0;
 }
 
+// Says "held" once what it holds or shows is in place, then serves its messages
+// until it is killed.
 int Hold() {
   std::printf("held\n");
   std::fflush(stdout);
   MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-  }
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
   return 0;
 }
 
@@ -190,8 +192,7 @@ int main(int argc, char** argv) {
     ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName,
                       L"Tintlens test pattern", WS_POPUP | WS_VISIBLE, kLeft, kTop, kSize, kSize,
                       nullptr, nullptr, windowClass.hInstance, nullptr);
-    MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
+    return Hold();
   } else if (argc < 3 || !::IsWindow(ParseWindow(argv[2]))) {
     return Fail("not a window");
   } else {

@@ -71,15 +71,12 @@ class Release(Journey):
             self.assertEqual(file_bytes(self.installed(name)),
                              file_bytes(os.path.join(BUILD, name)), name)
         self.assertTrue(os.path.isfile(self.shortcut))
-        entry = registry(UNINSTALL_KEY)
-        uninstaller = '"%s\\uninstall.exe"' % self.folder
-        self.assertEqual({name: entry.get(name) for name in (
-            'DisplayName', 'DisplayVersion', 'Publisher', 'DisplayIcon', 'InstallLocation',
-            'UninstallString', 'QuietUninstallString', 'NoModify', 'NoRepair')}, {
-            'DisplayName': 'Tintlens', 'DisplayVersion': VERSION, 'Publisher': 'Quorvane',
-            'DisplayIcon': self.folder + r'\tintlens.exe', 'InstallLocation': self.folder,
-            'UninstallString': uninstaller, 'QuietUninstallString': uninstaller + ' /S',
-            'NoModify': '0x1', 'NoRepair': '0x1'})
+        entry, uninstaller = registry(UNINSTALL_KEY), '"%s\\uninstall.exe"' % self.folder
+        expected = {'DisplayName': 'Tintlens', 'DisplayVersion': VERSION, 'Publisher': 'Quorvane',
+                    'DisplayIcon': self.folder + r'\tintlens.exe', 'InstallLocation': self.folder,
+                    'UninstallString': uninstaller, 'QuietUninstallString': uninstaller + ' /S',
+                    'NoModify': '0x1', 'NoRepair': '0x1'}
+        self.assertEqual({name: entry.get(name) for name in expected}, expected)
         installed_bytes = sum(os.path.getsize(self.installed(name))
                               for name in PROGRAMS + ('uninstall.exe',))
         self.assertLessEqual(abs(int(entry['EstimatedSize'], 16) - installed_bytes // 1024), 1)
