@@ -4,10 +4,11 @@ conditions with deadlines, and keep a screenshot when a step fails.
 
 Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
 the environment: TL_BUILD (the build folder, win64 or win32), TL_ARTEFACTS (where
-screenshots go)."""
+screenshots go). The journeys take all of this module's names."""
 import ctypes
 import functools
 import os
+import re
 import shutil
 import subprocess
 import time
@@ -19,15 +20,16 @@ PROGRAM, PROBE = os.path.join(BUILD, 'tintlens.exe'), os.path.join(BUILD, 'tl_pr
 
 # Control and command ids of the main window, and dialog answers.
 COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, MODE_BUTTON, POSITION = 1000, 1001, 1002, 1003, 1004
-ZOOM, MAGNIFIER, PICK, COPY_BUTTON, DELETE_BUTTON, PICKER_ICON = 1006, 1007, 1009, 1010, 1011, 1019
-OPTIONS, ABOUT, EXIT, NEW = 32780, 57664, 57602, 57600
+ZOOM, MAGNIFIER, PICK, COPY_BUTTON, PICKER_ICON = 1006, 1007, 1009, 1010, 1019
+OPTIONS, ABOUT, EXIT, NEW, SAVE_AS = 32780, 57664, 57602, 57600, 57604
 OK, CANCEL, YES, NO = 1, 2, 6, 7
 SAVE_QUESTION = 'Do you want to save the colors?'
 
-# What tests/e2e/pattern.cpp shows, in screen coordinates.
+# What the probe's test pattern shows, in screen coordinates.
 PATTERN_BACKGROUND = (220, 20, 60)  # from (760, 20) to (1010, 270)
 PATTERN_LINE_X, PATTERN_LINE = 890, (30, 160, 70)
 PATTERN_BLOCK = (40, 60, 200)  # (770, 200) to (830, 260)
+SETTINGS_KEY = r'HKCU\Software\Quorvane\Tintlens'
 
 
 def rgb_text(colour):
@@ -36,23 +38,16 @@ def rgb_text(colour):
 
 
 def wait_for(what, condition, timeout=20.0, every=0.1):
-    """Polls condition() until it returns something true; fails naming `what`."""
+    """Polls condition() until it returns something true; fails naming `what`,
+    or with `what` None returns False."""
     deadline = time.monotonic() + timeout
     while True:
         value = condition()
-        if value:
-            return value
+        if value or what is None and time.monotonic() > deadline:
+            return value or False
         if time.monotonic() > deadline:
             raise AssertionError('timed out after %.0f s waiting for %s' % (timeout, what))
         time.sleep(every)
-
-
-def wait_until(condition, seconds):
-    """Whether condition() comes true within the time; never raises."""
-    try:
-        return wait_for('', condition, timeout=seconds)
-    except AssertionError:
-        return False
 
 
 def run(*command, check=True):
@@ -106,9 +101,15 @@ def choose_file(dialog_title, path, replace=False):
     wait_for('the dialog to close', lambda: find_window(dialog_title) is None)
 
 
+def state(window, flag):
+    """Whether a window is 'shown', the 'foreground' one, 'active', or its thread
+    holds the 'capture'; a window that is gone is none of them."""
+    flags = (probe('state', window, check=False) or '0 0 0 0').split()
+    return flags[('shown', 'foreground', 'active', 'capture').index(flag)] == '1'
+
+
 def visible(window):
-    """Whether a window is shown; a window that is gone is not."""
-    return probe('visible', window, check=False) == '1'
+    return state(window, 'shown')
 
 
 def rect(window, control=None):
@@ -134,32 +135,35 @@ def xdotool(*args):
     run('xdotool', *args)
 
 
+def click_at(x, y, *how):
+    xdotool('mousemove', x, y)
+    xdotool('click', *(how or ('1',)))
+
+
 def click_item(window, control_id):
     """Clicks the middle of a control, as a user would."""
     left, top, right, bottom = rect(window, control_id)
-    xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
-    xdotool('click', 1)
+    click_at((left + right) // 2, (top + bottom) // 2)
 
 
+# Under Wine a window can be in front and still not active (a grey title bar),
+# and then the click that activates it may lose its press to the activation; a
+# user's click on the caption settles it first.
 def make_active(window):
-    """Under Wine a window can be in front and still not active (a grey title
-    bar), and then the click that activates it may lose its press to the
-    activation; a user's click on the caption settles it first."""
-    if probe('active', window) == '1':
-        return
-    left, top, right, _ = rect(window)
-    xdotool('mousemove', (left + right) // 2, top + 8)
-    xdotool('click', 1)
-    wait_for('the window active', lambda: probe('active', window) == '1')
+    if not state(window, 'active'):
+        left, top, right, _ = rect(window)
+        click_at((left + right) // 2, top + 8)
+        wait_for('the window active', lambda: state(window, 'active'))
 
 
 _drags = [0]
 
 
-def drag_from_icon(window, x, y, release_at=None, while_held=None):
-    """Presses on the eyedropper icon, drags to (x, y), calls while_held() there if
-    given, and releases there or at release_at. Each drag presses another spot of
-    the icon: two presses on one spot in quick succession would be a double click."""
+def drag_from_icon(window, x, y, release_at=None):
+    """Presses on the eyedropper icon, drags to (x, y) and releases there or at
+    release_at. Returns the pointer's shape at (x, y), as cursor() gives it."""
+    # Each drag presses another spot of the icon: two presses on one spot in
+    # quick succession would be a double click.
     left, top, _, bottom = rect(window, PICKER_ICON)
     press = (left + 4 + 6 * (_drags[0] % 3), (top + bottom) // 2)
     _drags[0] += 1
@@ -170,7 +174,7 @@ def drag_from_icon(window, x, y, release_at=None, while_held=None):
         make_active(window)
         xdotool('mousemove', *press)
         xdotool('mousedown', 1)
-        if wait_until(lambda: probe('has-capture', window) == '1', 5):
+        if wait_for(None, lambda: state(window, 'capture'), 5):
             return True
         xdotool('mouseup', 1)
     # Moves before the window takes the capture go to the window below them.
@@ -185,12 +189,11 @@ def drag_from_icon(window, x, y, release_at=None, while_held=None):
         xdotool('mousemove', x - 1, y)
         xdotool('mousemove', x, y)
     wait_for('the drag at (%d, %d)' % (x, y), arrived, every=1.0)
-    if while_held:
-        while_held()
-    if release_at:
-        xdotool('mousemove', *release_at)
+    shape = cursor()
+    xdotool('mousemove', *(release_at or (x, y)))
     xdotool('mouseup', 1)
-    wait_for('the drag to end', lambda: probe('has-capture', window) == '0')
+    wait_for('the drag to end', lambda: not state(window, 'capture'))
+    return shape
 
 
 def add_colour(window, x, y):
@@ -200,15 +203,21 @@ def add_colour(window, x, y):
     wait_for('a colour added', lambda: len(list_items(window)) == before + 1)
 
 
-def grab(left, top, right, bottom):
-    """The screen's pixels in a rectangle: a dict from (x, y) to (r, g, b)."""
-    text = run('import', '-window', 'root', '-crop', '%dx%d+%d+%d' % (
-        right - left, bottom - top, left, top), '-depth', '8', 'txt:-').stdout
+def import_screen(area, *output):
+    """Runs ImageMagick's import on the screen, or an area (left, top, right, bottom) of it."""
+    crop = ['-crop', '%dx%d+%d+%d' % (area[2] - area[0], area[3] - area[1], area[0], area[1]),
+            '+repage'] if area else []
+    return run('import', '-window', 'root', *crop, *output, check=bool(area)).stdout
+
+
+def grab(*area):
+    """The screen's pixels in an area: a dict from (x, y) to (r, g, b)."""
     pixels = {}
-    for line in text.splitlines()[1:]:
+    for line in import_screen(area, '-depth', '8', 'txt:-').splitlines()[1:]:
         position, _, rest = line.partition(':')
         x, y = (int(v) for v in position.split(','))
-        pixels[(left + x, top + y)] = tuple(int(rest.split('#')[1][i:i + 2], 16) for i in (0, 2, 4))
+        pixels[(area[0] + x, area[1] + y)] = tuple(
+            int(rest.split('#')[1][i:i + 2], 16) for i in (0, 2, 4))
     return pixels
 
 
@@ -217,56 +226,30 @@ def screenshot(name, area=None):
     here), as NAME.png among the artefacts."""
     os.makedirs(ARTEFACTS, exist_ok=True)
     path = os.path.join(ARTEFACTS, name + '.png')
-    crop = ['-crop', '%dx%d+%d+%d' % (area[2] - area[0], area[3] - area[1], area[0], area[1]),
-            '+repage'] if area else []
-    run('import', '-window', 'root', *crop, path, check=bool(area))
+    import_screen(area, path)
     return path
 
 
-class Background:
-    """A helper program until stopped: the test pattern window, or the probe
-    holding a hotkey or a file (shared with nobody) as another program would."""
-
-    def __init__(self, *command):
-        self.process = subprocess.Popen(['wine'] + [str(c) for c in command],
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                        text=True)
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.kill()
-        self.process.wait(timeout=30)
-        self.process.stdout.close()
+def stop(process):
+    if process.poll() is None:
+        process.kill()
+    process.wait(timeout=30)
 
 
-def Holder(*what):
-    helper = Background(PROBE, *what)
-    assert helper.process.stdout.readline().strip() == 'held', what
-    return helper
+def registry(key):
+    """A registry key's values as a dict from name to data text (binary data in
+    lower-case hex, "0100"), or None when the key is not there."""
+    result = run('wine', 'reg', 'query', key, check=False)
+    if result.returncode != 0:
+        return None
+    found = (re.match(r'^    (.+?)    (REG_\w+)    (.*)$', line.rstrip('\r'))
+             for line in result.stdout.splitlines())
+    return {m[1]: m[3].lower() if m[2] == 'REG_BINARY' else m[3] for m in found if m}
 
 
-def Pattern():
-    helper = Background(os.path.join(BUILD, 'tl_pattern.exe'))
-    wait_for('the test pattern on the screen',
-             lambda: grab(885, 145, 886, 146)[(885, 145)] == PATTERN_BACKGROUND)
-    return helper
-
-
-SETTINGS_KEY = r'HKCU\Software\Quorvane\Tintlens'
-
-
-def setting(name=None):
-    """A stored setting's bytes as hex ("0100"), or None when it is not there;
-    without a name, whether there is a settings key at all."""
-    result = run('wine', 'reg', 'query', SETTINGS_KEY, *(('/v', name) if name else ()),
-                 check=False)
-    if not name:
-        return result.returncode == 0
-    for line in result.stdout.splitlines():
-        fields = line.split()
-        if line.strip().startswith(name) and fields[-2:-1] == ['REG_BINARY']:
-            return fields[-1].lower()
-    return None
+def setting(name):
+    """A stored setting's bytes as hex, or None when it is not there."""
+    return (registry(SETTINGS_KEY) or {}).get(name)
 
 
 def store_setting(name, hex_bytes):
@@ -301,18 +284,14 @@ def layout_faults(window):
     box that holds the other whole."""
     lines = probe('children', window).splitlines()
     client = tuple(int(v) for v in lines[0].split())
-    controls = []
-    for line in lines[1:]:
-        ident, kind, style, *box = line.split()
-        is_group = kind == 'Button' and int(style, 16) & 0xF == 7  # BS_GROUPBOX
-        controls.append(('%s %s' % (kind, ident), is_group, tuple(int(v) for v in box)))
+    controls = [('%s %s' % (kind, ident), kind == 'Button' and int(style, 16) & 0xF == 7,  # BS_GROUPBOX
+                 tuple(int(v) for v in box)) for ident, kind, style, *box in map(str.split, lines[1:])]
 
     def holds(outer, inner):
-        return outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and \
-            inner[3] <= outer[3]
+        return all(outer[i] <= inner[i] and inner[i + 2] <= outer[i + 2] for i in (0, 1))
 
     def overlap(a, b):
-        return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+        return all(a[i] < b[i + 2] and b[i] < a[i + 2] for i in (0, 1))
     faults = ['%s %s reaches outside the client area %s' % (name, box, client)
               for name, _, box in controls if not holds(client, box)]
     for i, (name, group, box) in enumerate(controls):
@@ -331,9 +310,9 @@ class _CursorImage(ctypes.Structure):
 
 
 def cursor():
-    """The pointer's shape as the X display shows it (a Windows program cannot
-    read another's cursor under Wine): (width, height, hot spot x, y, and the
-    left, top, right and bottom of its drawn pixels)."""
+    """The pointer's shape as the X display shows it: (width, height, hot spot
+    x, y, and the left, top, right and bottom of its drawn pixels)."""
+    # Read from X because a Windows program cannot read another's cursor under Wine.
     x11, xfixes = ctypes.CDLL('libX11.so.6'), ctypes.CDLL('libXfixes.so.3')
     x11.XOpenDisplay.restype = ctypes.c_void_p
     x11.XOpenDisplay.argtypes = x11.XCloseDisplay.argtypes = x11.XFree.argtypes = [ctypes.c_void_p]
@@ -384,7 +363,7 @@ def set_display(dpi, size=os.environ.get('TL_SESSION_SCREEN', '1024x768')):
     def started():
         _desktop[:] = [subprocess.Popen(['wine', 'explorer.exe', '/desktop=shell,' + size],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
-        if wait_until(lambda: desktop_size() == size, 30):
+        if wait_for(None, lambda: desktop_size() == size, 30):
             return True
         _desktop[0].kill()
         _desktop[0].wait(timeout=30)
@@ -392,8 +371,9 @@ def set_display(dpi, size=os.environ.get('TL_SESSION_SCREEN', '1024x768')):
 
 
 def fresh_start():
-    """As before a first start: no settings, no recovery copies (a program ended
-    with its Wine session leaves its copy), and no pointer left over a control."""
+    """As before a first start: no settings, no recovery copies, and no pointer
+    left over a control."""
+    # A program ended with its Wine session leaves its recovery copy.
     run('wine', 'reg', 'delete', r'HKCU\Software\Quorvane', '/f', check=False)
     shutil.rmtree(recovery_folder(), ignore_errors=True)
     xdotool('mousemove', 1, 1)
@@ -413,32 +393,34 @@ class Program:
         # shows lands on whatever is below, and one before it is in front can be
         # undone by its activation (which takes the focus and the capture back).
         if shown:
-            wait_for('the main window in front', lambda: probe('foreground') == self.window)
+            wait_for('the main window in front', lambda: state(self.window, 'foreground'))
             make_active(self.window)
             xdotool('mousemove', 1, 1)
 
     def text(self, control=None):
         return item_text(self.window, control)
 
+    def command(self, command_id):
+        probe('post-command', self.window, command_id)
+
     def exit(self, reply=None):
         """File > Exit; with `reply`, answers the question about unsaved colours
         that it must ask. Returns the exit code."""
-        probe('post-command', self.window, EXIT)
+        self.command(EXIT)
         if reply:
             answer(SAVE_QUESTION, reply)
         return self.process.wait(timeout=30)
 
+    # Through Exit, so that its pointer hook and hotkeys go with it: killing it
+    # with a hook in place can stall the desktop's input for a while. Whatever it
+    # leaves unsaved goes too: no later start restores it.
     def stop(self):
-        """Ends the program through Exit, so its pointer hook and hotkeys go with it;
-        killing it with a hook in place can stall the desktop's input for a while.
-        Whatever it leaves unsaved goes too: no later start restores it."""
         if self.process.poll() is None:
             probe('post-command', self.window, EXIT, check=False)
             try:
                 self.process.wait(timeout=15)
             except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(timeout=30)
+                stop(self.process)
         shutil.rmtree(recovery_folder(), ignore_errors=True)
 
 
@@ -448,20 +430,29 @@ class Journey(unittest.TestCase):
     def setUp(self):
         fresh_start()
 
-    def launch(self, path=PROGRAM, title='Tintlens', skip=(), shown=True):
-        program = Program(path, title, skip, shown)
+    def launch(self, *args, **kwargs):
+        program = Program(*args, **kwargs)
         self.addCleanup(program.stop)
         return program
 
-    def background(self, helper):
-        """Stops a Pattern() or Holder() at the end, whatever happens."""
-        self.addCleanup(helper.stop)
-        return helper
+    def helper(self, *command):
+        """The probe as another program until stop(it) or the end: showing the
+        test pattern ('pattern'), or holding a hotkey or a file (shared with
+        nobody)."""
+        process = subprocess.Popen(['wine', PROBE] + [str(c) for c in command],
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.addCleanup(process.stdout.close)
+        self.addCleanup(stop, process)
+        self.assertEqual(process.stdout.readline().strip(), 'held', command)
+        if command == ('pattern',):  # shown is not yet painted
+            wait_for('the test pattern on the screen',
+                     lambda: grab(885, 145, 886, 146)[(885, 145)] == PATTERN_BACKGROUND)
+        return process
 
     def walk(self, *steps):
-        """Runs the steps in order, each as a sub-test named after it. The first
-        one that fails ends the walk (the later ones build on it), and leaves a
-        screenshot."""
+        """Runs the steps in order, each as a sub-test named after it."""
+        # The first one that fails ends the walk (the later ones build on it),
+        # and leaves a screenshot.
         for step in steps:
             done = False
             with self.subTest(step=step.__name__):

@@ -11,16 +11,20 @@
 //                                 until killed (another program holding a hotkey)
 //   lock-file PATH                opens the file shared with nobody, says "held",
 //                                 and keeps it so until killed
-//   foreground                    the foreground window
-//   work-area                     left top right bottom
+//   pattern                       shows a test pattern of known colours, says "held",
+//                                 and keeps it until killed:
+//                                 (760, 20) to (1010, 270) of 220, 20, 60; a
+//                                 one-pixel line of 30, 160, 70 at x = 890; a block
+//                                 of 40, 60, 200 from (770, 200) to (830, 260); and
+//                                 a field of 3 x 3 cells from (900, 150) whose
+//                                 colours change across and down (for the eye)
 //   rect HWND [ID]                a window's or its control's left top right
 //                                 bottom (screen)
 //   text HWND [ID]                a window's or its control's current text (UTF-8)
-//   client-origin HWND            client (0,0) in screen coordinates
 //   set-file-name HWND TEXT       fills the file name field of a file dialog
-//   active HWND                   1 when it is its thread's active window, else 0
-//   has-capture HWND              1 when its thread holds the mouse capture, else 0
-//   visible HWND                  1 or 0
+//   state HWND                    four flags, 1 or 0: shown; the foreground window;
+//                                 its thread's active window with the focus in it;
+//                                 its thread holds the mouse capture
 //   move-window HWND X Y          moves a window's top-left corner there
 //   item-message HWND ID MSG      sends a control a message without parameters
 //                                 and prints the answer
@@ -91,12 +95,39 @@ void Each(HWND parent, Visit visit) {
   }
 }
 
+// The pattern's window paints in screen coordinates less its corner.
+constexpr int kLeft = 760, kTop = 20, kSize = 250;
+
+void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+  const HBRUSH brush = ::CreateSolidBrush(colour);
+  const RECT rect{left - kLeft, top - kTop, right - kLeft, bottom - kTop};
+  ::FillRect(dc, &rect, brush);
+  ::DeleteObject(brush);
+}
+
+LRESULT CALLBACK PaintPattern(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return ::DefWindowProcW(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  const HDC dc = ::BeginPaint(window, &paint);
+  Fill(dc, kLeft, kTop, kLeft + kSize, kTop + kSize, RGB(220, 20, 60));
+  Fill(dc, 890, kTop, 891, kTop + kSize, RGB(30, 160, 70));
+  Fill(dc, 770, 200, 830, 260, RGB(40, 60, 200));
+  for (int y = 150; y < kTop + kSize; y += 3) {
+    for (int x = 900; x < kLeft + kSize; x += 3) {
+      Fill(dc, x, y, x + 3, y + 3, RGB((x - 900) * 2, 250 - (y - 150) * 2, 255 - (x - 900) * 2));
+    }
+  }
+  ::EndPaint(window, &paint);
+  return 0;
+}
+
+// Says "held" once what it holds or shows is in place, then serves its messages
+// until it is killed.
 int Hold() {
   std::printf("held\n");
   std::fflush(stdout);
   MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-  }
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
   return 0;
 }
 
@@ -152,12 +183,16 @@ int main(int argc, char** argv) {
       return Fail("could not open the file");
     }
     return Hold();
-  } else if (command == "foreground") {
-    std::printf("%lld\n", Number(::GetForegroundWindow()));
-  } else if (command == "work-area") {
-    RECT r{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    PrintRect(r);
+  } else if (command == "pattern") {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = PaintPattern;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TintlensTestPattern";
+    ::RegisterClassW(&windowClass);
+    ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName,
+                      L"Tintlens test pattern", WS_POPUP | WS_VISIBLE, kLeft, kTop, kSize, kSize,
+                      nullptr, nullptr, windowClass.hInstance, nullptr);
+    return Hold();
   } else if (argc < 3 || !::IsWindow(ParseWindow(argv[2]))) {
     return Fail("not a window");
   } else {
@@ -183,17 +218,11 @@ int main(int argc, char** argv) {
       if (!field) field = ::GetDlgItem(window, 0x480);
       if (!field) return Fail("no file name field");
       ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(argv[3]).c_str()));
-    } else if (command == "client-origin") {
-      POINT p{0, 0};
-      ::ClientToScreen(window, &p);
-      std::printf("%ld %ld\n", p.x, p.y);
-    } else if (command == "active") {
+    } else if (command == "state") {
       // Active with the title bar and all: it or a control of it has the focus.
-      std::printf("%d\n", thread.hwndActive == window && thread.hwndFocus ? 1 : 0);
-    } else if (command == "has-capture") {
-      std::printf("%d\n", thread.hwndCapture ? 1 : 0);
-    } else if (command == "visible") {
-      std::printf("%d\n", ::IsWindowVisible(window) ? 1 : 0);
+      std::printf("%d %d %d %d\n", ::IsWindowVisible(window) ? 1 : 0,
+                  ::GetForegroundWindow() == window ? 1 : 0,
+                  thread.hwndActive == window && thread.hwndFocus ? 1 : 0, thread.hwndCapture ? 1 : 0);
     } else if (command == "move-window" && argc >= 5) {
       if (!::SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
