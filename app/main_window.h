@@ -60,7 +60,6 @@ class MainWindow final : public Dialog,
   HBITMAP MagnifierPicture() const { return m_sampler.Bitmap(); }
   const ColourList& ColourListModel() const { return m_list.Model(); }
   bool IsAdvancedLayout() const;
-  bool IsExiting() const { return m_exiting; }
   const std::string& CurrentPath() const { return m_document.CurrentPath(); }
   const TrayIcon& Tray() const { return m_tray; }
 

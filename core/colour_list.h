@@ -25,7 +25,6 @@ class ColourList {
   void Append(const std::vector<ColourValue>& colours);
 
   std::size_t Count() const { return m_colours.size(); }
-  bool Empty() const { return m_colours.empty(); }
   ColourValue ColourAt(std::size_t index) const { return m_colours.at(index); }
   const std::vector<ColourValue>& Colours() const { return m_colours; }
 

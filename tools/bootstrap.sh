@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  wine wine64 wine32:i386 xvfb xdotool xclip x11-utils imagemagick libxfixes3
+  wine wine64 wine32:i386 xvfb xdotool xclip x11-utils imagemagick
   fonts-wine fonts-liberation
   nsis zip unzip
 )

@@ -5,7 +5,6 @@ conditions with deadlines, and keep a screenshot when a step fails.
 Runs inside tools/wine-session.sh (DISPLAY and WINEPREFIX set). Paths come from
 the environment: TL_BUILD (the build folder, win64 or win32), TL_ARTEFACTS (where
 screenshots go). The journeys take all of this module's names."""
-import ctypes
 import functools
 import os
 import re
@@ -161,7 +160,7 @@ _drags = [0]
 
 def drag_from_icon(window, x, y, release_at=None):
     """Presses on the eyedropper icon, drags to (x, y) and releases there or at
-    release_at. Returns the pointer's shape at (x, y), as cursor() gives it."""
+    release_at."""
     # Each drag presses another spot of the icon: two presses on one spot in
     # quick succession would be a double click.
     left, top, _, bottom = rect(window, PICKER_ICON)
@@ -189,11 +188,9 @@ def drag_from_icon(window, x, y, release_at=None):
         xdotool('mousemove', x - 1, y)
         xdotool('mousemove', x, y)
     wait_for('the drag at (%d, %d)' % (x, y), arrived, every=1.0)
-    shape = cursor()
     xdotool('mousemove', *(release_at or (x, y)))
     xdotool('mouseup', 1)
     wait_for('the drag to end', lambda: not state(window, 'capture'))
-    return shape
 
 
 def add_colour(window, x, y):
@@ -300,39 +297,6 @@ def layout_faults(window):
                     other_group and holds(other_box, box)):
                 faults.append('%s %s overlaps %s %s' % (name, box, other, other_box))
     return faults
-
-
-class _CursorImage(ctypes.Structure):
-    """The start of XFixesCursorImage of <X11/extensions/Xfixes.h>, up to its pixels."""
-    _fields_ = [('x', ctypes.c_short), ('y', ctypes.c_short), ('width', ctypes.c_ushort),
-                ('height', ctypes.c_ushort), ('xhot', ctypes.c_ushort), ('yhot', ctypes.c_ushort),
-                ('cursor_serial', ctypes.c_ulong), ('pixels', ctypes.POINTER(ctypes.c_ulong))]
-
-
-def cursor():
-    """The pointer's shape as the X display shows it: (width, height, hot spot
-    x, y, and the left, top, right and bottom of its drawn pixels)."""
-    # Read from X because a Windows program cannot read another's cursor under Wine.
-    x11, xfixes = ctypes.CDLL('libX11.so.6'), ctypes.CDLL('libXfixes.so.3')
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = x11.XCloseDisplay.argtypes = x11.XFree.argtypes = [ctypes.c_void_p]
-    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(_CursorImage)
-    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(None)
-    if not display:
-        raise AssertionError('cannot open the X display')
-    try:
-        found = xfixes.XFixesGetCursorImage(display)
-        image = found.contents
-        width, height = image.width, image.height
-        drawn = [(i % width, i // width) for i in range(width * height)
-                 if image.pixels[i] >> 24 & 0xFF]
-        shape = (width, height, image.xhot, image.yhot)
-        x11.XFree(found)
-        xs, ys = [x for x, _ in drawn], [y for _, y in drawn]
-        return shape + (min(xs), min(ys), max(xs), max(ys))
-    finally:
-        x11.XCloseDisplay(display)
 
 
 _desktop = []  # the desktop that set_display started

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <string>
 
-#include "core/hand_cursor.h"
 #include "core/link_colour.h"
 
 namespace tl {
@@ -91,28 +90,6 @@ TEST(LinkColour, ParsesStoredTextOrKeepsTheFallback) {
   };
   for (const auto& [bytes, expected] : cases) {
     EXPECT_EQ(ParseLinkColour(bytes.data(), bytes.size(), kFallback), expected) << bytes;
-  }
-}
-
-TEST(HandCursor, MasksMatchThePictureBitForBit) {
-  const MonochromeCursor hand = HandCursor();
-  EXPECT_EQ(std::make_pair(hand.hotX, hand.hotY), std::make_pair(5, 0));
-  // Rows worked out by hand: AND then XOR, four bytes each.
-  const struct { std::size_t row; std::uint8_t andBytes[4], xorBytes[4]; } rows[] = {
-      {0, {0xF9, 0xFF, 0xFF, 0xFF}, {0x00, 0x00, 0x00, 0x00}},   // .....##
-      {9, {0x10, 0x00, 0x7F, 0xFF}, {0x06, 0xDB, 0x00, 0x00}},   // ###.#oo#oo#oo#oo#
-      {10, {0x00, 0x00, 0x7F, 0xFF}, {0x67, 0xFB, 0x00, 0x00}},  // #oo##oooooooo#oo#
-  };
-  for (const auto& r : rows) {
-    for (std::size_t i = 0; i < 4; ++i) {
-      EXPECT_EQ(hand.andMask[r.row * 4 + i], r.andBytes[i]) << "AND row " << r.row << " byte " << i;
-      EXPECT_EQ(hand.xorMask[r.row * 4 + i], r.xorBytes[i]) << "XOR row " << r.row << " byte " << i;
-    }
-  }
-  // Nowhere inverted (AND 1 with XOR 1), and nothing right of column 16.
-  for (std::size_t i = 0; i < hand.andMask.size(); ++i) {
-    EXPECT_EQ(hand.andMask[i] & hand.xorMask[i], 0) << "byte " << i;
-    EXPECT_EQ(hand.andMask[i] | (i % 4 < 2 ? 0xFF : i % 4 == 2 ? 0x80 : 0), 0xFF) << "byte " << i;
   }
 }
 

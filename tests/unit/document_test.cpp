@@ -88,13 +88,20 @@ class DocumentTest : public testing_support::TempFolderTest {
   Document document{host};
 };
 
-// Once the path is known a save asks nothing; one that breaks off part-way says
-// so and keeps the earlier file, the path, the title and the flag.
+// Once the path is known a save asks nothing, and without a change writes
+// nothing; one that breaks off part-way says so and keeps the earlier file, the
+// path, the title and the flag.
 TEST_F(DocumentTest, ASaveThatBreaksOffPartWayKeepsTheEarlierFileWhole) {
   host.colours = List(100, kWhite);
   host.modified = true;
   host.chosen = {File("colors.clf")};
   ASSERT_TRUE(document.Save());
+  std::remove(Path("colors.clf").c_str());
+  EXPECT_TRUE(document.Save());
+  EXPECT_EQ(Listing(), "folder/") << "nothing changed, nothing written";
+  host.modified = true;
+  ASSERT_TRUE(document.Save());
+  EXPECT_EQ(host.log, "save-dialog ") << "one dialog, the first time";
   host.colours = {1, 2};
   host.modified = true;
   host.log.clear();

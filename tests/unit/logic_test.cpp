@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/colour_list.h"
@@ -47,6 +48,12 @@ TEST(Centring, CentresThenPushesBackInsideTheArea) {
     const Point p = CentredOrigin(c.width, c.height, c.on, c.area);
     EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.x, c.y)) << c.width << " at " << c.on.left;
   }
+}
+
+// The journeys zoom in to 8 and no further; below, the other end, and a larger
+// stored level that stays until the first Zoom In.
+TEST(MagnifierGeometry, ZoomStaysWithinOneToEight) {
+  EXPECT_EQ(std::make_tuple(ZoomedOut(1), ZoomedOut(2), ZoomedIn(12)), std::make_tuple(1, 1, 8));
 }
 
 TEST(MagnifierGeometry, SourceIsTheViewDividedByTheZoomRoundedUpAroundThePointer) {

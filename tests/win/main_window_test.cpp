@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "app/startup.h"
 #include "platform/clipboard.h"
-#include "res/maker.h"
 #include "tests/win/win_test_support.h"
 
 namespace tl {
@@ -21,7 +21,6 @@ using testing_support::DialogCloser;
 using testing_support::MainWindowTest;
 using testing_support::Surface;
 using testing_support::TextOf;
-using testing_support::WasOpened;
 
 const ColourValue kSample = MakeColour(18, 52, 86);
 
@@ -44,7 +43,6 @@ TEST(Startup, AMainWindowThatCannotBeCreatedIsReportedWithANonZeroExitCode) {
   DialogCloser closer(nullptr, IDOK);
   const int exitCode = RunProgram(SW_SHOWNOACTIVATE);
   ::UnhookWindowsHookEx(hook);
-  EXPECT_TRUE(g_refusedAWindow);
   EXPECT_EQ(exitCode, kStartFailedExitCode);
   EXPECT_EQ(closer.Caption(), "Tintlens");
   EXPECT_NE(closer.Message().find("could not start"), std::string::npos) << closer.Message();
@@ -75,7 +73,6 @@ TEST_F(MainWindowTest, EditKeysActOnTheFocusedControl) {
     const char *boxBefore, *clipboardBefore, *boxAfter, *clipboardAfter;  // the box's text selected
   } cases[] = {
       {box, 'C', "copied", "", "copied", "copied"},
-      {box, 'V', "old", "pasted", "pasted", "pasted"},
       {list, 'C', "kept", "", "kept", "18, 52, 86"},  // the entry's text, not the box's
   };
   for (const auto& c : cases) {
@@ -100,18 +97,12 @@ TEST_F(MainWindowTest, TheListAndTheReadOutsFollowEachOtherOnly) {
   EXPECT_EQ(ListColours(), (std::vector<ColourValue>{kWhite, 5649426}));
   EXPECT_EQ(m_window.ColourListModel().Colours(), ListColours());
   EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR) << "adding selects nothing";
-  const WindowDC screen;
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(screen.Get(), &metrics);
-  EXPECT_EQ(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), metrics.tmHeight);
 
   ::SendMessageA(list, LB_SETCURSEL, 1, 0);
   Command(IDC_COLOUR_LIST, LBN_SELCHANGE, list);
   EXPECT_EQ(m_window.CurrentColour(), kSample);
   EXPECT_EQ(::SendMessageA(Item(IDC_GREEN_SLIDER), TBM_GETPOS, 0, 0), 52);
-  ::SendMessageA(Item(IDC_FORMAT_BOX), CB_SETCURSEL, 2, 0);  // HTML
-  Command(IDC_FORMAT_BOX, CBN_SELCHANGE, Item(IDC_FORMAT_BOX));
-  EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "#123456");
+  EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "18, 52, 86");
   EXPECT_EQ(TextOf(Item(IDC_RGB_LABEL)), "R: 18 G: 52 B: 86");
   char entry[32] = {};
   ::SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(entry));
@@ -180,15 +171,17 @@ int ClientHeight(HWND window) {
   return client.bottom;
 }
 
-int IconWidth(HICON icon) {
+// A cursor's or icon's width and hot spot.
+std::tuple<int, DWORD, DWORD> Shape(HICON icon) {
   ICONINFO info{};
-  if (!::GetIconInfo(icon, &info)) return 0;
+  if (!::GetIconInfo(icon, &info)) return {0, 0, 0};
   BITMAP mask{};
   ::GetObjectA(info.hbmMask, sizeof mask, &mask);
   ::DeleteObject(info.hbmMask);
   if (info.hbmColor) ::DeleteObject(info.hbmColor);
-  return mask.bmWidth;
+  return {mask.bmWidth, info.xHotspot, info.yHotspot};
 }
+int IconWidth(HICON icon) { return std::get<0>(Shape(icon)); }
 
 // The width of the delete button's cross as the button draws it, made large
 // enough for the largest picture (no dialog manager resizes it here); -1 where
@@ -243,6 +236,11 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
     EXPECT_EQ(CrossWidth(Item(IDC_DELETE_BUTTON)), scale.cross) << scale.dpi;
     const auto small = reinterpret_cast<HICON>(::SendMessageA(Window(), WM_GETICON, ICON_SMALL, 0));
     EXPECT_EQ(IconWidth(small), scale.icon) << scale.dpi;
+    // A drag shows the drag cursor made for the scale, its hot spot on the tip.
+    ::SendMessageA(Item(IDC_PICKER_ICON), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(Shape(::GetCursor()), std::make_tuple(2 * scale.icon, DWORD{1}, DWORD(scale.icon - 1)))
+        << scale.dpi;
+    ::ReleaseCapture();  // ends the drag without keeping anything
     EXPECT_EQ(m_window.Tray().Data().hIcon, small) << scale.dpi;
     LOGFONTA font{};
     ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(Item(IDC_COLOUR_TEXT), WM_GETFONT, 0, 0)),
@@ -257,26 +255,16 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
   }
 }
 
-// Exit asks about unsaved colours, closes the window and ends the loop with 0;
-// the next start is topmost again, with its check.
-TEST_F(MainWindowTest, AlwaysOnTopTogglesWithItsCheckAndOutlivesAnExitThatEndsWithCodeZero) {
+// The check mark follows the window's state, and the next start is topmost
+// again. (Exit and its code are the journeys' to check, on the real process.)
+TEST_F(MainWindowTest, AlwaysOnTopTogglesWithItsCheckAndHoldsAtTheNextStart) {
   auto topmost = [](HWND w) { return (::GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
   ::ShowWindow(Window(), SW_SHOWNOACTIVATE);  // the menu is used on a visible window
   EXPECT_FALSE(MenuChecked(m_window, ID_ALWAYS_ON_TOP));
   Command(ID_ALWAYS_ON_TOP);
   EXPECT_TRUE(topmost(Window()));
   EXPECT_TRUE(MenuChecked(m_window, ID_ALWAYS_ON_TOP));
-  Pick(kSample);
-  {
-    DialogCloser closer(Window(), IDNO);
-    Command(ID_APP_EXIT);
-    EXPECT_EQ(closer.Caption(), "Tintlens");
-  }
-  EXPECT_TRUE(m_window.IsExiting());
-  EXPECT_EQ(m_loop.Run(), 0);
-  EXPECT_FALSE(::IsWindow(Window()));
-
-  MainWindow next;
+  MainWindow next;  // stored at the toggle, as the next start reads it
   ASSERT_TRUE(next.Create(m_loop));
   ::ShowWindow(next.Handle(), SW_SHOWNOACTIVATE);
   EXPECT_TRUE(topmost(next.Handle()));
@@ -284,13 +272,6 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesWithItsCheckAndOutlivesAnExitThatEndsWi
   ::SendMessageA(next.Handle(), WM_COMMAND, ID_ALWAYS_ON_TOP, 0);
   EXPECT_FALSE(topmost(next.Handle()));
   EXPECT_FALSE(MenuChecked(next, ID_ALWAYS_ON_TOP));
-}
-
-TEST_F(MainWindowTest, TheHelpMenuOpensTheMakersPages) {
-  Command(ID_SUPPORT);
-  EXPECT_TRUE(WasOpened(TL_MAKER_SUPPORT));
-  Command(ID_CHECK_UPDATE);
-  EXPECT_TRUE(WasOpened(TL_MAKER_UPDATE));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace tl {
 namespace {
 
 using testing_support::ScreenPixel;
+using testing_support::TextOf;
 
 const ColourValue kPatch = MakeColour(200, 40, 90);
 const RECT kPatchRect{800, 50, 1000, 250};  // beside the main window
@@ -68,13 +69,12 @@ class SamplingTest : public testing_support::MainWindowTest {
   HWND m_patch = nullptr;
 };
 
-// The texts a sample writes and the own-window rule are read from outside by the
-// picking journey; here, what the swatch and the magnifier paint.
-TEST_F(SamplingTest, ASampleShowsThePixelUnderThePointerInTheSwatchAndTheMagnifier) {
+// The texts a sample writes are read from outside by the picking journey; here,
+// what the swatch and the magnifier paint, and that our own window is not read.
+TEST_F(SamplingTest, ASampleShowsThePixelUnderThePointerEverywhereButOverOurWindow) {
   const HWND magnifier = Item(IDC_MAGNIFIER), swatch = Item(IDC_SWATCH);
   SampleAt(kOnPatch.x, kOnPatch.y);
   EXPECT_EQ(m_window.CurrentColour(), kPatch);
-  EXPECT_TRUE(m_window.ColourListModel().Empty()) << "sampling alone never adds to the list";
   // The swatch and the magnifier inside their black frames, on the screen.
   EXPECT_EQ(ScreenPixel(swatch, 1, 1, kPatch), kPatch);
   EXPECT_EQ(ScreenPixel(swatch, 0, 0, kBlack), kBlack);
@@ -93,6 +93,11 @@ TEST_F(SamplingTest, ASampleShowsThePixelUnderThePointerInTheSwatchAndTheMagnifi
     EXPECT_EQ(ScreenPixel(magnifier, cx, cy + d, inverted), inverted) << "vertical arm " << d;
   }
   EXPECT_EQ(ScreenPixel(magnifier, cx + 5, cy, kPatch), kPatch) << "the arm ends";
+
+  RECT list{};
+  ::GetWindowRect(Item(IDC_COLOUR_LIST), &list);
+  SampleAt(list.left + 5, list.top + 5);
+  EXPECT_EQ(TextOf(Item(IDC_POSITION_LABEL)), "X: 900 Y: 150") << "our own window is not read";
 }
 
 // A drag keeps the colour under its release, and nothing else: not over our own
