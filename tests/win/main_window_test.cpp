@@ -11,6 +11,7 @@
 
 #include "app/startup.h"
 #include "platform/clipboard.h"
+#include "settings/global_hotkeys.h"
 #include "tests/win/win_test_support.h"
 
 namespace tl {
@@ -264,6 +265,7 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesWithItsCheckAndHoldsAtTheNextStart) {
   Command(ID_ALWAYS_ON_TOP);
   EXPECT_TRUE(topmost(Window()));
   EXPECT_TRUE(MenuChecked(m_window, ID_ALWAYS_ON_TOP));
+  GlobalHotkeys::Unregister(Window());  // as its Exit does, for the next start's
   MainWindow next;  // stored at the toggle, as the next start reads it
   ASSERT_TRUE(next.Create(m_loop));
   ::ShowWindow(next.Handle(), SW_SHOWNOACTIVATE);
