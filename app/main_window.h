@@ -53,7 +53,6 @@ class MainWindow final : public Dialog,
   void KeepCurrentColour();
 
   ColourValue CurrentColour() const { return m_currentColour; }
-  int CurrentNotation() const { return m_currentNotation; }
   int ZoomLevel() const { return m_zoomLevel; }
   bool Picking() const { return m_session.Picking(); }
   bool Dragging() const { return m_pickerIcon.Dragging(); }
