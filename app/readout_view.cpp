@@ -27,8 +27,8 @@ void ReadoutView::Attach(HWND dialog) {
 void ReadoutView::Show(ColourValue colour) {
   // The text is offered every time: the user may have typed over it.
   m_colourText.SetText(NotationText(colour, m_notation));
-  m_rgbLabel.SetText(RgbLabelText(colour));
   if (m_shown != colour) {
+    m_rgbLabel.SetText(RgbLabelText(colour));
     m_swatch.fillColour = colour;
     ::InvalidateRect(m_swatch.Handle(), nullptr, TRUE);
   }

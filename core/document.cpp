@@ -1,6 +1,5 @@
 #include "core/document.h"
 
-#include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "files/palette_reader.h"
 #include "files/palette_writer.h"
@@ -9,7 +8,7 @@ namespace tl {
 
 bool Document::WriteTo(const std::string& path) {
   // Written whole or not at all: a failed save leaves any earlier file as it was.
-  if (WriteFileReplacing(path, EncodeColourListFile(m_host.Colours()))) return true;
+  if (WritePalette(FileKind::ColourList, path, m_host.Colours(), {})) return true;
   m_host.ShowCannotSave(path);  // path, title and the modified flag stay as they were
   return false;
 }
