@@ -64,6 +64,9 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case kSampleRequest:
       OnSampleRequest();
       return true;
+    case kOwnWindowPress:
+      OnOwnWindowPress(wParam != 0);
+      return true;
     case WM_HOTKEY:
       OnHotkey(static_cast<int>(wParam));
       return true;
@@ -144,6 +147,7 @@ bool MainWindow::OnInitDialog() {
   KeepControlFontOnDpiChange(m_readouts.ColourTextBox());
   m_dpi = WindowDpi(Handle());
   ApplyDpi();
+  m_dpiLayout.Measure(Handle(), m_dpi);
   MeasureMagnifier();
   m_readouts.ShowZoom(m_zoomLevel);
   ShowColour(kWhite);
@@ -507,6 +511,7 @@ void MainWindow::OnSampleRequest() {
 bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows) {
   if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return false;
   const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel);
+  m_lastSamplePoint = pointer;
   m_readouts.ShowSample(m_sampler.Bitmap(), pointer);
   // A failed read keeps the colour we have rather than showing garbage.
   if (sample.read) ShowColour(sample.colour);
@@ -541,8 +546,15 @@ void MainWindow::OnHotkey(int id) {
   ::SetForegroundWindow(Handle());
 }
 
-bool MainWindow::InstallPointerHook() {
-  return PointerHook::Install(Handle(), &m_session, IDC_PICK_BUTTON);
+bool MainWindow::InstallPointerHook() { return PointerHook::Install(Handle(), IDC_PICK_BUTTON); }
+
+// A press on our own windows ends the session before the press itself arrives.
+// The hook posted it from its thread; a session the stop hotkey ended meanwhile
+// is not started again by it.
+void MainWindow::OnOwnWindowPress(bool onPickButton) {
+  if (!m_session.Picking()) return;
+  m_session.PressOnOwnWindow(onPickButton);
+  ::SendMessageA(Handle(), WM_COMMAND, kPickCommandFromProgram, 0);
 }
 
 void MainWindow::RemovePointerHook() { PointerHook::Remove(); }
@@ -600,15 +612,27 @@ void MainWindow::OnIconDragRelease(POINT point) {
 // On a monitor of another scale the system rescales the dialog's frame, font and
 // controls; the window takes the size the system suggests, fitted to its layout,
 // and all that the program made for the old DPI is made again.
+// Handling the message keeps the dialog manager out, so its part is done here
+// too: each control's place and font (DialogDpiLayout), and the suggested
+// rectangle, fitted to the layout's height.
 void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
   m_dpi = newDpi;
   m_sampler.ReadScreenArea();
   ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  m_dpiLayout.Apply(Handle(), newDpi);
   FitLayoutHeight(IsAdvancedLayout());
   MeasureMagnifier();
   m_readouts.ReplacePicture(m_sampler.Bitmap());
   ApplyDpi();
+  // A view of a new size starts black: fill it at once, at the pointer while a
+  // session runs, else where the last sample was taken (the colour stays).
+  if (m_session.Picking()) {
+    RequestSample();
+  } else {
+    m_sampler.Take(m_lastSamplePoint, m_zoomLevel);
+    m_readouts.ShowSample(m_sampler.Bitmap(), m_lastSamplePoint);
+  }
   ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -15,6 +15,7 @@
 #include "core/picking_session.h"
 #include "core/pointer_hold.h"
 #include "platform/dialog.h"
+#include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/handles.h"
 #include "platform/message_loop.h"
@@ -81,6 +82,7 @@ class MainWindow final : public Dialog,
   bool OnCommand(int id, int code);
   POINT PointerNow() const;
   void OnSampleRequest();
+  void OnOwnWindowPress(bool onPickButton);
   // False when nothing was read: the point is on our own windows (and those are
   // skipped), or the screen could not be read.
   bool TakeSample(POINT pointer, bool skipOwnWindows);
@@ -140,6 +142,8 @@ class MainWindow final : public Dialog,
   WindowDocument m_document{*this, m_list};
   PointerHold m_dragHold;  // against stale moves after a nudge during a drag
   bool m_copyOnKeep = false;
+  DialogDpiLayout m_dpiLayout;
+  POINT m_lastSamplePoint{};
   UINT m_dpi = 0;  // the window's; the pictures, fonts and sizes are made for it
 
   ColourValue m_currentColour = kWhite;

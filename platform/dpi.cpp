@@ -2,6 +2,8 @@
 
 #include "platform/gdi.h"
 
+#include <cstdlib>
+
 namespace tl {
 namespace {
 
@@ -51,6 +53,56 @@ void KeepDialogSizeOnDpiChange(HWND dialog) {
 void KeepControlFontOnDpiChange(HWND control) {
   constexpr int kDisableFontUpdate = 0x0001;  // DCDC_DISABLE_FONTUPDATE
   SetDpiChangeBehaviour("SetDialogControlDpiChangeBehavior", control, kDisableFontUpdate);
+}
+
+void DialogDpiLayout::Measure(HWND dialog, UINT dpi) {
+  m_dpi = dpi;
+  m_measuredFont = reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0));
+  if (!m_measuredFont || !::GetObjectA(m_measuredFont, sizeof m_fontShape, &m_fontShape)) {
+    m_measuredFont = nullptr;
+  }
+  m_controls.clear();
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    Control control{child, {}, false};
+    ::GetWindowRect(child, &control.place);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&control.place), 2);
+    const auto font = reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0));
+    control.dialogFont = m_measuredFont && font == m_measuredFont;
+    m_controls.push_back(control);
+  }
+}
+
+void DialogDpiLayout::Apply(HWND dialog, UINT dpi) {
+  const auto scale = [&](LONG value) {
+    return ::MulDiv(value, static_cast<int>(dpi), static_cast<int>(m_dpi));
+  };
+  GdiObject<HFONT> font;
+  HFONT use = m_measuredFont;
+  if (m_measuredFont && dpi != m_dpi) {
+    // From the template's point size, as the dialog manager makes a dialog's
+    // font at start: scaling the pixel height would round twice.
+    LOGFONTA shape = m_fontShape;
+    const int points = ::MulDiv(std::abs(static_cast<int>(shape.lfHeight)), 72, static_cast<int>(m_dpi));
+    shape.lfHeight = -::MulDiv(points, static_cast<int>(dpi), 72);
+    font.Reset(::CreateFontIndirectA(&shape));
+    if (font) use = font.Get();
+  }
+  if (use) ::SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(use), FALSE);
+  HDWP places = ::BeginDeferWindowPos(static_cast<int>(m_controls.size()));
+  for (const Control& control : m_controls) {
+    if (!::IsWindow(control.window)) continue;
+    if (control.dialogFont && use) {
+      ::SendMessageA(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(use), FALSE);
+    }
+    const RECT& p = control.place;
+    const int left = scale(p.left), top = scale(p.top);
+    if (places) {
+      places = ::DeferWindowPos(places, control.window, nullptr, left, top, scale(p.right) - left,
+                                scale(p.bottom) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  if (places) ::EndDeferWindowPos(places);
+  m_scaledFont = std::move(font);  // the font before goes once nothing uses it
 }
 
 }  // namespace tl

@@ -23,11 +23,15 @@ bool IsOwnWindowAt(HWND mainWindow, POINT screenPoint) {
 // While picking the window under the pointer is nearly always another
 // program's. Its thread settles the question in one call; climbing its family
 // would ask the system about each of its ancestors on every pointer move. The
-// caller is the main window's own thread (the hook and the samples run there),
-// which knows its id without asking.
+// samples run on the main window's own thread, which knows its id without
+// asking; the pointer hook's thread is told it once.
 bool IsOwnWindow(HWND mainWindow, HWND window) {
+  return IsOwnWindow(mainWindow, window, ::GetCurrentThreadId());
+}
+
+bool IsOwnWindow(HWND mainWindow, HWND window, DWORD windowsThread) {
   if (window == mainWindow) return true;
-  if (::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId()) return false;
+  if (::GetWindowThreadProcessId(window, nullptr) != windowsThread) return false;
   return RootOf(window) == mainWindow;
 }
 

@@ -9,8 +9,10 @@
 namespace tl {
 
 bool IsOwnWindowAt(HWND mainWindow, POINT screenPoint);
-// The same for a window already found at the point. Called on the main window's
-// thread.
+// The same for a window already found at the point, asked on the thread that
+// runs the program's windows (the main window's), which knows its own id.
 bool IsOwnWindow(HWND mainWindow, HWND window);
+// The same, asked from another thread that knows the windows' thread.
+bool IsOwnWindow(HWND mainWindow, HWND window, DWORD windowsThread);
 
 }  // namespace tl

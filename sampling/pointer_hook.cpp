@@ -1,88 +1,166 @@
 #include "sampling/pointer_hook.h"
 
-#include "sampling/own_window.h"
 #include "core/pointer_hold.h"
+#include "platform/handles.h"
+#include "sampling/own_window.h"
 
 namespace tl {
 namespace {
 
-// Process-wide because the hook procedure is called without any context. The
-// hook runs on the thread that installed it, the target window's, so nothing
-// here is shared between threads.
-HHOOK g_hook = nullptr;
+// What the hook's thread and the window's share. Each side holds the lock only
+// to copy a few words, so the hook never waits behind the window's work.
+class SharedState {
+ public:
+  class Guard {
+   public:
+    explicit Guard(SRWLOCK& lock) : m_lock(lock) { ::AcquireSRWLockExclusive(&m_lock); }
+    ~Guard() { ::ReleaseSRWLockExclusive(&m_lock); }
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+   private:
+    SRWLOCK& m_lock;
+  };
+  Guard Lock() { return Guard(m_lock); }
+
+  POINT latest{};
+  bool hasLatest = false;
+  bool requestPending = false;
+  PointerHold hold;
+
+ private:
+  SRWLOCK m_lock = SRWLOCK_INIT;
+};
+
+// Process-wide because the hook procedure is called without any context. Set
+// before the hook's thread starts and not changed while it runs.
 HWND g_target = nullptr;
-PickingSession* g_session = nullptr;
+DWORD g_targetThread = 0;
 int g_pickButtonId = 0;
-POINT g_latest{};
-bool g_hasLatest = false;
-bool g_requestPending = false;
-PointerHold g_hold;
+SharedState g_shared;
+
+// Only the window's thread touches these.
+UniqueKernelObject g_thread;
+DWORD g_threadId = 0;
+
+void OnMove(POINT point) {
+  bool post = false;
+  {
+    const auto guard = g_shared.Lock();
+    if (!g_shared.hold.Accept(point.x, point.y, ::GetTickCount)) return;  // an older place
+    g_shared.latest = point;
+    g_shared.hasLatest = true;
+    post = !g_shared.requestPending;
+    g_shared.requestPending = true;
+  }
+  // Posted outside the lock: the window may take the request at once.
+  if (post && !::PostMessageA(g_target, kSampleRequest, 0, 0)) {
+    const auto guard = g_shared.Lock();
+    g_shared.requestPending = false;
+  }
+}
+
+void OnLeftPress(POINT point) {
+  const HWND under = ::WindowFromPoint(point);
+  if (under && IsOwnWindow(g_target, under, g_targetThread)) {
+    const bool onPickButton = under == ::GetDlgItem(g_target, g_pickButtonId);
+    ::PostMessageA(g_target, kOwnWindowPress, onPickButton, 0);
+  }
+}
 
 LRESULT CALLBACK PointerHookProcedure(int code, WPARAM message, LPARAM data) noexcept {
   if (code == HC_ACTION) {
     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
     if (message == WM_MOUSEMOVE) {
-      if (!g_hold.Accept(event->pt.x, event->pt.y, ::GetTickCount)) {
-        return ::CallNextHookEx(g_hook, code, message, data);  // an older place
-      }
-      g_latest = event->pt;
-      g_hasLatest = true;
-      if (!g_requestPending) {
-        g_requestPending = ::PostMessageA(g_target, kSampleRequest, 0, 0) != FALSE;
-      }
+      OnMove(event->pt);
     } else if (message == WM_LBUTTONDOWN) {
-      const HWND under = ::WindowFromPoint(event->pt);
-      if (under && IsOwnWindow(g_target, under)) {
-        if (g_session) {
-          g_session->PressOnOwnWindow(under == ::GetDlgItem(g_target, g_pickButtonId));
-        }
-        ::SendMessageA(g_target, WM_COMMAND, kPickCommandFromProgram, 0);
-      }
+      OnLeftPress(event->pt);
     }
   }
-  // The hook may already be gone (the press above ended the session); the
-  // event goes on all the same.
-  return ::CallNextHookEx(g_hook, code, message, data);
+  return ::CallNextHookEx(nullptr, code, message, data);
+}
+
+struct ThreadStart {
+  HOOKPROC outer;
+  UniqueKernelObject ready;
+  bool installed = false;
+};
+
+DWORD WINAPI HookThread(void* parameter) {
+  auto* start = static_cast<ThreadStart*>(parameter);
+  MSG message;
+  // The thread's queue exists before Install returns, so Remove's quit arrives.
+  ::PeekMessageA(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+  const HINSTANCE module = ::GetModuleHandleA(nullptr);
+  const UniqueHook hook(::SetWindowsHookExA(WH_MOUSE_LL, PointerHookProcedure, module, 0));
+  UniqueHook outer;
+  if (hook && start->outer) outer.Reset(::SetWindowsHookExA(WH_MOUSE_LL, start->outer, module, 0));
+  start->installed = static_cast<bool>(hook);
+  ::SetEvent(start->ready.Get());  // `start` belongs to the caller from here on
+  if (!hook) return 1;
+  // The system calls the hook from within GetMessage.
+  while (::GetMessageA(&message, nullptr, 0, 0) > 0) ::DispatchMessageA(&message);
+  return 0;
 }
 
 }  // namespace
 
-bool PointerHook::Install(HWND target, PickingSession* session, int pickButtonId) {
+bool PointerHook::Install(HWND target, int pickButtonId, HOOKPROC outer) {
   Remove();
   g_target = target;
-  g_session = session;
+  g_targetThread = ::GetWindowThreadProcessId(target, nullptr);
   g_pickButtonId = pickButtonId;
-  g_hook = ::SetWindowsHookExA(WH_MOUSE_LL, PointerHookProcedure, ::GetModuleHandleA(nullptr), 0);
-  return g_hook != nullptr;
+  ThreadStart start{outer, UniqueKernelObject(::CreateEventA(nullptr, TRUE, FALSE, nullptr))};
+  if (!start.ready) return false;
+  g_thread.Reset(::CreateThread(nullptr, 0, HookThread, &start, 0, &g_threadId));
+  if (!g_thread) return false;
+  ::WaitForSingleObject(start.ready.Get(), INFINITE);
+  if (!start.installed) {
+    ::WaitForSingleObject(g_thread.Get(), INFINITE);
+    g_thread.Reset();
+  }
+  return start.installed;
 }
 
 void PointerHook::Remove() {
-  if (g_hook) ::UnhookWindowsHookEx(g_hook);
-  g_hook = nullptr;
+  if (g_thread) {
+    ::PostThreadMessageA(g_threadId, WM_QUIT, 0, 0);
+    ::WaitForSingleObject(g_thread.Get(), INFINITE);
+    g_thread.Reset();
+  }
   // Without the hook nothing keeps these current; a request still queued finds
   // no point and asks the system.
-  g_hasLatest = false;
-  g_requestPending = false;
-  g_hold.Release();
+  const auto guard = g_shared.Lock();
+  g_shared.hasLatest = false;
+  g_shared.requestPending = false;
+  g_shared.hold.Release();
 }
 
-bool PointerHook::Installed() { return g_hook != nullptr; }
+bool PointerHook::Installed() { return static_cast<bool>(g_thread); }
 
 bool PointerHook::LatestPosition(POINT& position) {
-  if (!g_hasLatest) return false;
-  position = g_latest;
+  const auto guard = g_shared.Lock();
+  if (!g_shared.hasLatest) return false;
+  position = g_shared.latest;
   return true;
 }
 
 void PointerHook::MovedTo(POINT from, POINT to) {
-  if (!g_hook) return;
-  g_hold.Left(from.x, from.y, ::GetTickCount());
-  g_latest = to;
-  g_hasLatest = true;
+  if (!g_thread) return;
+  const auto guard = g_shared.Lock();
+  g_shared.hold.Left(from.x, from.y, ::GetTickCount());
+  g_shared.latest = to;
+  g_shared.hasLatest = true;
 }
 
-bool PointerHook::RequestPending() { return g_requestPending; }
+bool PointerHook::RequestPending() {
+  const auto guard = g_shared.Lock();
+  return g_shared.requestPending;
+}
 
-void PointerHook::RequestTaken() { g_requestPending = false; }
+void PointerHook::RequestTaken() {
+  const auto guard = g_shared.Lock();
+  g_shared.requestPending = false;
+}
 
 }  // namespace tl

@@ -1,28 +1,35 @@
 #pragma once
 // The system-wide low-level mouse hook of a picking session. It never swallows
 // an event and never makes the pointer wait: a low-level hook holds up every
-// pointer move in the whole system until it returns, so on a move it only
-// records where the pointer is going and posts one sample request to the target
-// window when none is waiting. The request then samples the newest recorded
-// point, so however many moves arrive while a sample is under way, the view
-// shows where the pointer is now. A left press on one of the program's own
-// windows sends the pick-button command (which ends the session) before the
-// press itself is delivered.
+// pointer move in the whole system until it returns, so it runs on a thread of
+// its own that does nothing else, whatever the window's thread is busy with (a
+// modal message box, an Import, a slow disk). On a move it only records where the
+// pointer is going and posts one sample request to the target window when none
+// is waiting. The request then samples the newest recorded point, so however many
+// moves arrive while a sample is under way, the view shows where the pointer is
+// now. A left press on one of the program's own windows posts kOwnWindowPress;
+// posted messages are taken before input, so the window handles it (ending the
+// session) before the press itself.
 
 #include <windows.h>
-
-#include "core/picking_session.h"
 
 namespace tl {
 
 constexpr UINT kSampleRequest = WM_USER + 0x200;
+// A left press on one of the program's own windows while the hook runs; wParam
+// is nonzero when it was on the pick button.
+constexpr UINT kOwnWindowPress = WM_USER + 0x202;
 // The pick-button command as the program sends it itself: id 1009, code 0xFFFE.
 constexpr WPARAM kPickCommandFromProgram = MAKEWPARAM(1009, 0xFFFE);
 
 class PointerHook {
  public:
-  // One hook per process: the hook procedure has no context of its own.
-  static bool Install(HWND target, PickingSession* session, int pickButtonId);
+  // One hook per process: the hook procedure has no context of its own. Called
+  // on the target window's thread; returns once the hook is in place (true) or
+  // refused (false). `outer`, when given, is a second hook installed on the hook's
+  // thread after ours, and so called before it: the benchmark's timer.
+  static bool Install(HWND target, int pickButtonId, HOOKPROC outer = nullptr);
+  // Removes the hook and ends its thread before returning.
   static void Remove();
   static bool Installed();
 

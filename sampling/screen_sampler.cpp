@@ -121,12 +121,17 @@ ScreenSampler::Sample ScreenSampler::Take(POINT pointer, int zoomLevel) {
     ::ExtTextOutA(m_captureDC.Get(), 0, 0, ETO_OPAQUE, &whole, nullptr, 0, nullptr);
     ::SetBkColor(m_captureDC.Get(), previous);
   }
+  // Off the screen there is no pixel under the pointer, however much of the
+  // screen lies beside it (a pointer confined elsewhere, a monitor just gone):
+  // the view shows what it can, the read fails.
+  const bool pointerOnScreen = ::PtInRect(&m_screenArea, pointer) != FALSE;
   if (onScreen) {
     sample.read = ::BitBlt(m_captureDC.Get(), visible.left - source.left, visible.top - source.top,
                            visible.right - visible.left, visible.bottom - visible.top,
                            m_screen.Get(), visible.left, visible.top, SRCCOPY) != FALSE;
   }
   ::GdiFlush();  // the DIB's memory is read directly below
+  sample.read = sample.read && pointerOnScreen;
   if (sample.read) {
     const std::uint32_t bgra = m_capturePixels[(height / 2) * width + width / 2];
     sample.colour = MakeColour((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  wine wine64 wine32:i386 xvfb xdotool xclip x11-utils imagemagick
+  wine wine64 xvfb xdotool xclip x11-utils imagemagick
   fonts-wine fonts-liberation
   nsis zip unzip
 )
@@ -16,6 +16,11 @@ packages=(
 # Node and npm run the palette cross-check against npm's swatch libraries; any
 # Node of 18.19 or later will do, Debian's or another.
 command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
+# Wine's 32-bit half runs the installer and the 32-bit build's tests, but only
+# where the kernel runs 32-bit programs; elsewhere it would break every session.
+here="$(cd "$(dirname "$0")" && pwd)"
+runs32=0
+"$here/runs-32bit.sh" && { runs32=1; packages+=(wine32:i386); }
 crosscheck="$(cd "$(dirname "$0")/.." && pwd)/tests/crosscheck"
 
 missing=()
@@ -34,7 +39,7 @@ if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 # The installer is a 32-bit program (it has to run on 32-bit Windows too), and
 # Wine runs 32-bit programs only with its i386 half.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$runs32" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update -qq

@@ -10,7 +10,9 @@
 #   --prefix DIR   keep the Wine prefix in DIR (created when missing) instead of a
 #                  temporary one that is removed afterwards
 # Inside the command: DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES are exported,
-# and TL_SESSION_SCREEN=1024x768, the desktop's size. The X screen is larger,
+# TL_SESSION_SCREEN=1024x768, the desktop's size, and TL_RUNS_32BIT, 1 where this
+# machine runs 32-bit programs and 0 where it does not (then `wine` is the 64-bit
+# loader itself, whatever of Wine's 32-bit half is installed). The X screen is larger,
 # 2048x1536, with the desktop in its top-left corner, so that a test can make the
 # desktop that large for a scaled display.
 set -u
@@ -30,6 +32,7 @@ done
 
 xvfb_pid=""
 temp_prefix=""
+loader_dir=""
 cmd_pid=""
 
 log() { printf 'wine-session: %s\n' "$*" >&2; }
@@ -51,6 +54,7 @@ cleanup() {
     wait "$xvfb_pid" 2>/dev/null
   fi
   [ -n "$temp_prefix" ] && rm -rf "$temp_prefix"
+  [ -n "$loader_dir" ] && rm -rf "$loader_dir"
   exit "$rc"
 }
 trap cleanup EXIT
@@ -86,6 +90,30 @@ else
   done
   [ "$started" = 1 ] || { log "Xvfb did not start"; exit 1; }
   export DISPLAY=":$n"
+fi
+
+# Debian's wine wrapper (and wineboot, which goes through it) prefers the 32-bit
+# loader whenever Wine's 32-bit half is installed; on a kernel without 32-bit
+# support that loader cannot even start ("Exec format error"). There, every
+# wine, wine-stable and wineserver of the session is the 64-bit one.
+export TL_RUNS_32BIT=1
+if ! "$(dirname "$0")/runs-32bit.sh"; then
+  TL_RUNS_32BIT=0
+  wine64=/usr/lib/wine/wine64
+  [ -x "$wine64" ] || wine64=$(command -v wine64 || true)
+  if [ -n "$wine64" ] && [ -x "$wine64" ]; then
+    loader_dir=$(mktemp -d "${TMPDIR:-/tmp}/tintlens-wine-loader.XXXXXX")
+    # Scripts, not links: Wine finds its own files from the path it was run by.
+    for name in wine wine-stable; do
+      printf '#!/bin/sh\nexec "%s" "$@"\n' "$wine64" > "$loader_dir/$name"
+    done
+    for server in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver; do
+      [ -x "$server" ] && { printf '#!/bin/sh\nexec "%s" "$@"\n' "$server" > "$loader_dir/wineserver"; break; }
+    done
+    chmod +x "$loader_dir"/*
+    export PATH="$loader_dir:$PATH" WINELOADER="$wine64"
+    log "this machine cannot run 32-bit programs: using the 64-bit Wine loader alone"
+  fi
 fi
 
 export WINEDEBUG=-all

@@ -57,8 +57,9 @@ class Release(Journey):
     def a_silent_install_puts_the_64_bit_build_in_place(self):
         # The installer is a 32-bit program; some kernels are built without the
         # 32-bit support that Wine needs to run one.
-        tool = run('wine', os.path.join(BUILDS['win32'], 'tintlens-palette.exe'), '--help', check=False)
-        if 'usage: tintlens-palette' not in tool.stdout + tool.stderr:
+        if os.environ.get('TL_RUNS_32BIT') == '0' or 'usage: tintlens-palette' not in run(
+                'wine', os.path.join(BUILDS['win32'], 'tintlens-palette.exe'), '--help',
+                check=False).stdout:
             self.skipTest('this machine cannot run 32-bit Windows programs under Wine')
         local, local_unix = windows_folder('LOCALAPPDATA')
         self.folder = local + r'\Programs\Tintlens'

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "core/magnifier_geometry.h"
 #include "platform/clipboard.h"
 #include "settings/global_hotkeys.h"
 #include "tests/win/win_test_support.h"
@@ -220,6 +221,22 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
   toggleLayout();
   const int advanced = ClientHeight(Window());
   toggleLayout();
+  // What the dialog manager would do, done by the window: each control's place
+  // and dialog font scaled from those at 96 DPI (the pick button stands for all).
+  const auto placeOf = [&](int id) {
+    RECT r{};
+    ::GetWindowRect(Item(id), &r);
+    ::MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const auto fontHeightOf = [&](int id) {
+    LOGFONTA font{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(Item(id), WM_GETFONT, 0, 0)), sizeof font,
+                 &font);
+    return font.lfHeight;
+  };
+  const RECT button96 = placeOf(IDC_PICK_BUTTON);
+  ASSERT_EQ(fontHeightOf(IDC_PICK_BUTTON), -11) << "the template's 8 points at 96 DPI";
   const struct {
     UINT dpi;
     int eyedropper, cross, icon;
@@ -250,6 +267,24 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
     EXPECT_EQ(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), ::MulDiv(entry, scale.dpi, 96))
         << scale.dpi;
     EXPECT_EQ(ClientHeight(Window()), ::MulDiv(simple, scale.dpi, 96)) << scale.dpi;
+    const RECT button = placeOf(IDC_PICK_BUTTON);
+    const auto scaled = [&](LONG v) { return ::MulDiv(v, scale.dpi, 96); };
+    EXPECT_EQ(std::make_tuple(button.left, button.top, button.right, button.bottom),
+              std::make_tuple(scaled(button96.left), scaled(button96.top), scaled(button96.right),
+                              scaled(button96.bottom)))
+        << scale.dpi;
+    // The template's 8 points at the new DPI, as a start there would make it.
+    EXPECT_EQ(fontHeightOf(IDC_PICK_BUTTON), -::MulDiv(8, scale.dpi, 72)) << scale.dpi;
+    // The magnifier of the new size is filled at once, not left black: its
+    // crosshair's row holds the inverted arm and the screen beside it, which
+    // cannot both be black.
+    DIBSECTION view{};
+    ASSERT_TRUE(::GetObjectA(m_window.MagnifierPicture(), sizeof view, &view)) << scale.dpi;
+    const Crosshair cross = CrosshairFor(view.dsBm.bmWidth, view.dsBm.bmHeight);
+    const auto* row = static_cast<const std::uint32_t*>(view.dsBm.bmBits) +
+                      static_cast<std::size_t>(cross.horizontal.top) * view.dsBm.bmWidth;
+    EXPECT_TRUE(std::any_of(row, row + view.dsBm.bmWidth, [](std::uint32_t p) { return p != 0; }))
+        << scale.dpi;
     toggleLayout();
     EXPECT_EQ(ClientHeight(Window()), ::MulDiv(advanced, scale.dpi, 96)) << scale.dpi;
     toggleLayout();

@@ -5,6 +5,9 @@
 #include <psapi.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "platform/handles.h"
 #include "sampling/pointer_hook.h"
 #include "tests/win/win_test_support.h"
 
@@ -107,6 +110,7 @@ TEST_F(SamplingTest, ASampleShowsThePixelUnderThePointerEverywhereButOverOurWind
 TEST_F(SamplingTest, AnIconDragKeepsOnlyTheReadableColourUnderItsReleaseOutsideTheWindow) {
   const HWND icon = Item(IDC_PICKER_ICON);
   const POINT press = Inside(IDC_PICKER_ICON, 12, 12), list = Inside(IDC_COLOUR_LIST);
+  const LONG right = ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
   const struct {
     POINT release;
     bool captureLost;
@@ -115,6 +119,7 @@ TEST_F(SamplingTest, AnIconDragKeepsOnlyTheReadableColourUnderItsReleaseOutsideT
       {kOnPatch, false, 1},    // over the patch: kept
       {list, false, 1},          // over the list: nothing more
       {{6000, 200}, false, 1},   // off the screen: the read fails
+      {{right + 2, 200}, false, 1},  // just off it, the screen in view beside it: no read either
       {kOnPatch, true, 1},     // the capture went elsewhere first
   };
   const HCURSOR arrow = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
@@ -140,6 +145,50 @@ TEST_F(SamplingTest, AnIconDragKeepsOnlyTheReadableColourUnderItsReleaseOutsideT
     EXPECT_EQ(ScreenPixel(icon, 0, 0, face), face) << "the frame is gone";
   }
   EXPECT_EQ(m_window.ColourListModel().ColourAt(0), kPatch);
+}
+
+// The pointer hook runs on a thread of its own: while the window's thread takes
+// no message at all, the system's moves still pass through the hook, which
+// records each and posts one request for them all.
+TEST_F(SamplingTest, ThePointerHookKeepsUpWhileTheWindowsThreadIsBlocked) {
+  ASSERT_TRUE(PointerHook::Install(Window(), IDC_PICK_BUTTON));
+  struct Moves {
+    POINT points[3] = {{900, 150}, {600, 300}, {300, 450}};
+    int recorded = 0;
+  } moves;
+  const auto mover = [](void* parameter) -> DWORD {
+    auto* m = static_cast<Moves*>(parameter);
+    const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    for (const POINT& p : m->points) {
+      INPUT input{};
+      input.type = INPUT_MOUSE;
+      input.mi.dx = p.x * 65535 / width;
+      input.mi.dy = p.y * 65535 / height;
+      input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+      ::SendInput(1, &input, sizeof input);
+      POINT latest{};
+      for (int waited = 0; waited < 5000; waited += 5, ::Sleep(5)) {
+        if (PointerHook::LatestPosition(latest) && std::abs(latest.x - p.x) <= 1 &&
+            std::abs(latest.y - p.y) <= 1) {
+          ++m->recorded;
+          break;
+        }
+      }
+    }
+    return 0;
+  };
+  const UniqueKernelObject thread(::CreateThread(nullptr, 0, mover, &moves, 0, nullptr));
+  ASSERT_TRUE(thread);
+  // Blocked: no message is taken here until every move was recorded or given up.
+  ::WaitForSingleObject(thread.Get(), INFINITE);
+  EXPECT_EQ(moves.recorded, 3);
+  int requests = 0;
+  for (MSG m; ::PeekMessageA(&m, Window(), kSampleRequest, kSampleRequest, PM_REMOVE);) ++requests;
+  EXPECT_EQ(requests, 1) << "one request serves every move made while it waits";
+  EXPECT_TRUE(PointerHook::RequestPending());
+  PointerHook::Remove();
+  EXPECT_FALSE(PointerHook::Installed());
 }
 
 TEST_F(SamplingTest, TenThousandSamplesLeaveMemoryAsItWas) {
