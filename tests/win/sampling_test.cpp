@@ -147,38 +147,43 @@ TEST_F(SamplingTest, AnIconDragKeepsOnlyTheReadableColourUnderItsReleaseOutsideT
   EXPECT_EQ(m_window.ColourListModel().ColourAt(0), kPatch);
 }
 
+// Three system pointer moves from a thread of their own, each awaited until the
+// pointer hook has recorded it (or a few seconds have passed).
+struct PointerMoves {
+  POINT points[3] = {{900, 150}, {600, 300}, {300, 450}};
+  int recorded = 0;
+};
+
+DWORD WINAPI MoveThrough(void* parameter) {
+  auto* moves = static_cast<PointerMoves*>(parameter);
+  const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
+  const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+  for (const POINT& p : moves->points) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = p.x * 65535 / width;
+    input.mi.dy = p.y * 65535 / height;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
+    POINT latest{};
+    for (int waited = 0; waited < 5000; waited += 5, ::Sleep(5)) {
+      if (PointerHook::LatestPosition(latest) && std::abs(latest.x - p.x) <= 1 &&
+          std::abs(latest.y - p.y) <= 1) {
+        ++moves->recorded;
+        break;
+      }
+    }
+  }
+  return 0;
+}
+
 // The pointer hook runs on a thread of its own: while the window's thread takes
 // no message at all, the system's moves still pass through the hook, which
 // records each and posts one request for them all.
 TEST_F(SamplingTest, ThePointerHookKeepsUpWhileTheWindowsThreadIsBlocked) {
   ASSERT_TRUE(PointerHook::Install(Window(), IDC_PICK_BUTTON));
-  struct Moves {
-    POINT points[3] = {{900, 150}, {600, 300}, {300, 450}};
-    int recorded = 0;
-  } moves;
-  const auto mover = [](void* parameter) -> DWORD {
-    auto* m = static_cast<Moves*>(parameter);
-    const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
-    const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    for (const POINT& p : m->points) {
-      INPUT input{};
-      input.type = INPUT_MOUSE;
-      input.mi.dx = p.x * 65535 / width;
-      input.mi.dy = p.y * 65535 / height;
-      input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-      ::SendInput(1, &input, sizeof input);
-      POINT latest{};
-      for (int waited = 0; waited < 5000; waited += 5, ::Sleep(5)) {
-        if (PointerHook::LatestPosition(latest) && std::abs(latest.x - p.x) <= 1 &&
-            std::abs(latest.y - p.y) <= 1) {
-          ++m->recorded;
-          break;
-        }
-      }
-    }
-    return 0;
-  };
-  const UniqueKernelObject thread(::CreateThread(nullptr, 0, mover, &moves, 0, nullptr));
+  PointerMoves moves;
+  const UniqueKernelObject thread(::CreateThread(nullptr, 0, MoveThrough, &moves, 0, nullptr));
   ASSERT_TRUE(thread);
   // Blocked: no message is taken here until every move was recorded or given up.
   ::WaitForSingleObject(thread.Get(), INFINITE);
