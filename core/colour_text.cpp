@@ -176,10 +176,10 @@ std::optional<ComponentList> ReadComponents(std::string_view text) {
 }
 
 // What a component means in its place: a hue takes angles, the others take a
-// percentage that `percentScale` turns into the number it stands for.
+// percentage of `full`, the number 100% stands for.
 struct Role {
   bool hue;
-  double percentScale;
+  double full;
 };
 
 std::optional<double> ValueOf(const Component& part, Role role) {
@@ -188,7 +188,7 @@ std::optional<double> ValueOf(const Component& part, Role role) {
     case Unit::None: return part.value;
     case Unit::Percent:
       if (role.hue) return std::nullopt;
-      return part.value * role.percentScale;
+      return part.value / 100 * role.full;  // 50% of 255 is 127.5 exactly
     default:
       break;
   }
@@ -239,7 +239,7 @@ struct ColourFunction {
   Role roles[3];
 };
 
-constexpr Role kChannel{false, 2.55}, kHue{true, 0}, kPercent{false, 1};
+constexpr Role kChannel{false, 255}, kHue{true, 0}, kPercent{false, 100};
 constexpr ColourFunction kFunctions[] = {
     {"rgb", Model::Rgb, {kChannel, kChannel, kChannel}},
     {"rgba", Model::Rgb, {kChannel, kChannel, kChannel}},
@@ -247,10 +247,10 @@ constexpr ColourFunction kFunctions[] = {
     {"hsla", Model::Hsl, {kHue, kPercent, kPercent}},
     {"hsv", Model::Hsv, {kHue, kPercent, kPercent}},
     // 100% is CSS's reference range of each coordinate.
-    {"oklab", Model::Oklab, {{false, 0.01}, {false, 0.004}, {false, 0.004}}},
-    {"oklch", Model::Oklch, {{false, 0.01}, {false, 0.004}, kHue}},
-    {"lab", Model::Lab, {kPercent, {false, 1.25}, {false, 1.25}}},
-    {"lch", Model::Lch, {kPercent, {false, 1.5}, kHue}},
+    {"oklab", Model::Oklab, {{false, 1}, {false, 0.4}, {false, 0.4}}},
+    {"oklch", Model::Oklch, {{false, 1}, {false, 0.4}, kHue}},
+    {"lab", Model::Lab, {kPercent, {false, 125}, {false, 125}}},
+    {"lch", Model::Lch, {kPercent, {false, 150}, kHue}},
 };
 
 std::optional<ColourValue> FunctionColour(const ColourFunction& function, std::string_view body) {
@@ -263,7 +263,7 @@ std::optional<ColourValue> FunctionColour(const ColourFunction& function, std::s
     v[i] = *value;
   }
   // The alpha is read, for the text to be a colour, and then left out.
-  if (list->count == 4 && !ValueOf(list->parts[3], Role{false, 0.01})) return std::nullopt;
+  if (list->count == 4 && !ValueOf(list->parts[3], Role{false, 1})) return std::nullopt;
   switch (function.model) {
     case Model::Rgb: return MakeColour(RoundedByte(v[0]), RoundedByte(v[1]), RoundedByte(v[2]));
     case Model::Hsl: return FromHsl(v[0], v[1], v[2]);
