@@ -158,10 +158,12 @@ int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
                    std::string& err) {
   if (arguments.empty()) return UsageError(err, "missing command (show, convert or export)");
   const std::string& first = arguments[0];
-  if (first == "--help" || first == "-h") {
-    out += kUsage;
-    out += "\nFORMAT: " + FormatNames() + "\n";
-    return 0;
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") {  // anywhere, as in most tools
+      out += kUsage;
+      out += "\nFORMAT: " + FormatNames() + "\n";
+      return 0;
+    }
   }
   if (first == "--version") {
     out += "tintlens-palette " TL_VERSION "\n";

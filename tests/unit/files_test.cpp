@@ -342,7 +342,7 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
     EXPECT_EQ(m_out, "");
   }
   EXPECT_EQ(Listing(), "brand colours.clf/notes.txt/");
-  EXPECT_EQ(Run({"--help"}), 0);
+  EXPECT_EQ(Run({"show", "--help"}), 0);
   EXPECT_NE(m_out.find("tintlens-palette convert"), std::string::npos);
   EXPECT_EQ(Run({"--version"}), 0);
   EXPECT_EQ(m_out, "tintlens-palette 1.0\n");
