@@ -2,45 +2,132 @@
 
 #include <optional>
 
+#include "core/colour_template.h"
+#include "core/colour_text.h"
 #include "files/palette_reader.h"
 #include "files/palette_writer.h"
+#include "res/product.h"
 
 namespace tl {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tintlens-palette show FILE [--format FORMAT]\n"
+    "usage: tintlens-palette show FILE [--format FORMAT | --template TEMPLATE]\n"
+    "       tintlens-palette convert COLOUR... [--format FORMAT | --template TEMPLATE]\n"
     "       tintlens-palette export FILE OUT.clf|OUT.ase|OUT.act|OUT.aco|OUT.gpl\n"
+    "       tintlens-palette --help | --version\n"
     "\n"
     "FILE is a Tintlens colour list (.clf), Adobe Swatch Exchange (.ase), Adobe\n"
     "Color Table (.act), Photoshop swatches (.aco) or GIMP palette (.gpl) file.\n"
     "\n"
-    "show    prints each colour, in the file's order, one per line, as the\n"
-    "        Tintlens window shows it in that notation (FORMAT: html, delphi, vb,\n"
-    "        cpp, flash, integer, rgb, rgbfloat, css-rgb, css-hsl, hsv; default\n"
-    "        rgb)\n"
-    "export  writes the colours as the kind OUT's extension names (.act holds\n"
-    "        at most 256 colours, .aco at most 65,535)\n";
-
-struct FormatName {
-  const char* name;
-  int notation;
-};
-constexpr FormatName kFormats[] = {
-    {"html", kNotationHtml},     {"delphi", kNotationDelphi}, {"vb", kNotationVb},
-    {"cpp", kNotationCpp},       {"flash", kNotationFlash},   {"integer", kNotationInteger},
-    {"rgb", kNotationRgb},       {"rgbfloat", kNotationRgbFloat}, {"css-rgb", kNotationCssRgb},
-    {"css-hsl", kNotationCssHsl}, {"hsv", kNotationHsv},
-};
+    "show     prints each colour, in the file's order, one per line, as the\n"
+    "         Tintlens window shows it in that notation (default rgb)\n"
+    "convert  prints each COLOUR (#123456, rgb(18 52 86), hsl(...), oklch(...),\n"
+    "         a CSS name, or the text of any notation) the same way\n"
+    "export   writes the colours as the kind OUT's extension names (.act holds\n"
+    "         at most 256 colours, .aco at most 65,535)\n"
+    "\n"
+    "TEMPLATE is text with tokens: {r} {g} {b} (0-255), {rx} {gx} {bx} and\n"
+    "{RX} {GX} {BX} (hex), {rf} {gf} {bf} (0-1), {h} {sl} {l} (HSL), {sv} {v}\n"
+    "(HSV), {int}, {name}; {{ and }} are braces.\n"
+    "\n"
+    "Exit status: 0 done, 1 a file or colour that cannot be read or written,\n"
+    "2 a mistake in the command.\n";
 
 int Fail(std::string& err, const std::string& message) {
   err += "tintlens-palette: " + message + "\n";
   return 1;
 }
 
-int Show(const std::vector<ColourValue>& colours, int notation, std::string& out) {
-  for (ColourValue colour : colours) out += NotationText(colour, notation) + "\n";
-  return 0;
+int UsageError(std::string& err, const std::string& message) {
+  err += "tintlens-palette: " + message + "\ntry 'tintlens-palette --help'\n";
+  return 2;
+}
+
+std::string FormatNames() {
+  std::string names;
+  for (const Notation& notation : kNotationTable) {
+    if (!names.empty()) names += ", ";
+    names += notation.consoleName;
+  }
+  return names;
+}
+
+// How each colour is written: a notation, or a template of the user's own.
+struct Writer {
+  int notation = kNotationRgb;
+  std::optional<ColourTemplate> colourTemplate;
+
+  std::string Text(ColourValue colour) const {
+    return colourTemplate ? colourTemplate->Format(colour) : NotationText(colour, notation);
+  }
+};
+
+struct Command {
+  std::string name;
+  std::vector<std::string> operands;
+  std::optional<std::string> format, templateText;
+};
+
+// The options and operands after the command; a usage error goes to `err` and
+// gives none.
+std::optional<Command> ReadCommand(const std::vector<std::string>& arguments, std::string& err) {
+  Command command{arguments[0], {}, {}, {}};
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument.size() < 2 || argument[0] != '-') {
+      command.operands.push_back(argument);
+      continue;
+    }
+    // --format NAME and --format=NAME alike.
+    const std::size_t equals = argument.find('=');
+    const std::string option = argument.substr(0, equals);
+    std::optional<std::string>* value = option == "--format"     ? &command.format
+                                        : option == "--template" ? &command.templateText
+                                                                 : nullptr;
+    if (!value) {
+      UsageError(err, "unknown option '" + option + "'");
+      return std::nullopt;
+    }
+    if (command.name == "export") {
+      UsageError(err, "export takes no " + option);
+      return std::nullopt;
+    }
+    if (equals != std::string::npos) {
+      *value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+      *value = arguments[++i];
+    } else {
+      UsageError(err, "option '" + option + "' needs a value");
+      return std::nullopt;
+    }
+  }
+  if (command.format && command.templateText) {
+    UsageError(err, "--format and --template cannot be used together");
+    return std::nullopt;
+  }
+  return command;
+}
+
+std::optional<Writer> MakeWriter(const Command& command, std::string& err) {
+  Writer writer;
+  if (command.format) {
+    const int row = NotationRowOfConsoleName(*command.format);
+    if (row < 0) {
+      UsageError(err, "unknown format '" + *command.format + "' (use " + FormatNames() + ")");
+      return std::nullopt;
+    }
+    writer.notation = kNotationTable[static_cast<std::size_t>(row)].id;
+  }
+  if (command.templateText) {
+    std::string error;
+    writer.colourTemplate = ColourTemplate::Parse(*command.templateText, error);
+    if (!writer.colourTemplate) {
+      UsageError(err, "bad template: " + error);
+      return std::nullopt;
+    }
+  }
+  return writer;
 }
 
 int Export(const std::vector<ColourValue>& colours, const std::string& input,
@@ -53,52 +140,62 @@ int Export(const std::vector<ColourValue>& colours, const std::string& input,
   return written ? 0 : Fail(err, "cannot write " + output);
 }
 
+// Every colour that reads is printed; each argument that does not is named.
+int Convert(const std::vector<std::string>& colours, const Writer& writer, std::string& out,
+            std::string& err) {
+  int status = 0;
+  for (const std::string& text : colours) {
+    const std::optional<ColourValue> colour = ParseColourText(text);
+    if (colour) out += writer.Text(*colour) + "\n";
+    else status = Fail(err, "not a colour: '" + text + "'");
+  }
+  return status;
+}
+
 }  // namespace
 
 int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
                    std::string& err) {
-  if (arguments.empty()) {
-    err += kUsage;
-    return 2;
-  }
-  if (arguments[0] == "--help" || arguments[0] == "-h") {
-    out += kUsage;
-    return 0;
-  }
-  const std::string& command = arguments[0];
-  if ((command != "show" && command != "export") || arguments.size() < 2) {
-    err += kUsage;
-    return 2;
-  }
-
-  int notation = kNotationRgb;
-  std::string output;
-  for (std::size_t i = 2; i < arguments.size(); ++i) {
-    if (command == "show" && arguments[i] == "--format" && i + 1 < arguments.size()) {
-      const std::string& name = arguments[++i];
-      std::optional<int> found;
-      for (const FormatName& format : kFormats) {
-        if (name == format.name) found = format.notation;
-      }
-      if (!found) return Fail(err, "unknown format '" + name + "'");
-      notation = *found;
-    } else if (command == "export" && output.empty()) {
-      output = arguments[i];
-    } else {
-      err += kUsage;
-      return 2;
+  if (arguments.empty()) return UsageError(err, "missing command (show, convert or export)");
+  const std::string& first = arguments[0];
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") {  // anywhere, as in most tools
+      out += kUsage;
+      out += "\nFORMAT: " + FormatNames() + "\n";
+      return 0;
     }
   }
-  if (command == "export" && output.empty()) {
-    err += kUsage;
-    return 2;
+  if (first == "--version") {
+    out += "tintlens-palette " TL_VERSION "\n";
+    return 0;
+  }
+  if (!first.empty() && first[0] == '-') return UsageError(err, "unknown option '" + first + "'");
+  if (first != "show" && first != "export" && first != "convert") {
+    return UsageError(err, "unknown command '" + first + "'");
   }
 
-  const std::string& input = arguments[1];
+  const std::optional<Command> command = ReadCommand(arguments, err);
+  if (!command) return 2;
+  const std::vector<std::string>& operands = command->operands;
+  const std::size_t wanted = first == "export" ? 2 : 1;
+  if (operands.size() < wanted) {
+    return UsageError(err, first == "export"   ? "export needs FILE and OUT"
+                           : first == "show"   ? "show needs a FILE"
+                                               : "convert needs at least one COLOUR");
+  }
+  if (first != "convert" && operands.size() > wanted) {
+    return UsageError(err, "unexpected argument '" + operands[wanted] + "'");
+  }
+  const std::optional<Writer> writer = MakeWriter(*command, err);
+  if (!writer) return 2;
+  if (first == "convert") return Convert(operands, *writer, out, err);
+
+  const std::string& input = operands[0];
   const PaletteRead read = ReadPaletteFile(input);
   if (!read.Ok()) return Fail(err, "cannot read " + input + ": " + read.error);
-  return command == "show" ? Show(read.colours, notation, out)
-                           : Export(read.colours, input, output, err);
+  if (first == "export") return Export(read.colours, input, operands[1], err);
+  for (ColourValue colour : read.colours) out += writer->Text(colour) + "\n";
+  return 0;
 }
 
 }  // namespace tl

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/colour_spaces.h"
+#include "core/css_names.h"
 #include "core/number_text.h"
 
 namespace tl {
@@ -49,14 +51,55 @@ unsigned RoundedQuotient(unsigned numerator, unsigned denominator) {
   return (2 * numerator + denominator) / (2 * denominator);
 }
 
-// Hue, and saturation and lightness (HSL) or value (HSV), from the hexcone model.
-struct HueAndShade {
-  unsigned hue;  // whole degrees, 0..359
-  unsigned saturation;
-  unsigned lightOrValue;  // whole percents
-};
+std::string HueText(const char* prefix, ColourValue colour, bool hsl) {
+  const HueAndShade shade = HueAndShadeOf(colour, hsl);
+  std::string text = prefix;
+  AppendDecimal(text, shade.hue);
+  text += ", ";
+  AppendDecimal(text, shade.saturation);
+  text += "%, ";
+  AppendDecimal(text, shade.lightOrValue);
+  text += "%)";
+  return text;
+}
 
-HueAndShade HueAndShadeOf(unsigned r, unsigned g, unsigned b, bool hsl) {
+// Lightness and two coordinates, as CSS writes the Lab models: "name(L a b)".
+// Oklab's lightness is written as a percentage.
+std::string LabText(const char* prefix, const LabCoordinates& lab, bool polar, bool ok) {
+  const int decimals = ok ? 4 : 2;
+  std::string text = prefix;
+  AppendFixed(text, ok ? lab.lightness * 100 : lab.lightness, 2);
+  text += ok ? "% " : " ";
+  if (!polar) {
+    AppendFixed(text, lab.a, decimals);
+    text += ' ';
+    AppendFixed(text, lab.b, decimals);
+  } else {
+    const PolarCoordinates lch = PolarOf(lab.a, lab.b);
+    std::string chroma;
+    AppendFixed(chroma, lch.chroma, decimals);
+    text += chroma;
+    text += ' ';
+    // A grey has no hue: where the chroma reads as 0, so does the hue, and a hue
+    // that rounds up to a whole turn reads 0 as well.
+    std::string hue;
+    AppendFixed(hue, lch.hue, 2);
+    if (chroma.find_first_not_of("0.") == std::string::npos || hue == "360.00") hue = "0.00";
+    text += hue;
+  }
+  text += ')';
+  return text;
+}
+
+std::string NameText(ColourValue colour) {
+  const NearestName nearest = NearestCssName(colour);
+  return nearest.exact ? std::string(nearest.name) : "~" + std::string(nearest.name);
+}
+
+}  // namespace
+
+HueAndShade HueAndShadeOf(ColourValue colour, bool hsl) {
+  const unsigned r = RedOf(colour), g = GreenOf(colour), b = BlueOf(colour);
   const unsigned high = std::max({r, g, b}), low = std::min({r, g, b});
   const unsigned delta = high - low;
   HueAndShade result{0, 0, 0};
@@ -80,19 +123,19 @@ HueAndShade HueAndShadeOf(unsigned r, unsigned g, unsigned b, bool hsl) {
   return result;
 }
 
-std::string HueText(const char* prefix, unsigned r, unsigned g, unsigned b, bool hsl) {
-  const HueAndShade shade = HueAndShadeOf(r, g, b, hsl);
-  std::string text = prefix;
-  AppendDecimal(text, shade.hue);
-  text += ", ";
-  AppendDecimal(text, shade.saturation);
-  text += "%, ";
-  AppendDecimal(text, shade.lightOrValue);
-  text += "%)";
-  return text;
+int NotationRowOfConsoleName(std::string_view consoleName) {
+  for (std::size_t row = 0; row < kNotationTable.size(); ++row) {
+    const std::string_view name = kNotationTable[row].consoleName;
+    if (name.size() != consoleName.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < name.size() && same; ++i) {
+      const char c = consoleName[i];
+      same = (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == name[i];
+    }
+    if (same) return static_cast<int>(row);
+  }
+  return -1;
 }
-
-}  // namespace
 
 int NotationRowOf(int id) {
   for (std::size_t row = 0; row < kNotationTable.size(); ++row) {
@@ -117,8 +160,13 @@ std::string NotationText(ColourValue colour, int notationId) {
     case kNotationRgb: return Triple(r, g, b, AppendComponent);
     case kNotationRgbFloat: return Triple(r, g, b, AppendFraction);
     case kNotationCssRgb: return "rgb(" + Triple(r, g, b, AppendComponent) + ")";
-    case kNotationCssHsl: return HueText("hsl(", r, g, b, true);
-    case kNotationHsv: return HueText("hsv(", r, g, b, false);
+    case kNotationCssHsl: return HueText("hsl(", colour, true);
+    case kNotationHsv: return HueText("hsv(", colour, false);
+    case kNotationOklch: return LabText("oklch(", OklabOf(colour), true, true);
+    case kNotationOklab: return LabText("oklab(", OklabOf(colour), false, true);
+    case kNotationCieLab: return LabText("lab(", CieLabOf(colour), false, false);
+    case kNotationCieLch: return LabText("lch(", CieLabOf(colour), true, false);
+    case kNotationCssName: return NameText(colour);
     default: return std::string();
   }
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tl {
 
@@ -32,30 +33,52 @@ constexpr int kNotationRgbFloat = 105;
 constexpr int kNotationCssRgb = 106;
 constexpr int kNotationCssHsl = 107;
 constexpr int kNotationHsv = 108;
+constexpr int kNotationOklch = 109;
+constexpr int kNotationOklab = 110;
+constexpr int kNotationCieLab = 111;
+constexpr int kNotationCieLch = 112;
+constexpr int kNotationCssName = 113;
 
 struct Notation {
   int id;
   const char* name;  // shown in the format box exactly so (some end in a blank)
+  const char* consoleName;  // what the console tool's --format takes
 };
 
 // Row order is the format box order; never sort it. New notations go after the
 // first eight, which stored settings and users' habits rely on.
-constexpr std::array<Notation, 11> kNotationTable{{
-    {kNotationInteger, "Integer"},
-    {kNotationCpp, "C++ (0xFFFFFF)"},
-    {kNotationHtml, "HTML "},
-    {kNotationFlash, "Flash "},
-    {kNotationVb, "VB "},
-    {kNotationDelphi, "Delphi"},
-    {kNotationRgb, "RGB (Red,Green,Blue)"},
-    {kNotationRgbFloat, "RGB Float (Red,Green,Blue)"},
-    {kNotationCssRgb, "CSS rgb()"},
-    {kNotationCssHsl, "CSS hsl()"},
-    {kNotationHsv, "HSV"},
+constexpr std::array<Notation, 16> kNotationTable{{
+    {kNotationInteger, "Integer", "integer"},
+    {kNotationCpp, "C++ (0xFFFFFF)", "cpp"},
+    {kNotationHtml, "HTML ", "html"},
+    {kNotationFlash, "Flash ", "flash"},
+    {kNotationVb, "VB ", "vb"},
+    {kNotationDelphi, "Delphi", "delphi"},
+    {kNotationRgb, "RGB (Red,Green,Blue)", "rgb"},
+    {kNotationRgbFloat, "RGB Float (Red,Green,Blue)", "rgbfloat"},
+    {kNotationCssRgb, "CSS rgb()", "css-rgb"},
+    {kNotationCssHsl, "CSS hsl()", "css-hsl"},
+    {kNotationHsv, "HSV", "hsv"},
+    {kNotationOklch, "OKLCH", "oklch"},
+    {kNotationOklab, "Oklab", "oklab"},
+    {kNotationCieLab, "CIE Lab", "lab"},
+    {kNotationCieLch, "CIE LCH", "lch"},
+    {kNotationCssName, "CSS name", "name"},
 }};
 
 // Row of the notation with this id, or -1 when the id is not in the table.
 int NotationRowOf(int id);
+// Row of the notation with this console name in any case, or -1.
+int NotationRowOfConsoleName(std::string_view consoleName);
+
+// Hue, and saturation and lightness (HSL) or value (HSV), from the hexcone model,
+// each rounded as the CSS hsl() and HSV notations show them.
+struct HueAndShade {
+  unsigned hue;  // whole degrees, 0..359
+  unsigned saturation;
+  unsigned lightOrValue;  // whole percents
+};
+HueAndShade HueAndShadeOf(ColourValue colour, bool hsl);
 
 // The colour as text in a notation; an id outside the table gives "".
 std::string NotationText(ColourValue colour, int notationId);

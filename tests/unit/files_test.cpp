@@ -313,26 +313,59 @@ TEST_F(PaletteToolTest, ExportWritesEachKindByItsExtensionAndShowReadsThemBack) 
   }
 }
 
+// A file that cannot be read or written exits 1; a mistake in the command exits
+// 2 with one line that names it.
 TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
   ASSERT_TRUE(WriteFileReplacing(Path("notes.txt"), {'G', 'I', 'M', 'P', '\n'}));
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"export", m_folder, Path("out.gpl")}, "cannot read " + m_folder + ": cannot open"},
-      {{"show", Path("notes.txt")}, "not a palette file"},
-      {{"show", In(), "--format", "hsl"}, "unknown format"},
-      {{"export", In(), Path("out.png")}, "unknown output type"},
-      {{"export", In(), Path("no/such/folder/out.ase")}, "cannot write"},
-      {{"convert", In()}, "usage:"},
-      {{"export", In()}, "usage:"},
-      {{}, "usage:"},
+  const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
+      {{"export", m_folder, Path("out.gpl")}, 1, "cannot read " + m_folder + ": cannot open"},
+      {{"show", Path("notes.txt")}, 1, "not a palette file"},
+      {{"export", In(), Path("out.png")}, 1, "unknown output type"},
+      {{"export", In(), Path("no/such/folder/out.ase")}, 1, "cannot write"},
+      {{"show", In(), "--format", "hsl"}, 2, "unknown format 'hsl' (use integer, cpp, html"},
+      {{"show", In(), "--frob"}, 2, "unknown option '--frob'"},
+      {{"show", In(), "--template={q}"}, 2, "bad template: unknown token '{q}'"},
+      {{"show", In(), "--format"}, 2, "option '--format' needs a value"},
+      {{"show", In(), "--format=html", "--template", "x"}, 2, "cannot be used together"},
+      {{"show", In(), In()}, 2, "unexpected argument"},
+      {{"export", In(), "--format", "html"}, 2, "export takes no --format"},
+      {{"export", In()}, 2, "export needs FILE and OUT"},
+      {{"convert"}, 2, "convert needs at least one COLOUR"},
+      {{"frob"}, 2, "unknown command 'frob'"},
+      {{}, 2, "missing command"},
   };
-  for (const auto& [arguments, message] : cases) {
-    EXPECT_NE(Run(arguments), 0) << message;
+  for (const auto& [arguments, status, message] : cases) {
+    EXPECT_EQ(Run(arguments), status) << message;
+    EXPECT_EQ(m_err.rfind("tintlens-palette: ", 0), 0u) << m_err;
     EXPECT_NE(m_err.find(message), std::string::npos) << m_err;
+    EXPECT_EQ(m_err.find("usage:"), std::string::npos) << "not the whole help";
     EXPECT_EQ(m_out, "");
   }
   EXPECT_EQ(Listing(), "brand colours.clf/notes.txt/");
-  EXPECT_EQ(Run({"--help"}), 0);
-  EXPECT_NE(m_out.find("tintlens-palette show"), std::string::npos);
+  EXPECT_EQ(Run({"show", "--help"}), 0);
+  EXPECT_NE(m_out.find("tintlens-palette convert"), std::string::npos);
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_EQ(m_out, "tintlens-palette 1.0\n");
+}
+
+// Each colour that reads is written in the format or template asked for, one a
+// line; each that does not is named, and the status says so.
+TEST_F(PaletteToolTest, ConvertWritesEachTypedColour) {
+  const std::tuple<std::vector<std::string>, int, const char*, const char*> cases[] = {
+      {{"convert", "#123456", "steelblue"}, 0, "18, 52, 86\n70, 130, 180\n", ""},
+      {{"convert", "--format=OKLCH", "rgb(18 52 86)"}, 0, "oklch(31.92% 0.0725 251.17)\n", ""},
+      {{"convert", "18,52,86", "--format", "Name"}, 0, "~midnightblue\n", ""},
+      {{"convert", "#123456", "--template", "{RX}{GX}{BX}"}, 0, "123456\n", ""},
+      {{"convert", "red", "rgb(1 2)", "blue", "nope"}, 1, "255, 0, 0\n0, 0, 255\n",
+       "tintlens-palette: not a colour: 'rgb(1 2)'\ntintlens-palette: not a colour: 'nope'\n"},
+  };
+  for (const auto& [arguments, status, out, err] : cases) {
+    EXPECT_EQ(Run(arguments), status) << arguments[1];
+    EXPECT_EQ(m_out, out);
+    EXPECT_EQ(m_err, err);
+  }
+  ASSERT_EQ(Run({"show", In(), "--template", "{name} {h}"}), 0);
+  EXPECT_EQ(m_out, "midnightblue 210\nwhite 0\n");
 }
 
 }  // namespace

@@ -144,11 +144,11 @@ TEST(SettingsCodec, AZoomLevelBelowOneMeansTheDefault) {
 }
 
 TEST(SettingsCodec, NotationAndCopyOnKeepTakeOnlyWhatTheProgramWrites) {
-  // 107 is CSS hsl() and no "on"; Integer is id 0, a real choice; 109 is no
+  // 107 is CSS hsl() and no "on"; Integer is id 0, a real choice; 114 is no
   // notation and 2 no "on"; then the right bytes as another type or size.
   const struct { bool binary; Bytes8 stored; int notation; bool copyOnKeep; } cases[] = {
       {true, {0x6B, 0x00}, 107, false}, {true, {0x00, 0x00}, 0, false}, {true, {0x01, 0x00}, 1, true},
-      {true, {0x6D, 0x00}, 1, false},   {true, {0x02, 0x00}, 1, false}, {true, {0x01, 0x01}, 1, false},
+      {true, {0x72, 0x00}, 1, false},   {true, {0x02, 0x00}, 1, false}, {true, {0x01, 0x01}, 1, false},
       {false, {0x64, 0x00}, 1, false},  {true, {0x64}, 1, false},       {true, {1, 0, 0, 0}, 1, false}};
   for (const auto& c : cases) {
     const auto stored = DecodeTwoByteValue(c.binary, c.stored.data(), c.stored.size());
