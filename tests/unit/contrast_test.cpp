@@ -97,6 +97,21 @@ TEST(ApcaContrast, LevelsRoundToTenthsAndNameTheirUse) {
   }
 }
 
+// The list's text is whichever of black and white contrasts more; greys change
+// side between 117 (white 4.61 against black 4.56) and 118 (4.54 against 4.62).
+TEST(TextColour, BlackOrWhiteByTheHigherContrast) {
+  const std::pair<ColourValue, ColourValue> cases[] = {
+      {kBlack, kWhite}, {kWhite, kBlack}, {Grey(117), kWhite}, {Grey(118), kBlack},
+      {MakeColour(76, 0, 116), kWhite},   // dark violet: 13.47 against 1.56
+      {MakeColour(30, 160, 70), kBlack},  // green: 6.17 against 3.40
+      {MakeColour(255, 0, 0), kBlack},    // 5.25 against 4.00
+      {MakeColour(0, 0, 255), kWhite},    // 8.59 against 2.44
+  };
+  for (const auto& [background, text] : cases) {
+    EXPECT_EQ(TextColourFor(background), text) << std::hex << background;
+  }
+}
+
 // CSS Color 4's worked value for sRGB red: oklch(62.796% 0.25768 29.23deg).
 TEST(ContrastSpace, RedInOklchAsCssColour4GivesIt) {
   const contrast_space::Oklch red =
