@@ -15,6 +15,8 @@
 namespace tl {
 namespace {
 
+constexpr double kPi = 3.14159265358979;
+
 ColourValue Grey(unsigned level) { return MakeColour(level, level, level); }
 
 // Ratios the W3C publishes: the ACT rule "Text has minimum contrast" (afw4f7),
@@ -118,13 +120,13 @@ TEST(ContrastSpace, RedInOklchAsCssColour4GivesIt) {
       contrast_space::OklchOf(contrast_space::LinearOf(MakeColour(255, 0, 0)));
   EXPECT_NEAR(red.l, 0.62796, 1e-5);
   EXPECT_NEAR(red.c, 0.25768, 1e-5);
-  EXPECT_NEAR(red.h * 180 / 3.14159265358979, 29.23, 0.01);
+  EXPECT_NEAR(red.h * 180 / kPi, 29.23, 0.01);
   EXPECT_EQ(contrast_space::ColourOf(contrast_space::LinearOf(red)), MakeColour(255, 0, 0));
 }
 
 // Over a fixed sample of pairs, every suggestion passes as the 8-bit colour it
-// is, lies on its side of the text, and is missing only where even white or
-// black would fail.
+// is, lies on its side of the text with the text's hue, and is missing only
+// where even white or black would fail.
 TEST(TextSuggestions, AlwaysPassOrSayNoneExists) {
   const unsigned levels[] = {0, 40, 90, 128, 170, 215, 255};
   const ColourValue backgrounds[] = {kWhite, kBlack, Grey(0x77), MakeColour(18, 52, 86),
@@ -136,7 +138,7 @@ TEST(TextSuggestions, AlwaysPassOrSayNoneExists) {
       for (unsigned g : levels) {
         for (unsigned b : {0u, 128u, 255u}) {
           const ColourValue text = MakeColour(r, g, b);
-          const double textL = contrast_space::OklchOf(contrast_space::LinearOf(text)).l;
+          const contrast_space::Oklch was = contrast_space::OklchOf(contrast_space::LinearOf(text));
           for (const TextSuggestions& s : SuggestTextColours(text, background)) {
             for (bool lighter : {true, false}) {
               const auto& suggestion = lighter ? s.lighter : s.darker;
@@ -153,9 +155,15 @@ TEST(TextSuggestions, AlwaysPassOrSayNoneExists) {
               ++found;
               EXPECT_EQ(suggestion->ratio, ContrastRatio(suggestion->colour, background));
               EXPECT_TRUE(MeetsContrast(suggestion->ratio, s.minimumHundredths));
-              const double l =
-                  contrast_space::OklchOf(contrast_space::LinearOf(suggestion->colour)).l;
-              EXPECT_TRUE(lighter ? l > textL : l < textL) << std::hex << text;
+              const contrast_space::Oklch is =
+                  contrast_space::OklchOf(contrast_space::LinearOf(suggestion->colour));
+              EXPECT_TRUE(lighter ? is.l > was.l : is.l < was.l) << std::hex << text;
+              // Its hue and no more chroma, as far as 8-bit steps can keep them.
+              EXPECT_LT(is.c, was.c + 0.01) << std::hex << text;
+              if (is.c > 0.05) {
+                EXPECT_LT(std::fabs(std::remainder(is.h - was.h, 2 * kPi)), 3 * kPi / 180)
+                    << std::hex << text;
+              }
             }
           }
         }
