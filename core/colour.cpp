@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "core/colour_spaces.h"
+#include "core/contrast.h"
 #include "core/css_names.h"
 #include "core/number_text.h"
 
 namespace tl {
 namespace {
-
-constexpr double kOneOver255 = 1.0 / 255.0;
 
 std::string Hex(const char* prefix, unsigned first, unsigned second, unsigned third) {
   std::string text = prefix;
@@ -202,28 +201,10 @@ std::string PositionLabelText(int x, int y) {
   return text;
 }
 
+// On an exact tie white wins: at that luminance APCA finds white text far easier
+// to read than black.
 ColourValue TextColourFor(ColourValue background) {
-  const double r = RedOf(background) * kOneOver255;
-  const double g = GreenOf(background) * kOneOver255;
-  const double b = BlueOf(background) * kOneOver255;
-  const double maxc = std::max({r, g, b});
-  const double minc = std::min({r, g, b});
-  const double lightness = (maxc + minc) / 2;
-  const ColourValue byLightness = lightness > 0.5 ? kBlack : kWhite;
-  if (maxc == minc) return byLightness;
-
-  const double delta = maxc - minc;
-  const double saturation =
-      lightness < 0.5 ? delta / (maxc + minc) : delta / (2 - maxc - minc);
-  double hue;
-  if (r == maxc) hue = (g - b) / delta;
-  else if (g == maxc) hue = 2 + (b - r) / delta;
-  else hue = 4 + (r - g) / delta;
-  hue /= 6;
-  if (hue < 0) hue += 1;
-  // Violet-to-red hues look darker than their lightness says: black reads better.
-  if (hue > 0.7 && saturation > 0.6) return kBlack;
-  return byLightness;
+  return ContrastRatio(kBlack, background) > ContrastRatio(kWhite, background) ? kBlack : kWhite;
 }
 
 }  // namespace tl

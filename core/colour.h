@@ -97,8 +97,8 @@ std::string ZoomLabelText(int zoomLevel);
 // "X: %d Y: %d" for the position label: where the last sample was taken.
 std::string PositionLabelText(int x, int y);
 
-// Black or white, whichever reads better on the colour (hue, saturation and
-// lightness with strict comparisons): the text colour of a colour list entry.
+// Black or white, whichever has the higher WCAG 2 contrast ratio with the colour
+// (white on a tie): the text colour of a colour list entry.
 ColourValue TextColourFor(ColourValue background);
 
 }  // namespace tl

@@ -109,14 +109,15 @@ class MainWindowTrayAndScaling(Journey):
 
     def check_entry(self, window, dpi):
         """The list's one entry: a bar of the kept colour as high as the list
-        says, with its text (white on that colour) clear of its top and bottom
-        rows, which the screen font's uneven growth once broke."""
+        says, with its text (black, which contrasts more than white on that
+        green) clear of its top and bottom rows, which the screen font's uneven
+        growth once broke."""
         left, top, right, bottom = rect(window, COLOUR_LIST)
         pixels, rows = grab(left, top, right, bottom), {}  # bar rows: whether text is in them
         for y in range(top, bottom):
             bar = [x for x in range(left, right) if pixels[(x, y)] in ENTRY_COLOURS]
             if bar:
-                rows[y] = (255, 255, 255) in (pixels[(x, y)] for x in range(bar[0], bar[-1]))
+                rows[y] = (0, 0, 0) in (pixels[(x, y)] for x in range(bar[0], bar[-1]))
         text = [y for y, has_text in rows.items() if has_text]
         height = int(probe('item-message', window, COLOUR_LIST, LB_GETITEMHEIGHT))
         self.assertEqual(len(rows), height, 'the entry at %d DPI' % dpi)

@@ -1,5 +1,5 @@
-// The colour value as the user sees it: notations, read-out texts, the list's text
-// colour, and the link's colour and hand cursor.
+// The colour value as the user sees it: notations, read-out texts, and the link's
+// colour and hand cursor.
 
 #include "core/colour.h"
 
@@ -138,19 +138,6 @@ TEST(ParseColourText, EveryNotationReadsBackItsOwnText) {
 // Left of the main display a position is negative.
 TEST(ReadoutTexts, PositionLeftOfTheMainDisplay) {
   EXPECT_EQ(PositionLabelText(-1920, 1079), "X: -1920 Y: 1079");
-}
-
-TEST(TextColour, BlackOrWhiteByHueSaturationAndLightness) {
-  const std::pair<ColourValue, ColourValue> cases[] = {
-      {kBlack, kWhite}, {MakeColour(255, 0, 0), kWhite},  // L exactly 0.5 is not above it
-      {MakeColour(0, 0, 255), kWhite},      // hue 0.667 is not above 0.7
-      {MakeColour(255, 0, 200), kBlack},    // hue above 0.7, saturated
-      {MakeColour(100, 80, 110), kWhite},   // violet, saturation under 0.6
-      {MakeColour(128, 0, 128), kBlack},    // dark, but hue 0.833 and saturation 1
-  };
-  for (const auto& [background, text] : cases) {
-    EXPECT_EQ(TextColourFor(background), text) << std::hex << background;
-  }
 }
 
 TEST(LinkColour, ParsesStoredTextOrKeepsTheFallback) {

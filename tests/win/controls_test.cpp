@@ -23,7 +23,7 @@ using testing_support::WasOpened;
 TEST_F(MainWindowTest, ListEntriesAreBarsInTheirColourWithReadableTextAndAFocusFrame) {
   const int width = 120, height = 16;
   for (const auto& [colour, text] : {std::pair{MakeColour(128, 128, 128), kBlack},
-                                     std::pair{MakeColour(127, 127, 127), kWhite}}) {
+                                     std::pair{MakeColour(117, 117, 117), kWhite}}) {
     Pick(colour);
     for (bool focused : {false, true}) {
       Surface surface(width, height);
