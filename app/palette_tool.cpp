@@ -4,6 +4,8 @@
 
 #include "core/colour_template.h"
 #include "core/colour_text.h"
+#include "core/colour_vision.h"
+#include "core/contrast.h"
 #include "files/palette_reader.h"
 #include "files/palette_writer.h"
 #include "res/product.h"
@@ -15,6 +17,8 @@ constexpr const char* kUsage =
     "usage: tintlens-palette show FILE [--format FORMAT | --template TEMPLATE]\n"
     "       tintlens-palette convert COLOUR... [--format FORMAT | --template TEMPLATE]\n"
     "       tintlens-palette export FILE OUT.clf|OUT.ase|OUT.act|OUT.aco|OUT.gpl\n"
+    "       tintlens-palette contrast TEXT BACKGROUND\n"
+    "       tintlens-palette simulate VISION COLOUR...\n"
     "       tintlens-palette --help | --version\n"
     "\n"
     "FILE is a Tintlens colour list (.clf), Adobe Swatch Exchange (.ase), Adobe\n"
@@ -26,13 +30,18 @@ constexpr const char* kUsage =
     "         a CSS name, or the text of any notation) the same way\n"
     "export   writes the colours as the kind OUT's extension names (.act holds\n"
     "         at most 256 colours, .aco at most 65,535)\n"
+    "contrast prints the WCAG 2 contrast ratio of TEXT on BACKGROUND with its\n"
+    "         verdicts, and the APCA lightness contrast Lc; exit status 0 when\n"
+    "         the pair passes AA for normal text, 1 when it does not\n"
+    "simulate prints each COLOUR as #RRGGBB as seen with VISION: protanopia,\n"
+    "         deuteranopia, tritanopia or achromatopsia\n"
     "\n"
     "TEMPLATE is text with tokens: {r} {g} {b} (0-255), {rx} {gx} {bx} and\n"
     "{RX} {GX} {BX} (hex), {rf} {gf} {bf} (0-1), {h} {sl} {l} (HSL), {sv} {v}\n"
     "(HSV), {int}, {name}; {{ and }} are braces.\n"
     "\n"
     "Exit status: 0 done, 1 a file or colour that cannot be read or written,\n"
-    "2 a mistake in the command.\n";
+    "2 a mistake in the command (and, for contrast, a colour it cannot read).\n";
 
 int Fail(std::string& err, const std::string& message) {
   err += "tintlens-palette: " + message + "\n";
@@ -152,11 +161,49 @@ int Convert(const std::vector<std::string>& colours, const Writer& writer, std::
   return status;
 }
 
+// Exit 0 for a pair that passes AA for normal text, 1 for one that does not, and
+// 2 for a colour that cannot be read, so that a script can tell them apart.
+int Contrast(const std::vector<std::string>& operands, std::string& out, std::string& err) {
+  if (operands.size() != 2) return UsageError(err, "contrast needs TEXT and BACKGROUND");
+  std::optional<ColourValue> pair[2];
+  for (int i = 0; i < 2; ++i) {
+    pair[i] = ParseColourText(operands[static_cast<std::size_t>(i)]);
+    if (!pair[i]) {
+      Fail(err, "not a colour: '" + operands[static_cast<std::size_t>(i)] + "'");
+      return 2;
+    }
+  }
+  out += ContrastVerdictText(*pair[0], *pair[1]);
+  const int aa = kContrastCriteria[kCriterionAa].minimumHundredths;
+  return MeetsContrast(ContrastRatio(*pair[0], *pair[1]), aa) ? 0 : 1;
+}
+
+int Simulate(const std::vector<std::string>& operands, std::string& out, std::string& err) {
+  if (operands.size() < 2) return UsageError(err, "simulate needs a VISION and a COLOUR");
+  const ColourVisionName* vision = nullptr;
+  for (const ColourVisionName& v : kColourVisions) {
+    if (operands[0] == v.name) vision = &v;
+  }
+  if (!vision) {
+    return UsageError(err, "unknown vision '" + operands[0] +
+                               "' (use protanopia, deuteranopia, tritanopia or achromatopsia)");
+  }
+  int status = 0;
+  for (auto text = operands.begin() + 1; text != operands.end(); ++text) {
+    const std::optional<ColourValue> colour = ParseColourText(*text);
+    if (colour) out += NotationText(SimulateVision(*colour, vision->vision), kNotationHtml) + "\n";
+    else status = Fail(err, "not a colour: '" + *text + "'");
+  }
+  return status;
+}
+
 }  // namespace
 
 int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
                    std::string& err) {
-  if (arguments.empty()) return UsageError(err, "missing command (show, convert or export)");
+  if (arguments.empty()) {
+    return UsageError(err, "missing command (show, convert, export, contrast or simulate)");
+  }
   const std::string& first = arguments[0];
   for (const std::string& argument : arguments) {
     if (argument == "--help" || argument == "-h") {  // anywhere, as in most tools
@@ -170,13 +217,20 @@ int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
     return 0;
   }
   if (!first.empty() && first[0] == '-') return UsageError(err, "unknown option '" + first + "'");
-  if (first != "show" && first != "export" && first != "convert") {
+  if (first != "show" && first != "export" && first != "convert" && first != "contrast" &&
+      first != "simulate") {
     return UsageError(err, "unknown command '" + first + "'");
   }
 
   const std::optional<Command> command = ReadCommand(arguments, err);
   if (!command) return 2;
   const std::vector<std::string>& operands = command->operands;
+  if (first == "contrast" || first == "simulate") {
+    if (command->format || command->templateText) {
+      return UsageError(err, first + " takes no --format or --template");
+    }
+    return first == "contrast" ? Contrast(operands, out, err) : Simulate(operands, out, err);
+  }
   const std::size_t wanted = first == "export" ? 2 : 1;
   if (operands.size() < wanted) {
     return UsageError(err, first == "export"   ? "export needs FILE and OUT"

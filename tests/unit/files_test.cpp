@@ -331,6 +331,8 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
       {{"export", In(), "--format", "html"}, 2, "export takes no --format"},
       {{"export", In()}, 2, "export needs FILE and OUT"},
       {{"convert"}, 2, "convert needs at least one COLOUR"},
+      {{"contrast", "red"}, 2, "contrast needs TEXT and BACKGROUND"},
+      {{"simulate", "catvision", "red"}, 2, "unknown vision 'catvision'"},
       {{"frob"}, 2, "unknown command 'frob'"},
       {{}, 2, "missing command"},
   };
@@ -349,8 +351,10 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
 }
 
 // Each colour that reads is written in the format or template asked for, one a
-// line; each that does not is named, and the status says so.
-TEST_F(PaletteToolTest, ConvertWritesEachTypedColour) {
+// line (as another vision sees it, for simulate); each that does not is named,
+// and the status says so. Contrast's status tells a pair that fails AA (1) from
+// a colour it cannot read (2).
+TEST_F(PaletteToolTest, ConvertContrastAndSimulateReadTypedColours) {
   const std::tuple<std::vector<std::string>, int, const char*, const char*> cases[] = {
       {{"convert", "#123456", "steelblue"}, 0, "18, 52, 86\n70, 130, 180\n", ""},
       {{"convert", "--format=OKLCH", "rgb(18 52 86)"}, 0, "oklch(31.92% 0.0725 251.17)\n", ""},
@@ -358,6 +362,14 @@ TEST_F(PaletteToolTest, ConvertWritesEachTypedColour) {
       {{"convert", "#123456", "--template", "{RX}{GX}{BX}"}, 0, "123456\n", ""},
       {{"convert", "red", "rgb(1 2)", "blue", "nope"}, 1, "255, 0, 0\n0, 0, 255\n",
        "tintlens-palette: not a colour: 'rgb(1 2)'\ntintlens-palette: not a colour: 'nope'\n"},
+      {{"contrast", "#777777", "#ffffff"}, 1,
+       "WCAG 2 contrast 4.47:1: AA fail, AAA fail, large AA pass, large AAA fail, non-text pass\n"
+       "APCA Lc 71.1\n", ""},
+      {{"contrast", "white", "rgb(18, 52, 86)"}, 0,
+       "WCAG 2 contrast 12.71:1: AA pass, AAA pass, large AA pass, large AAA pass, non-text pass\n"
+       "APCA Lc -101.9\n", ""},
+      {{"contrast", "white", "nope"}, 2, "", "tintlens-palette: not a colour: 'nope'\n"},
+      {{"simulate", "achromatopsia", "white", "#000"}, 0, "#ffffff\n#000000\n", ""},
   };
   for (const auto& [arguments, status, out, err] : cases) {
     EXPECT_EQ(Run(arguments), status) << arguments[1];
