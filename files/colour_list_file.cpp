@@ -30,11 +30,11 @@ Bytes EncodeColourListFile(const std::vector<ColourValue>& colours) {
   return out;
 }
 
-std::size_t ColourListFileDecoder::BytesWanted() const {
+std::uint64_t ColourListFileDecoder::BytesWanted() const {
   if (m_headerFill < kColourListHeaderSize) {
     return kColourListHeaderSize - m_headerFill;
   }
-  return static_cast<std::size_t>(m_remaining) * 4 - m_partialFill;
+  return static_cast<std::uint64_t>(m_remaining) * 4 - m_partialFill;
 }
 
 bool ColourListFileDecoder::Feed(const std::uint8_t* data, std::size_t size) {

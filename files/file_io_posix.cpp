@@ -40,7 +40,7 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
   ColourListFileDecoder decoder;
   std::vector<std::uint8_t> buffer(1 << 16);
   for (;;) {
-    const std::size_t want = std::min(buffer.size(), decoder.BytesWanted());
+    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), decoder.BytesWanted()));
     if (want == 0) break;
     const ssize_t got = ::read(fd, buffer.data(), want);
     if (got < 0 && errno == EINTR) continue;

@@ -75,7 +75,7 @@ std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& pa
   ColourListFileDecoder decoder;
   std::vector<std::uint8_t> buffer(1 << 16);
   for (;;) {
-    const DWORD want = static_cast<DWORD>(std::min(buffer.size(), decoder.BytesWanted()));
+    const DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(buffer.size(), decoder.BytesWanted()));
     if (want == 0) break;
     DWORD got = 0;
     // A read that fails is not the file's end: half a list taken for the whole

@@ -104,6 +104,12 @@ TEST(ColourListFile, AHugeCountInATinyFileCostsNothing) {
   EXPECT_EQ(decoder.Colours(), Colours{7});
   EXPECT_LT(decoder.Colours().capacity(), 1024u);
   EXPECT_EQ(decoder.BytesWanted(), 1999999999ull * 4 - 3);
+  // Four bytes an entry from 0x40000000 entries on is past 32 bits: a reader that
+  // wrapped there would want nothing, and the file would open empty.
+  ColourListFileDecoder quarter;
+  const Bytes header = ListHeader(0x40000000);
+  EXPECT_TRUE(quarter.Feed(header.data(), header.size()));
+  EXPECT_EQ(quarter.BytesWanted(), 0x100000000ull);
 }
 
 // --- Adobe Swatch Exchange ------------------------------------------------------
