@@ -217,7 +217,7 @@ TEST(ColourTable, ReadsBySizeAndCount) {
   for (unsigned i = 0; i < 256; ++i) all.push_back(MakeColour(i, 1, 2));
   ExpectReads(ReadColourTable, {
       {"768 bytes: all slots", Table(0, false), all}, {"count 3", Table(3), Colours(all.begin(), all.begin() + 3)},
-      {"count 0 means all", Table(0), all}, {"count over 256 means all", Table(0xFFFF), all},
+      {"count 0: an empty list's export", Table(0), {}}, {"count over 256 means all", Table(0xFFFF), all},
       {"771 bytes", Bytes(771, 0), {}, false},
   });
 }
