@@ -228,9 +228,13 @@ TEST(GimpPalette, ReadsLinesAndSkipsCommentsAndMalformedColours) {
   const Colours two = {kBlue, kWhite};
   ExpectReads(ReadGimpPalette, {
       {"CRLF and no final line end", Text("GIMP Palette\r\nName: B\r\n18 52 86 Blue\r\n255\t255\t255"), two},
+      {"CR alone", Text("GIMP Palette\rName: B\r18 52 86 Blue\r255 255 255\r"), two},
       {"byte order mark", Text("\xEF\xBB\xBFGIMP Palette\n18 52 86\n255 255 255\n"), two},
       {"comments and malformed lines skipped",
-       Text("GIMP Palette\n# 1 2 3\n18 52 86\n256 0 0\n1 2\n1 2 3x\n-1 2 3\n1,2,3\n00000000001 2 99999999999\n\n255 255 255\n"), two},
+       Text("GIMP Palette\n# 1 2 3\n18 52 86\n1 2\n1 2 3x\n- 2 3\n1,2,3\n\n255 255 255\n"), two},
+      {"out of range held to 0..255, the colour kept",
+       Text("GIMP Palette\n256 0 0\n-1 +2 3\n00000000001 2 99999999999\n"),
+       {kRed, MakeColour(0, 2, 3), MakeColour(1, 2, 255)}},
       {"no magic", Text("18 52 86\n"), {}, false},
   });
 }
