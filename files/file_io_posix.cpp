@@ -1,10 +1,10 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 
-#include "files/colour_list_file.h"
 #include "files/file_io.h"
 
 namespace tl {
@@ -34,45 +34,34 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
   return false;
 }
 
-std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return std::nullopt;
-  ColourListFileDecoder decoder;
-  std::vector<std::uint8_t> buffer(1 << 16);
-  for (;;) {
-    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), decoder.BytesWanted()));
-    if (want == 0) break;
-    const ssize_t got = ::read(fd, buffer.data(), want);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      // Not the file's end (a folder, for one): never half a list for the whole.
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (got == 0 || !decoder.Feed(buffer.data(), static_cast<std::size_t>(got))) break;
+// The size decides before any byte is read; the count while reading stops a
+// file that grows, or one with no size (a pipe, a device).
+FileBytes ReadWholeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {{}, ReadFailure::CannotOpen};
+  FileBytes file;
+  struct stat status = {};
+  if (::fstat(fd, &status) == 0 && static_cast<std::uint64_t>(status.st_size) > kLargestPaletteFile) {
+    file.failure = ReadFailure::TooLarge;
+  } else if (status.st_size > 0) {
+    file.bytes.reserve(static_cast<std::size_t>(status.st_size));
   }
-  ::close(fd);
-  return decoder.TakeColours();
-}
-
-std::optional<Bytes> ReadWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return std::nullopt;
-  Bytes bytes;
   std::uint8_t buffer[1 << 16];
-  bool failed = false;
-  for (;;) {
+  while (file.Ok()) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      failed = got < 0;  // a folder, for one
-      break;
+    if (got == 0) break;
+    if (got < 0) {
+      file.failure = ReadFailure::CannotOpen;
+    } else if (file.bytes.size() + static_cast<std::size_t>(got) > kLargestPaletteFile) {
+      file.failure = ReadFailure::TooLarge;
+    } else {
+      file.bytes.insert(file.bytes.end(), buffer, buffer + got);
     }
-    bytes.insert(bytes.end(), buffer, buffer + got);
   }
   ::close(fd);
-  if (failed) return std::nullopt;
-  return bytes;
+  if (!file.Ok()) file.bytes = Bytes();
+  return file;
 }
 
 }  // namespace tl

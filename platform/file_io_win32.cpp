@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/number_text.h"
-#include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "platform/handles.h"
 
@@ -69,36 +68,34 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
   return false;
 }
 
-std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path) {
-  const UniqueFile file = OpenForReading(path);
-  if (!file) return std::nullopt;
-  ColourListFileDecoder decoder;
-  std::vector<std::uint8_t> buffer(1 << 16);
-  for (;;) {
-    const DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(buffer.size(), decoder.BytesWanted()));
-    if (want == 0) break;
-    DWORD got = 0;
-    // A read that fails is not the file's end: half a list taken for the whole
-    // would be written back over the file at the next save.
-    if (!::ReadFile(file.Get(), buffer.data(), want, &got, nullptr)) return std::nullopt;
-    if (got == 0 || !decoder.Feed(buffer.data(), got)) break;
+// The size decides before any byte is read; the count while reading stops a
+// file that grows.
+FileBytes ReadWholeFile(const std::string& path) {
+  const UniqueFile handle = OpenForReading(path);
+  if (!handle) return {{}, ReadFailure::CannotOpen};
+  FileBytes file;
+  LARGE_INTEGER size = {};
+  if (::GetFileSizeEx(handle.Get(), &size) &&
+      static_cast<std::uint64_t>(size.QuadPart) > kLargestPaletteFile) {
+    file.failure = ReadFailure::TooLarge;
+  } else if (size.QuadPart > 0) {
+    file.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
   }
-  return decoder.TakeColours();
-}
-
-std::optional<Bytes> ReadWholeFile(const std::string& path) {
-  const UniqueFile file = OpenForReading(path);
-  if (!file) return std::nullopt;
-  Bytes bytes;
   std::vector<std::uint8_t> buffer(1 << 16);
-  for (;;) {
+  while (file.Ok()) {
     DWORD got = 0;
-    if (!::ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
-      return std::nullopt;
+    if (!::ReadFile(handle.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+      file.failure = ReadFailure::CannotOpen;
+    } else if (got == 0) {
+      break;
+    } else if (file.bytes.size() + got > kLargestPaletteFile) {
+      file.failure = ReadFailure::TooLarge;
+    } else {
+      file.bytes.insert(file.bytes.end(), buffer.begin(), buffer.begin() + got);
     }
-    if (got == 0) return bytes;
-    bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + got);
   }
+  if (!file.Ok()) file.bytes = Bytes();
+  return file;
 }
 
 }  // namespace tl

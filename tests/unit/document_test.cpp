@@ -14,6 +14,7 @@
 #include "core/recovery.h"
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
+#include "files/palette_writer.h"
 #include "tests/unit/temp_folder.h"
 
 namespace tl {
@@ -50,6 +51,7 @@ class FakeHost : public DocumentHost {
   }
   void ShowCannotSave(const std::string& path) override { Show("cannot-save:", path); }
   void ShowCannotOpen(const std::string& path) override { Show("cannot-open:", path); }
+  void ShowTooLarge(const std::string& path) override { Show("too-large:", path); }
   void ShowExportFailed() override { log += "export-failed "; }
   void ShowNoColoursFound(const std::string& path) override { Show("no-colours:", path); }
   void SetTitle(const std::string& value) override { title = value; }
@@ -156,15 +158,46 @@ TEST_F(DocumentTest, EveryCommandThatDropsTheListAsksAndStopsWhenTheColoursCanno
   }
 }
 
-// A folder opens but fails at its first read: no list at all, never a part.
-TEST_F(DocumentTest, OpenRefusesAFileItCannotReadWhole) {
-  host.colours = {9};
-  host.chosen = {File("missing.clf"), File("folder")};
-  document.Open();
-  document.Open();
-  EXPECT_EQ(host.log, "open-dialog cannot-open:missing.clf open-dialog cannot-open:folder ");
-  EXPECT_EQ(std::make_tuple(host.colours, host.title, document.CurrentPath()),
-            std::make_tuple(List{9}, std::string("Tintlens"), std::string()));
+// Open reads another palette kind as Import does, into a new, untitled, unsaved
+// list, so that Save never writes a colour list over it; a colour list, and any
+// file the readers do not know, becomes the list and its file. A file it cannot
+// read whole (a folder fails at its first read) changes nothing.
+TEST_F(DocumentTest, OpenReadsAnotherPaletteKindIntoAnUntitledListAndAnyOtherFileAsAColourList) {
+  // Named as a list, but the swatch exchange's magic tells.
+  const std::pair<const char*, FileKind> others[] = {{"a.aco", FileKind::PhotoshopSwatches},
+      {"swatches.clf", FileKind::SwatchExchange}, {"a.gpl", FileKind::GimpPalette}, {"a.act", FileKind::ColourTable}};
+  for (const auto& [name, kind] : others) {
+    const Bytes bytes = EncodePalette(kind, {7}, "p");
+    Put(name, std::string(bytes.begin(), bytes.end()));
+  }
+  Put("notes.txt", ListFile({5}).substr(9));  // nine bytes short of the count: no entries
+  Put("quarter.clf", ListFile({5, 6}).replace(9, 4, std::string("\0\0\0\x40", 4)));
+  Put("legacy.clf", std::string("\0\x02", 2) + ListFile({5, 6}).substr(2));  // an old list's magic
+  Put("empty.gpl", "GIMP Palette\n");
+  Put("bad.aco", "not a palette");
+  SparseFile("huge.ase", "ASEF", kLargestPaletteFile + 1);
+  const std::tuple<const char*, List, const char*> cases[] = {
+      {"a.aco", {7}, nullptr}, {"swatches.clf", {7}, nullptr}, {"a.gpl", {7}, nullptr}, {"a.act", {7}, nullptr},
+      {"notes.txt", {}, ""}, {"quarter.clf", {5, 6}, ""}, {"legacy.clf", {5, 6}, ""},
+      {"empty.gpl", {9}, "no-colours:empty.gpl "}, {"bad.aco", {9}, "cannot-open:bad.aco "},
+      {"huge.ase", {9}, "too-large:huge.ase "}, {"missing.clf", {9}, "cannot-open:missing.clf "},
+      {"folder", {9}, "cannot-open:folder "},
+  };
+  for (const auto& [name, colours, log] : cases) {
+    FakeHost host;
+    Document document(host);
+    Put("old.clf", ListFile({9}));
+    host.chosen = {File("old.clf"), File(name), std::nullopt};
+    document.Open();
+    host.log.clear();
+    document.Open();
+    const std::string path = !log ? "" : *log ? Path("old.clf") : Path(name);
+    EXPECT_EQ(std::make_tuple(host.log, host.colours, host.modified, document.CurrentPath(), host.title),
+              std::make_tuple("open-dialog " + std::string(log ? log : ""), colours, !log, path,
+                              log ? "Tintlens - " + path.substr(path.rfind('/') + 1) : "Tintlens"));
+    document.Save();  // its dialog cancelled: never over the file opened
+    EXPECT_EQ(host.log.find("save-dialog") != std::string::npos, !log) << name;
+  }
 }
 
 // What each export writes is the documents journey's.
@@ -179,13 +212,15 @@ TEST_F(DocumentTest, AFailedExportSaysSoAndNoExportTouchesPathTitleOrFlag) {
             std::make_tuple(true, std::string("Tintlens"), std::string()));
 }
 
-// An import that finds no colours says why and leaves the list, its file and
-// its flag as they were.
+// An import that finds no colours, or a file too large to be a palette, says why
+// and leaves the list, its file and its flag as they were.
 TEST_F(DocumentTest, AnImportWithoutColoursSaysWhyAndChangesNothing) {
   Put("brand.clf", ListFile({9, 8}));
   Put("empty.gpl", "GIMP Palette\nName: empty\n");
   Put("bad.aco", "not a palette");
+  SparseFile("huge.gpl", "GIMP Palette\n1 2 3\n", 1ll << 30);
   const std::pair<Chosen, const char*> cases[] = {
+      {File("huge.gpl"), "import-dialog too-large:huge.gpl "},
       {File("empty.gpl"), "import-dialog no-colours:empty.gpl "},
       {File("bad.aco"), "import-dialog cannot-open:bad.aco "},
       {File("missing.gpl"), "import-dialog cannot-open:missing.gpl "},

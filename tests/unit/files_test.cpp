@@ -264,9 +264,9 @@ TEST(PaletteReader, FuzzSeedsKeepTheReadersRules) {
   for (const fuzz::ReaderCheck& check : fuzz::kReaderChecks) {
     const std::string folder = std::string(TL_SOURCE_DIR) + "/tests/fuzz/seeds/" + check.name;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      const std::optional<Bytes> bytes = ReadWholeFile(entry.path().string());
-      ASSERT_TRUE(bytes) << entry.path();
-      check.check(bytes->data(), bytes->size());
+      const FileBytes file = ReadWholeFile(entry.path().string());
+      ASSERT_TRUE(file.Ok()) << entry.path();
+      check.check(file.bytes.data(), file.bytes.size());
       ++replayed;
     }
   }
@@ -280,7 +280,26 @@ TEST_F(FileIoTest, AColourListRoundTripsThroughAFile) {
   Colours colours(100000);
   for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<ColourValue>(i);
   ASSERT_TRUE(WritePalette(FileKind::ColourList, Path("colors.clf"), colours, ""));
-  EXPECT_EQ(ReadColourListFile(Path("colors.clf")), colours);
+  const FileBytes file = ReadWholeFile(Path("colors.clf"));
+  EXPECT_EQ(DecodeColourListFile(file.bytes.data(), file.bytes.size()), colours);
+}
+
+// A palette file is at most 64 MB: a larger one is refused by its size, one
+// without a size (a device) once it has given that much, and a folder fails.
+TEST_F(FileIoTest, AFileOver64MegabytesIsRefusedAndOneThatCannotBeReadGivesNothing) {
+  const std::pair<std::string, ReadFailure> cases[] = {
+      {SparseFile("64mb.gpl", "GIMP Palette\n", kLargestPaletteFile), ReadFailure::None},
+      {SparseFile("over.gpl", "GIMP Palette\n", kLargestPaletteFile + 1), ReadFailure::TooLarge},
+      {SparseFile("1gb.clf", "TintLns", 1ll << 30), ReadFailure::TooLarge},
+      {"/dev/zero", ReadFailure::TooLarge},
+      {m_folder, ReadFailure::CannotOpen},
+      {Path("missing.gpl"), ReadFailure::CannotOpen},
+  };
+  for (const auto& [path, failure] : cases) {
+    const FileBytes file = ReadWholeFile(path);
+    EXPECT_EQ(file.failure, failure) << path;
+    EXPECT_EQ(file.bytes.size(), failure == ReadFailure::None ? kLargestPaletteFile : 0) << path;
+  }
 }
 
 // Over an earlier file, the document's save test.
@@ -325,22 +344,24 @@ TEST_F(PaletteToolTest, ExportWritesEachKindByItsExtensionAndShowReadsThemBack) 
 
 TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
   ASSERT_TRUE(WriteFileReplacing(Path("notes.txt"), {'G', 'I', 'M', 'P', '\n'}));
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"export", m_folder, Path("out.gpl")}, "cannot read " + m_folder + ": cannot open"},
-      {{"show", Path("notes.txt")}, "not a palette file"},
-      {{"show", In(), "--format", "hsl"}, "unknown format"},
-      {{"export", In(), Path("out.png")}, "unknown output type"},
-      {{"export", In(), Path("no/such/folder/out.ase")}, "cannot write"},
-      {{"convert", In()}, "usage:"},
-      {{"export", In()}, "usage:"},
-      {{}, "usage:"},
+  const std::string huge = SparseFile("huge.gpl", "GIMP Palette\n1 2 3\n", 1ll << 30);
+  const std::tuple<std::vector<std::string>, std::string, int> cases[] = {
+      {{"export", m_folder, Path("out.gpl")}, "cannot read " + m_folder + ": cannot open", 1},
+      {{"export", huge, Path("out.gpl")}, "huge.gpl: it is too large to be a palette", 1},
+      {{"show", Path("notes.txt")}, "not a palette file", 1},
+      {{"show", In(), "--format", "hsl"}, "unknown format", 1},
+      {{"export", In(), Path("out.png")}, "unknown output type", 1},
+      {{"export", In(), Path("no/such/folder/out.ase")}, "cannot write", 1},
+      {{"convert", In()}, "usage:", 2},
+      {{"export", In()}, "usage:", 2},
+      {{}, "usage:", 2},
   };
-  for (const auto& [arguments, message] : cases) {
-    EXPECT_NE(Run(arguments), 0) << message;
+  for (const auto& [arguments, message, status] : cases) {
+    EXPECT_EQ(Run(arguments), status) << message;
     EXPECT_NE(m_err.find(message), std::string::npos) << m_err;
     EXPECT_EQ(m_out, "");
   }
-  EXPECT_EQ(Listing(), "brand colours.clf/notes.txt/");
+  EXPECT_EQ(Listing(), "brand colours.clf/huge.gpl/notes.txt/");
   EXPECT_EQ(Run({"--help"}), 0);
   EXPECT_NE(m_out.find("tintlens-palette show"), std::string::npos);
 }
