@@ -59,13 +59,14 @@ class RecoveryKeeper {
   // The colours of every copy that no running instance holds, the newest copy's
   // first. The copies stay on disk, held by this instance, until their colours
   // are safe: in this instance's own copy, in a saved file, or let go by the user
-  // (see Keep). A copy that cannot be read is left for a later start.
+  // (see Keep). A copy that cannot be read, or gives no colour, is left for a
+  // later start.
   std::vector<ColourValue> TakeOrphans();
 
   // The list as it is now, at each idle moment and when the session ends. While
-  // it holds unsaved colours, the own copy is written whenever the list changed
-  // since the last attempt (once per change, however often this is called);
-  // once nothing is unsaved, the copies are removed.
+  // it holds unsaved colours, the own copy is written whenever it is behind the
+  // list (once per change, however often this is called, but again after a
+  // write that failed); once nothing is unsaved, the copies are removed.
   void Keep(std::uint64_t generation, bool modified, const std::vector<ColourValue>& colours);
 
   // The user had the last word (the program exits after the save question): no
@@ -80,7 +81,7 @@ class RecoveryKeeper {
   std::string m_ownName;
   bool m_ownHeld = false;
   bool m_ownWritten = false;
-  std::optional<std::uint64_t> m_triedGeneration;  // the list last written, or tried
+  std::optional<std::uint64_t> m_writtenGeneration;  // the list in the own copy
   std::vector<std::string> m_orphans;  // restored, removed once their colours are safe
   bool m_discarded = false;
 };

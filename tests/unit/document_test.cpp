@@ -311,33 +311,45 @@ TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOurs
       {"running.clf", {Copy({9}), 40}},     // another instance's, still running
       {"damaged.clf", {Copy({2, 5}), 20}},  // cut off inside its second entry
       {"unreadable.clf", {Copy({8}), 25}},  // locked by some other program
+      {"headless.clf", {Copy({7}), 15}},    // restores nothing: its header is damaged
+      {"short.clf", {Copy({}), 5}},         // or it is shorter than one
       {"own.lock", {{}, 50}},
       {"tl12-1.tmp", {Copy({6}), 50}},
   };
   folder.files["damaged.clf"].first.resize(kColourListHeaderSize + 6);
+  folder.files["headless.clf"].first[7] = 0xFF;
+  folder.files["short.clf"].first.pop_back();
   folder.heldElsewhere = {"running.clf"};
   folder.unreadable = {"unreadable.clf"};
   RecoveryKeeper keeper(folder, "own.clf");
   EXPECT_EQ(keeper.TakeOrphans(), (List{3, 3, 2, 1}));
-  EXPECT_EQ(folder.log, "release:unreadable.clf ") << "left for a later start";
+  const std::string leftForALaterStart = "release:unreadable.clf release:headless.clf release:short.clf ";
+  EXPECT_EQ(folder.log, leftForALaterStart);
   EXPECT_EQ(folder.held, (std::set<std::string>{"newest.clf", "damaged.clf", "old.clf"}));
   keeper.Keep(1, true, {3, 3, 2, 1});
-  EXPECT_EQ(folder.log, "release:unreadable.clf write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
+  EXPECT_EQ(folder.log, leftForALaterStart + "write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
   EXPECT_EQ(folder.ColoursIn("own.clf"), (List{3, 3, 2, 1}));
 }
 
-TEST(Recovery, OrphansStayWhileOurCopyCannotBeWrittenAndGoOnceTheListIsSaved) {
-  FakeFolder folder;
-  folder.files = {{"orphan.clf", {Copy({1, 2}), 10}}};
-  folder.failWrites = true;
-  RecoveryKeeper keeper(folder, "own.clf");
-  ASSERT_EQ(keeper.TakeOrphans(), (List{1, 2}));
-  keeper.Keep(1, true, {1, 2});
-  keeper.Keep(1, true, {1, 2});
-  EXPECT_EQ(folder.log, "write:own.clf ") << "tried once per change, never removed";
-  EXPECT_TRUE(folder.files.count("orphan.clf"));
-  keeper.Keep(1, false, {1, 2});  // saved
-  EXPECT_EQ(folder.log, "write:own.clf release:own.clf remove:orphan.clf ");
+// A write that fails (a full disk) is tried again at the next idle moment, and
+// at the session's end, until one succeeds; the orphans stay until then, or
+// until the list is saved.
+TEST(Recovery, AFailedWriteIsTriedAgainUntilOursIsWrittenAndTheOrphansStayTillThen) {
+  for (const bool saved : {false, true}) {
+    FakeFolder folder;
+    folder.files = {{"orphan.clf", {Copy({1, 2}), 10}}};
+    folder.failWrites = true;
+    RecoveryKeeper keeper(folder, "own.clf");
+    ASSERT_EQ(keeper.TakeOrphans(), (List{1, 2}));
+    keeper.Keep(1, true, {1, 2});
+    keeper.Keep(1, true, {1, 2});
+    EXPECT_TRUE(folder.files.count("orphan.clf"));
+    folder.failWrites = false;
+    keeper.Keep(1, !saved, {1, 2});
+    keeper.Keep(1, !saved, {1, 2});
+    EXPECT_EQ(folder.log, "write:own.clf write:own.clf " +
+                              std::string(saved ? "release:own.clf " : "write:own.clf ") + "remove:orphan.clf ");
+  }
 }
 
 TEST(Recovery, TheOwnCopyFollowsTheUnsavedListOnceEachChangeAndGoesWithTheLastWord) {
