@@ -4,6 +4,7 @@
 
 #include "files/colour_list_file.h"
 #include "files/file_kind.h"
+#include "files/temporary_file.h"
 
 namespace tl {
 
@@ -29,6 +30,9 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes) {
 
 std::vector<ColourValue> RecoveryKeeper::TakeOrphans() {
   std::vector<RecoveryFileEntry> copies = m_files.List();
+  std::vector<std::string> names;
+  for (const RecoveryFileEntry& entry : copies) names.push_back(entry.name);
+  for (const std::string& stale : StaleTemporaryFiles(names, "", m_processGone)) m_files.Remove(stale);
   copies.erase(std::remove_if(copies.begin(), copies.end(),
                               [this](const RecoveryFileEntry& entry) {
                                 return !IsRecoveryCopyName(entry.name) || entry.name == m_ownName;

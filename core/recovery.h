@@ -14,6 +14,7 @@
 
 #include "core/colour.h"
 #include "files/byte_order.h"
+#include "files/file_io.h"
 
 namespace tl {
 
@@ -34,7 +35,7 @@ class RecoveryFiles {
   // Through a temporary file and replace, as Save writes: a failure part-way
   // leaves the earlier copy whole.
   virtual bool Write(const std::string& name, const Bytes& bytes) = 0;
-  // Deletes the copy, then lets go of it; true when it is gone.
+  // Deletes a file of the folder (a copy, then lets go of it); true when it is gone.
   virtual bool Remove(const std::string& name) = 0;
 
  protected:
@@ -53,11 +54,13 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes);
 
 class RecoveryKeeper {
  public:
-  RecoveryKeeper(RecoveryFiles& files, std::string ownName)
-      : m_files(files), m_ownName(std::move(ownName)) {}
+  RecoveryKeeper(RecoveryFiles& files, std::string ownName,
+                 bool (*processGone)(std::uint32_t) = ProcessIsGone)
+      : m_files(files), m_ownName(std::move(ownName)), m_processGone(processGone) {}
 
   // The colours of every copy that no running instance holds, the newest copy's
-  // first. The copies stay on disk, held by this instance, until their colours
+  // first. The temporary files of writes killed part-way, ours or an earlier
+  // version's, go once their process is gone. The copies stay on disk, held by this instance, until their colours
   // are safe: in this instance's own copy, in a saved file, or let go by the user
   // (see Keep). A copy that cannot be read, or gives no colour, is left for a
   // later start.
@@ -79,6 +82,7 @@ class RecoveryKeeper {
 
   RecoveryFiles& m_files;
   std::string m_ownName;
+  bool (*m_processGone)(std::uint32_t);
   bool m_ownHeld = false;
   bool m_ownWritten = false;
   std::optional<std::uint64_t> m_writtenGeneration;  // the list in the own copy

@@ -12,8 +12,13 @@ namespace tl {
 
 // Writes the bytes to a temporary file beside the target and puts it in the
 // target's place only once every byte is written, so a failure (a full disk, no
-// access) leaves any earlier file as it was. False when anything failed.
+// access) leaves any earlier file as it was. False when anything failed. First it
+// removes the temporary files that writes of the same target killed part-way
+// left there (see files/temporary_file.h).
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes);
+
+// Whether no process with this id runs any more; false where that cannot be told.
+bool ProcessIsGone(std::uint32_t processId);
 
 // No palette comes near this (a colour list of 16 million colours): a larger
 // file is refused from its size, before it can cost that much memory (in a

@@ -1,4 +1,6 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -6,6 +8,7 @@
 #include <cstdio>
 
 #include "files/file_io.h"
+#include "files/temporary_file.h"
 
 namespace tl {
 namespace {
@@ -21,17 +24,49 @@ bool WriteAll(int fd, const Bytes& bytes) {
   return true;
 }
 
+// Never follows a link or takes over a file that is there: a new file or none.
+int CreateNew(const std::string& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+void RemoveStaleTemporaryFiles(const std::string& folder, const std::string& targetName) {
+  DIR* const listing = ::opendir(folder.c_str());
+  if (!listing) return;
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(listing)) names.emplace_back(entry->d_name);
+  ::closedir(listing);
+  for (const std::string& stale : StaleTemporaryFiles(names, targetName, ProcessIsGone)) {
+    ::unlink((folder + "/" + stale).c_str());
+  }
+}
+
 }  // namespace
 
+// Beside the target, named after it and this process, so that a later write of
+// the same file finds and removes what a killed one left.
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  RemoveStaleTemporaryFiles(folder, name);
+  const std::string temporary =
+      folder + "/" + TemporaryNameFor(name, static_cast<std::uint32_t>(::getpid()));
+  int fd = CreateNew(temporary);
+  // Ours by its name and our id: left by an earlier write that could not remove
+  // it, or by a process that had our id before.
+  if (fd < 0 && errno == EEXIST && ::unlink(temporary.c_str()) == 0) fd = CreateNew(temporary);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
   ::unlink(temporary.c_str());
   return false;
+}
+
+// kill with no signal only asks whether the process exists: ESRCH, it does not;
+// EPERM, it does, as another user's.
+bool ProcessIsGone(std::uint32_t processId) {
+  return ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
 }
 
 // The size decides before any byte is read; the count while reading stops a

@@ -51,6 +51,14 @@ struct FileHandleTraits {
   static void Close(Handle h) { ::CloseHandle(h); }
 };
 
+// Processes, threads, events: their functions fail with null, not with
+// INVALID_HANDLE_VALUE as a file's do.
+struct KernelObjectTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { ::CloseHandle(h); }
+};
+
 struct RegistryKeyTraits {
   using Handle = HKEY;
   static Handle Invalid() { return nullptr; }
@@ -88,6 +96,7 @@ struct ImageListTraits {
 };
 
 using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
 using UniqueKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;

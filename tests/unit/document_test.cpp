@@ -15,6 +15,7 @@
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "files/palette_writer.h"
+#include "files/temporary_file.h"
 #include "tests/unit/temp_folder.h"
 
 namespace tl {
@@ -303,6 +304,8 @@ class FakeFolder : public RecoveryFiles {
 
 Bytes Copy(const List& colours) { return EncodeColourListFile(colours); }
 
+// At start the temporary files of killed writes go, once their process has; the
+// orphans are read, newest first, and stay until our copy holds their colours.
 TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOursIsWritten) {
   FakeFolder folder;
   folder.files = {
@@ -314,16 +317,19 @@ TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOurs
       {"headless.clf", {Copy({7}), 15}},    // restores nothing: its header is damaged
       {"short.clf", {Copy({}), 5}},         // or it is shorter than one
       {"own.lock", {{}, 50}},
-      {"tl12-1.tmp", {Copy({6}), 50}},
+      {"tl12-1.tmp", {Copy({6}), 50}},     // an earlier version's, its process gone
+      {TemporaryNameFor("x.clf", 12), {Copy({6}), 50}},
+      {TemporaryNameFor("x.clf", 34), {Copy({6}), 50}},  // still being written
   };
   folder.files["damaged.clf"].first.resize(kColourListHeaderSize + 6);
   folder.files["headless.clf"].first[7] = 0xFF;
   folder.files["short.clf"].first.pop_back();
   folder.heldElsewhere = {"running.clf"};
   folder.unreadable = {"unreadable.clf"};
-  RecoveryKeeper keeper(folder, "own.clf");
+  RecoveryKeeper keeper(folder, "own.clf", [](std::uint32_t process) { return process != 34; });
   EXPECT_EQ(keeper.TakeOrphans(), (List{3, 3, 2, 1}));
-  const std::string leftForALaterStart = "release:unreadable.clf release:headless.clf release:short.clf ";
+  const std::string leftForALaterStart = "remove:" + TemporaryNameFor("x.clf", 12) +
+      " remove:tl12-1.tmp release:unreadable.clf release:headless.clf release:short.clf ";
   EXPECT_EQ(folder.log, leftForALaterStart);
   EXPECT_EQ(folder.held, (std::set<std::string>{"newest.clf", "damaged.clf", "old.clf"}));
   keeper.Keep(1, true, {3, 3, 2, 1});

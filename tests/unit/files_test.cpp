@@ -18,6 +18,7 @@
 #include "files/palette_writer.h"
 #include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
+#include "files/temporary_file.h"
 #include "tests/fuzz/reader_checks.h"
 #include "tests/unit/temp_folder.h"
 
@@ -299,6 +300,44 @@ TEST_F(FileIoTest, AFileOver64MegabytesIsRefusedAndOneThatCannotBeReadGivesNothi
     const FileBytes file = ReadWholeFile(path);
     EXPECT_EQ(file.failure, failure) << path;
     EXPECT_EQ(file.bytes.size(), failure == ReadFailure::None ? kLargestPaletteFile : 0) << path;
+  }
+}
+
+// A temporary file's name holds its target's (FNV-1a, whose published value for
+// "a" is e40c292c) and its process: a write takes only its own target's, and by
+// the exact pattern; the recovery folder any of ours, an earlier version's too.
+TEST(TemporaryFile, ANameIsOursOnlyByItsExactPatternAndTheTargetItWasFor) {
+  const std::string forA = TemporaryNameFor("a", 7);
+  EXPECT_EQ(forA, ".tl-e40c292c-7.tmp");
+  const std::tuple<std::string, const char*, std::optional<std::uint32_t>> cases[] = {
+      {forA, "a", 7}, {forA, "A", 7}, {forA, "", 7}, {forA, "b", std::nullopt},
+      {TemporaryNameFor("colors.clf", 4294967295u), "colors.clf", 4294967295u},
+      {"tl12-3.tmp", "", 12}, {"tl12-3.tmp", "a", std::nullopt},  // an earlier version's
+      {".tl-e40c292c-07.tmp", "a", std::nullopt}, {".tl-e40c292c-4294967296.tmp", "a", std::nullopt},
+      {".tl-E40C292C-7.tmp", "", std::nullopt}, {".tl-e40c292c-7.tmp.bak", "a", std::nullopt},
+      {".tl-e40c292c7.tmp", "a", std::nullopt}, {"tl12-.tmp", "", std::nullopt}, {"a", "a", std::nullopt},
+  };
+  for (const auto& [name, target, owner] : cases) {
+    EXPECT_EQ(TemporaryFileOwner(name, target), owner) << name << " for " << target;
+  }
+  EXPECT_EQ(StaleTemporaryFiles({forA, TemporaryNameFor("a", 8), "a", "tl7-1.tmp"}, "a",
+                                [](std::uint32_t process) { return process == 7; }),
+            std::vector<std::string>{forA});
+}
+
+// A process that exists (ours, or init, which we may not signal) is not gone; an
+// id above Linux's largest is.
+TEST_F(FileIoTest, ASaveRemovesTheTemporaryFilesKilledWritesOfTheSameFileLeft) {
+  EXPECT_EQ(std::make_tuple(ProcessIsGone(::getpid()), ProcessIsGone(1), ProcessIsGone(99999999)),
+            std::make_tuple(false, false, true));
+  // The first is stale; a running process's, another file's and an earlier
+  // version's (which beside a user's file could be the user's) stay.
+  const std::string names[] = {TemporaryNameFor("colors.clf", 99999999), TemporaryNameFor("colors.clf", ::getppid()),
+                               TemporaryNameFor("other.clf", 99999999), "tl99999999-1.tmp"};
+  for (const std::string& name : names) ASSERT_TRUE(WriteFileReplacing(Path(name), {1}));
+  ASSERT_TRUE(WritePalette(FileKind::ColourList, Path("colors.clf"), {kWhite}, ""));
+  for (const std::string& name : names) {
+    EXPECT_EQ(Contents(Path(name)), &name == names ? "" : "\x01") << name;
   }
 }
 
