@@ -59,11 +59,11 @@ class RecoveryKeeper {
       : m_files(files), m_ownName(std::move(ownName)), m_processGone(processGone) {}
 
   // The colours of every copy that no running instance holds, the newest copy's
-  // first. The temporary files of writes killed part-way, ours or an earlier
-  // version's, go once their process is gone. The copies stay on disk, held by this instance, until their colours
+  // first. The copies stay on disk, held by this instance, until their colours
   // are safe: in this instance's own copy, in a saved file, or let go by the user
   // (see Keep). A copy that cannot be read, or gives no colour, is left for a
-  // later start.
+  // later start. The temporary files of writes killed part-way, ours or an
+  // earlier build's, go once their process is gone.
   std::vector<ColourValue> TakeOrphans();
 
   // The list as it is now, at each idle moment and when the session ends. While
