@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "files/file_io.h"
 #include "res/product.h"
 
 namespace tl {
@@ -92,6 +93,11 @@ void WindowDocument::ShowCannotSave(const std::string& path) {
 
 void WindowDocument::ShowCannotOpen(const std::string& path) {
   const std::string text = "The file could not be opened:\n" + path;
+  ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void WindowDocument::ShowTooLarge(const std::string& path) {
+  const std::string text = path + "\nis " + kTooLargeToBeAPalette + ".";
   ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -46,6 +46,7 @@ class WindowDocument final : private DocumentHost {
   Answer AskToSaveColours() override;
   void ShowCannotSave(const std::string& path) override;
   void ShowCannotOpen(const std::string& path) override;
+  void ShowTooLarge(const std::string& path) override;
   void ShowExportFailed() override;
   void ShowNoColoursFound(const std::string& path) override;
   void SetTitle(const std::string& title) override;

@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
   const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
   std::fprintf(stderr, "saving\n");
   const double saveAs = TimeCommand(window.Handle(), ID_FILE_SAVE_AS, "Save As", saved);
-  const bool same = tl::ReadColourListFile(saved) == colours;
+  const tl::Bytes bytes = tl::ReadWholeFile(saved).bytes;
+  const bool same = tl::DecodeColourListFile(bytes.data(), bytes.size()) == colours;
 
   double start = Now();
   for (int i = 0; i < 50; ++i) {

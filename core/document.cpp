@@ -1,10 +1,24 @@
 #include "core/document.h"
 
+#include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "files/palette_reader.h"
 #include "files/palette_writer.h"
 
 namespace tl {
+namespace {
+
+// A colour list's magic was never checked, so an old list may start with any
+// bytes: a file named .clf is another kind only by that kind's own magic, never
+// by a size or a version word that a list's bytes can happen to have.
+bool IsAnotherPaletteKind(const Bytes& bytes, const std::string& path) {
+  const std::optional<FileKind> kind = DetectFileKind(bytes.data(), bytes.size(), path);
+  if (!kind || *kind == FileKind::ColourList) return false;
+  return FileKindOfExtension(path) != FileKind::ColourList || *kind == FileKind::SwatchExchange ||
+         *kind == FileKind::GimpPalette;
+}
+
+}  // namespace
 
 bool Document::WriteTo(const std::string& path) {
   // Written whole or not at all: a failed save leaves any earlier file as it was.
@@ -58,17 +72,45 @@ void Document::New() {
   SetFileTitle("");
 }
 
+std::optional<Bytes> Document::ReadChosenFile(const std::string& path) {
+  FileBytes file = ReadWholeFile(path);
+  switch (file.failure) {
+    case ReadFailure::None: return std::move(file.bytes);
+    case ReadFailure::TooLarge: m_host.ShowTooLarge(path); break;
+    case ReadFailure::CannotOpen: m_host.ShowCannotOpen(path); break;
+  }
+  return std::nullopt;
+}
+
+bool Document::ReadPaletteOf(const std::string& path, const Bytes& bytes,
+                             std::vector<ColourValue>& colours) {
+  PaletteRead read = ReadPalette(bytes.data(), bytes.size(), path);
+  if (!read.Ok()) {
+    m_host.ShowCannotOpen(path);
+  } else if (read.colours.empty()) {
+    m_host.ShowNoColoursFound(path);
+  }
+  colours = std::move(read.colours);
+  return !colours.empty();
+}
+
 void Document::Open() {
   if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToOpen();
   if (!chosen) return;
   // A file that fails part-way gives nothing, never a list cut short.
-  std::optional<std::vector<ColourValue>> colours = ReadColourListFile(chosen->path);
-  if (!colours) {
-    m_host.ShowCannotOpen(chosen->path);
+  const std::optional<Bytes> bytes = ReadChosenFile(chosen->path);
+  if (!bytes) return;
+  if (IsAnotherPaletteKind(*bytes, chosen->path)) {
+    std::vector<ColourValue> colours;
+    if (!ReadPaletteOf(chosen->path, *bytes, colours)) return;
+    m_host.ReplaceColours(colours);
+    m_path.clear();
+    SetFileTitle("");
+    m_host.SetModified(true);
     return;
   }
-  m_host.ReplaceColours(*colours);
+  m_host.ReplaceColours(DecodeColourListFile(bytes->data(), bytes->size()));
   m_path = chosen->path;
   SetFileTitle(chosen->title);
   m_host.SetModified(false);
@@ -86,15 +128,11 @@ void Document::Export(FileKind kind) {
 void Document::Import() {
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport();
   if (!chosen) return;
-  const PaletteRead read = ReadPaletteFile(chosen->path);
-  if (!read.Ok()) {
-    m_host.ShowCannotOpen(chosen->path);
-  } else if (read.colours.empty()) {
-    m_host.ShowNoColoursFound(chosen->path);
-  } else {
-    m_host.AppendColours(read.colours);
-    m_host.SetModified(true);
-  }
+  const std::optional<Bytes> bytes = ReadChosenFile(chosen->path);
+  std::vector<ColourValue> colours;
+  if (!bytes || !ReadPaletteOf(chosen->path, *bytes, colours)) return;
+  m_host.AppendColours(colours);
+  m_host.SetModified(true);
 }
 
 bool Document::ConfirmExit() { return !m_host.Modified() || SaveChangesFirst(); }

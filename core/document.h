@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "files/byte_order.h"
 #include "files/file_kind.h"
 #include "res/product.h"
 
@@ -39,6 +40,7 @@ class DocumentHost {
   virtual Answer AskToSaveColours() = 0;
   virtual void ShowCannotSave(const std::string& path) = 0;
   virtual void ShowCannotOpen(const std::string& path) = 0;
+  virtual void ShowTooLarge(const std::string& path) = 0;
   virtual void ShowExportFailed() = 0;
   virtual void ShowNoColoursFound(const std::string& path) = 0;
   virtual void SetTitle(const std::string& title) = 0;
@@ -54,6 +56,9 @@ class Document {
   explicit Document(DocumentHost& host) : m_host(host) {}
 
   void New();
+  // A colour list file, or any file the readers do not know, becomes the list and
+  // its file. A palette of another kind gives its colours as Import does, to a
+  // new, untitled list: its file is never written over with a colour list.
   void Open();
   // True when the colours are safe: written, or nothing needed writing.
   bool Save();
@@ -78,6 +83,10 @@ class Document {
   bool SaveChangesFirst();
   bool WriteTo(const std::string& path);
   bool SaveThroughDialog();
+  // The chosen file's bytes, or nothing once the user has been told why not.
+  std::optional<Bytes> ReadChosenFile(const std::string& path);
+  // Tells the user when a palette gives no colours; true when it gave some.
+  bool ReadPaletteOf(const std::string& path, const Bytes& bytes, std::vector<ColourValue>& colours);
 
   void SetFileTitle(const std::string& fileTitle);
 

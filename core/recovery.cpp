@@ -4,6 +4,7 @@
 
 #include "files/colour_list_file.h"
 #include "files/file_kind.h"
+#include "files/temporary_file.h"
 
 namespace tl {
 
@@ -29,6 +30,9 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes) {
 
 std::vector<ColourValue> RecoveryKeeper::TakeOrphans() {
   std::vector<RecoveryFileEntry> copies = m_files.List();
+  std::vector<std::string> names;
+  for (const RecoveryFileEntry& entry : copies) names.push_back(entry.name);
+  for (const std::string& stale : StaleTemporaryFiles(names, "", m_processGone)) m_files.Remove(stale);
   copies.erase(std::remove_if(copies.begin(), copies.end(),
                               [this](const RecoveryFileEntry& entry) {
                                 return !IsRecoveryCopyName(entry.name) || entry.name == m_ownName;
@@ -42,11 +46,14 @@ std::vector<ColourValue> RecoveryKeeper::TakeOrphans() {
   for (const RecoveryFileEntry& copy : copies) {
     if (!m_files.Hold(copy.name)) continue;  // its instance is still running
     const std::optional<Bytes> bytes = m_files.Read(copy.name);
-    if (!bytes) {
+    // A copy that cannot be read, or restores nothing (its header damaged), is
+    // not removed with the others: it stays for a later start.
+    std::vector<ColourValue> found;
+    if (bytes) found = ColoursOfRecoveryCopy(*bytes);
+    if (found.empty()) {
       m_files.Release(copy.name);
       continue;
     }
-    const std::vector<ColourValue> found = ColoursOfRecoveryCopy(*bytes);
     colours.insert(colours.end(), found.begin(), found.end());
     m_orphans.push_back(copy.name);
   }
@@ -62,12 +69,13 @@ void RecoveryKeeper::Keep(std::uint64_t generation, bool modified,
     RemoveOrphans();
     return;
   }
-  // Runs at every idle moment, also while picking: an unchanged list asks the
-  // system for nothing. A failed write is tried again with the next change.
-  if (m_triedGeneration == generation) return;
-  m_triedGeneration = generation;
+  // Runs at every idle moment, also while picking: a list already in the copy
+  // asks the system for nothing. One that is not (a failed write: a full disk,
+  // a copy locked by another program) is tried again at the next moment.
+  if (m_writtenGeneration == generation) return;
   if (!m_ownHeld) m_ownHeld = m_files.Hold(m_ownName);
   if (!m_ownHeld || !m_files.Write(m_ownName, EncodeColourListFile(colours))) return;
+  m_writtenGeneration = generation;
   m_ownWritten = true;
   RemoveOrphans();  // their colours are in our own copy now
 }
@@ -87,7 +95,7 @@ void RecoveryKeeper::RemoveOwn() {
     m_files.Release(m_ownName);
   }
   m_ownHeld = m_ownWritten = false;
-  m_triedGeneration.reset();
+  m_writtenGeneration.reset();
 }
 
 void RecoveryKeeper::RemoveOrphans() {

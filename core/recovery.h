@@ -14,6 +14,7 @@
 
 #include "core/colour.h"
 #include "files/byte_order.h"
+#include "files/file_io.h"
 
 namespace tl {
 
@@ -34,7 +35,7 @@ class RecoveryFiles {
   // Through a temporary file and replace, as Save writes: a failure part-way
   // leaves the earlier copy whole.
   virtual bool Write(const std::string& name, const Bytes& bytes) = 0;
-  // Deletes the copy, then lets go of it; true when it is gone.
+  // Deletes a file of the folder (a copy, then lets go of it); true when it is gone.
   virtual bool Remove(const std::string& name) = 0;
 
  protected:
@@ -53,19 +54,22 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes);
 
 class RecoveryKeeper {
  public:
-  RecoveryKeeper(RecoveryFiles& files, std::string ownName)
-      : m_files(files), m_ownName(std::move(ownName)) {}
+  RecoveryKeeper(RecoveryFiles& files, std::string ownName,
+                 bool (*processGone)(std::uint32_t) = ProcessIsGone)
+      : m_files(files), m_ownName(std::move(ownName)), m_processGone(processGone) {}
 
   // The colours of every copy that no running instance holds, the newest copy's
   // first. The copies stay on disk, held by this instance, until their colours
   // are safe: in this instance's own copy, in a saved file, or let go by the user
-  // (see Keep). A copy that cannot be read is left for a later start.
+  // (see Keep). A copy that cannot be read, or gives no colour, is left for a
+  // later start. The temporary files of writes killed part-way, ours or an
+  // earlier build's, go once their process is gone.
   std::vector<ColourValue> TakeOrphans();
 
   // The list as it is now, at each idle moment and when the session ends. While
-  // it holds unsaved colours, the own copy is written whenever the list changed
-  // since the last attempt (once per change, however often this is called);
-  // once nothing is unsaved, the copies are removed.
+  // it holds unsaved colours, the own copy is written whenever it is behind the
+  // list (once per change, however often this is called, but again after a
+  // write that failed); once nothing is unsaved, the copies are removed.
   void Keep(std::uint64_t generation, bool modified, const std::vector<ColourValue>& colours);
 
   // The user had the last word (the program exits after the save question): no
@@ -78,9 +82,10 @@ class RecoveryKeeper {
 
   RecoveryFiles& m_files;
   std::string m_ownName;
+  bool (*m_processGone)(std::uint32_t);
   bool m_ownHeld = false;
   bool m_ownWritten = false;
-  std::optional<std::uint64_t> m_triedGeneration;  // the list last written, or tried
+  std::optional<std::uint64_t> m_writtenGeneration;  // the list in the own copy
   std::vector<std::string> m_orphans;  // restored, removed once their colours are safe
   bool m_discarded = false;
 };

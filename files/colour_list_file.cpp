@@ -30,13 +30,6 @@ Bytes EncodeColourListFile(const std::vector<ColourValue>& colours) {
   return out;
 }
 
-std::size_t ColourListFileDecoder::BytesWanted() const {
-  if (m_headerFill < kColourListHeaderSize) {
-    return kColourListHeaderSize - m_headerFill;
-  }
-  return static_cast<std::size_t>(m_remaining) * 4 - m_partialFill;
-}
-
 bool ColourListFileDecoder::Feed(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return m_headerFill < kColourListHeaderSize || m_remaining > 0;
   if (m_headerFill < kColourListHeaderSize) {

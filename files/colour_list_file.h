@@ -28,9 +28,6 @@ class ColourListFileDecoder {
   // (every counted entry read, or the count says there are none).
   bool Feed(const std::uint8_t* data, std::size_t size);
 
-  // How many more bytes are of use at most; lets a reader size its buffer.
-  std::size_t BytesWanted() const;
-
   // The entries read so far, in file order.
   const std::vector<ColourValue>& Colours() const { return m_colours; }
   std::vector<ColourValue> TakeColours() { return std::move(m_colours); }

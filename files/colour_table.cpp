@@ -25,11 +25,10 @@ PaletteRead ReadColourTable(const std::uint8_t* data, std::size_t size) {
   if (size != kTableSize && size != kTableSize + 4) {
     return NotAPalette("not an Adobe Color Table (768 or 772 bytes)");
   }
+  // The count is what an empty list exports as 0; only one past the slots
+  // means the whole table.
   std::size_t used = kColourTableSlots;
-  if (size == kTableSize + 4) {
-    const std::size_t count = GetBigEndian16(data + kTableSize);
-    if (count > 0 && count <= kColourTableSlots) used = count;
-  }
+  if (size == kTableSize + 4) used = std::min<std::size_t>(GetBigEndian16(data + kTableSize), used);
   PaletteRead read;
   read.colours.reserve(used);
   for (std::size_t i = 0; i < used; ++i) {

@@ -17,8 +17,8 @@ constexpr std::size_t kColourTableSlots = 256;
 Bytes EncodeColourTable(const std::vector<ColourValue>& colours);
 
 // 768 bytes: all 256 slots. 772 bytes: as many slots as the count at offset 768
-// says, where a count of 0 or over 256 means all of them. Any other size is not a
-// colour table.
+// says: none for 0 (an empty list's export), all of them for one over 256. Any
+// other size is not a colour table.
 PaletteRead ReadColourTable(const std::uint8_t* data, std::size_t size);
 
 }  // namespace tl

@@ -2,9 +2,8 @@
 // Whole-file reads and writes for the colour list file and the exports, on
 // Windows and on POSIX systems alike.
 
-#include <optional>
+#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/colour.h"
 #include "files/byte_order.h"
@@ -13,14 +12,32 @@ namespace tl {
 
 // Writes the bytes to a temporary file beside the target and puts it in the
 // target's place only once every byte is written, so a failure (a full disk, no
-// access) leaves any earlier file as it was. False when anything failed.
+// access) leaves any earlier file as it was. False when anything failed. First it
+// removes the temporary files that writes of the same target killed part-way
+// left there (see files/temporary_file.h).
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes);
 
-// The colour list file's entries, or nothing when the file cannot be opened.
-// Read in large pieces, never more than the count asks for.
-std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path);
+// Whether no process with this id runs any more; false where that cannot be told.
+bool ProcessIsGone(std::uint32_t processId);
 
-// Every byte of a file, or nothing when it cannot be opened or read.
-std::optional<Bytes> ReadWholeFile(const std::string& path);
+// No palette comes near this (a colour list of 16 million colours): a larger
+// file is refused from its size, before it can cost that much memory (in a
+// 32-bit program, a failed allocation ends it without a word).
+constexpr std::uint64_t kLargestPaletteFile = 64ull << 20;
+constexpr const char* kTooLargeToBeAPalette = "too large to be a palette (over 64 MB)";
+
+enum class ReadFailure { None, CannotOpen, TooLarge };
+
+struct FileBytes {
+  Bytes bytes;  // empty unless read whole
+  ReadFailure failure = ReadFailure::None;
+
+  bool Ok() const { return failure == ReadFailure::None; }
+};
+
+// Every byte of a file of at most kLargestPaletteFile bytes. A file that cannot
+// be opened, or fails part-way (a folder, for one), gives nothing: never a part
+// taken for the whole.
+FileBytes ReadWholeFile(const std::string& path);
 
 }  // namespace tl

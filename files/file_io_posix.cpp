@@ -1,11 +1,14 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 
-#include "files/colour_list_file.h"
 #include "files/file_io.h"
+#include "files/temporary_file.h"
 
 namespace tl {
 namespace {
@@ -21,11 +24,37 @@ bool WriteAll(int fd, const Bytes& bytes) {
   return true;
 }
 
+// Never follows a link or takes over a file that is there: a new file or none.
+int CreateNew(const std::string& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+void RemoveStaleTemporaryFiles(const std::string& folder, const std::string& targetName) {
+  DIR* const listing = ::opendir(folder.c_str());
+  if (!listing) return;
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(listing)) names.emplace_back(entry->d_name);
+  ::closedir(listing);
+  for (const std::string& stale : StaleTemporaryFiles(names, targetName, ProcessIsGone)) {
+    ::unlink((folder + "/" + stale).c_str());
+  }
+}
+
 }  // namespace
 
+// Beside the target, named after it and this process, so that a later write of
+// the same file finds and removes what a killed one left.
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  RemoveStaleTemporaryFiles(folder, name);
+  const std::string temporary =
+      folder + "/" + TemporaryNameFor(name, static_cast<std::uint32_t>(::getpid()));
+  int fd = CreateNew(temporary);
+  // Ours by its name and our id: left by an earlier write that could not remove
+  // it, or by a process that had our id before.
+  if (fd < 0 && errno == EEXIST && ::unlink(temporary.c_str()) == 0) fd = CreateNew(temporary);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
@@ -34,45 +63,40 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
   return false;
 }
 
-std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return std::nullopt;
-  ColourListFileDecoder decoder;
-  std::vector<std::uint8_t> buffer(1 << 16);
-  for (;;) {
-    const std::size_t want = std::min(buffer.size(), decoder.BytesWanted());
-    if (want == 0) break;
-    const ssize_t got = ::read(fd, buffer.data(), want);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      // Not the file's end (a folder, for one): never half a list for the whole.
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (got == 0 || !decoder.Feed(buffer.data(), static_cast<std::size_t>(got))) break;
-  }
-  ::close(fd);
-  return decoder.TakeColours();
+// kill with no signal only asks whether the process exists: ESRCH, it does not;
+// EPERM, it does, as another user's.
+bool ProcessIsGone(std::uint32_t processId) {
+  return ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
 }
 
-std::optional<Bytes> ReadWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return std::nullopt;
-  Bytes bytes;
+// The size decides before any byte is read; the count while reading stops a
+// file that grows, or one with no size (a pipe, a device).
+FileBytes ReadWholeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {{}, ReadFailure::CannotOpen};
+  FileBytes file;
+  struct stat status = {};
+  if (::fstat(fd, &status) == 0 && static_cast<std::uint64_t>(status.st_size) > kLargestPaletteFile) {
+    file.failure = ReadFailure::TooLarge;
+  } else if (status.st_size > 0) {
+    file.bytes.reserve(static_cast<std::size_t>(status.st_size));
+  }
   std::uint8_t buffer[1 << 16];
-  bool failed = false;
-  for (;;) {
+  while (file.Ok()) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      failed = got < 0;  // a folder, for one
-      break;
+    if (got == 0) break;
+    if (got < 0) {
+      file.failure = ReadFailure::CannotOpen;
+    } else if (file.bytes.size() + static_cast<std::size_t>(got) > kLargestPaletteFile) {
+      file.failure = ReadFailure::TooLarge;
+    } else {
+      file.bytes.insert(file.bytes.end(), buffer, buffer + got);
     }
-    bytes.insert(bytes.end(), buffer, buffer + got);
   }
   ::close(fd);
-  if (failed) return std::nullopt;
-  return bytes;
+  if (!file.Ok()) file.bytes = Bytes();
+  return file;
 }
 
 }  // namespace tl

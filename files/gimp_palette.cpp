@@ -1,5 +1,6 @@
 #include "files/gimp_palette.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -24,17 +25,19 @@ const char* TextStart(const char* p, const char* end) {
   return StartsWith(p, end, kBom) ? p + 3 : p;
 }
 
-// A whole number 0..255 at p, which moves past it.
+// A whole number at p, which moves past it, held to 0..255 as GIMP holds it: a
+// value out of range keeps its colour. Digits past the range change nothing.
 std::optional<unsigned> ReadComponent(const char*& p, const char* end) {
+  const bool negative = p < end && *p == '-';
+  if (p < end && (*p == '-' || *p == '+')) ++p;
   unsigned value = 0;
   const char* start = p;
   while (p < end && *p >= '0' && *p <= '9') {
-    value = value * 10 + unsigned(*p - '0');
-    if (value > 255) return std::nullopt;
+    value = std::min(value * 10 + unsigned(*p - '0'), 256u);
     ++p;
   }
   if (p == start) return std::nullopt;
-  return value;
+  return negative ? 0 : std::min(value, 255u);
 }
 
 std::optional<ColourValue> ReadColourLine(const char* p, const char* end) {
@@ -77,14 +80,14 @@ PaletteRead ReadGimpPalette(const std::uint8_t* data, std::size_t size) {
   const char* line = TextStart(reinterpret_cast<const char*>(data), end);
   PaletteRead read;
   while (line < end) {
-    const void* newline = std::memchr(line, '\n', std::size_t(end - line));
-    const char* lineEnd = newline ? static_cast<const char*>(newline) : end;
+    // CR, LF or CRLF: the CRLF's LF ends an empty line.
+    const char* lineEnd = std::find_if(line, end, [](char c) { return c == '\n' || c == '\r'; });
     // The magic, "Name:" and "Columns:" lines and "#" comments never start with a
     // number, so they fall out with the malformed lines.
     if (const std::optional<ColourValue> colour = ReadColourLine(line, lineEnd)) {
       read.colours.push_back(*colour);
     }
-    line = lineEnd + (newline ? 1 : 0);
+    line = lineEnd == end ? end : lineEnd + 1;
   }
   return read;
 }

@@ -15,9 +15,10 @@ namespace tl {
 // "GIMP Palette", "Name: <name>", then "%3d %3d %3d<TAB>R=%d G=%d B=%d" per colour.
 std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours);
 
-// Lines end in LF or CRLF. "Name:" and "Columns:" lines, "#" comments and blank
-// lines are skipped; a colour line is three whole numbers 0..255 separated by
-// blanks, perhaps with a name after them. Any other line is skipped.
+// Lines end in CR, LF or CRLF. "Name:" and "Columns:" lines, "#" comments and
+// blank lines are skipped; a colour line is three whole numbers separated by
+// blanks, perhaps with a name after them, each held to 0..255 as GIMP does. Any
+// other line is skipped.
 PaletteRead ReadGimpPalette(const std::uint8_t* data, std::size_t size);
 
 // The first line is "GIMP Palette" (after a UTF-8 byte order mark, if any).

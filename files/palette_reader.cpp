@@ -51,9 +51,13 @@ PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::s
 }
 
 PaletteRead ReadPaletteFile(const std::string& path) {
-  const std::optional<Bytes> bytes = ReadWholeFile(path);
-  if (!bytes) return NotAPalette("cannot open it");
-  return ReadPalette(bytes->data(), bytes->size(), path);
+  const FileBytes file = ReadWholeFile(path);
+  switch (file.failure) {
+    case ReadFailure::None: return ReadPalette(file.bytes.data(), file.bytes.size(), path);
+    case ReadFailure::TooLarge: return NotAPalette(std::string("it is ") + kTooLargeToBeAPalette);
+    case ReadFailure::CannotOpen: break;
+  }
+  return NotAPalette("cannot open it");
 }
 
 }  // namespace tl

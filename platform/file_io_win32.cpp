@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "core/number_text.h"
-#include "files/colour_list_file.h"
 #include "files/file_io.h"
+#include "files/temporary_file.h"
 #include "platform/handles.h"
 
 namespace tl {
@@ -28,22 +27,45 @@ bool WriteAll(HANDLE file, const Bytes& bytes) {
   return true;
 }
 
-// A new, short name beside the target, so that it fits wherever the target does
-// (a folder's name in UTF-8 can take three bytes a character, more than the
-// fixed buffer of GetTempFileName holds).
-UniqueFile CreateTemporaryBeside(const std::string& path, std::string& temporary) {
-  static unsigned s_count = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = FolderOf(path) + "\\tl";
-    AppendDecimal(temporary, ::GetCurrentProcessId());
-    temporary += '-';
-    AppendDecimal(temporary, ++s_count);
-    temporary += ".tmp";
-    UniqueFile file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Never takes over a file that is there: a new file or none.
+UniqueFile CreateNew(const std::string& path) {
+  return UniqueFile(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file || ::GetLastError() != ERROR_FILE_EXISTS) return file;
+}
+
+// Named after the target and this process, so that a later write of the same
+// file finds and removes what a killed one left; short, so that it fits wherever
+// the target does (a folder's name in UTF-8 can take three bytes a character,
+// more than the fixed buffer of GetTempFileName holds).
+UniqueFile CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+  temporary = FolderOf(path) + "\\" + TemporaryNameFor(NameOf(path), ::GetCurrentProcessId());
+  UniqueFile file = CreateNew(temporary);
+  // Ours by its name and our id: left by an earlier write that could not remove
+  // it, or by a process that had our id before.
+  if (!file && ::GetLastError() == ERROR_FILE_EXISTS && ::DeleteFileA(temporary.c_str())) {
+    file = CreateNew(temporary);
   }
-  return UniqueFile();
+  return file;
+}
+
+void RemoveStaleTemporaryFiles(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = ::FindFirstFileA((folder + "\\*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  for (const std::string& stale : StaleTemporaryFiles(names, NameOf(path), ProcessIsGone)) {
+    ::DeleteFileA((folder + "\\" + stale).c_str());
+  }
 }
 
 UniqueFile OpenForReading(const std::string& path) {
@@ -54,6 +76,7 @@ UniqueFile OpenForReading(const std::string& path) {
 }  // namespace
 
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
+  RemoveStaleTemporaryFiles(path);
   std::string temporary;
   bool written;
   {
@@ -69,36 +92,45 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
   return false;
 }
 
-std::optional<std::vector<ColourValue>> ReadColourListFile(const std::string& path) {
-  const UniqueFile file = OpenForReading(path);
-  if (!file) return std::nullopt;
-  ColourListFileDecoder decoder;
-  std::vector<std::uint8_t> buffer(1 << 16);
-  for (;;) {
-    const DWORD want = static_cast<DWORD>(std::min(buffer.size(), decoder.BytesWanted()));
-    if (want == 0) break;
-    DWORD got = 0;
-    // A read that fails is not the file's end: half a list taken for the whole
-    // would be written back over the file at the next save.
-    if (!::ReadFile(file.Get(), buffer.data(), want, &got, nullptr)) return std::nullopt;
-    if (got == 0 || !decoder.Feed(buffer.data(), got)) break;
-  }
-  return decoder.TakeColours();
+// A process that cannot be opened for lack of rights is running; one whose id
+// names nothing, or that has ended (its object kept alive by a handle somebody
+// holds), is gone.
+bool ProcessIsGone(std::uint32_t processId) {
+  const UniqueKernelObject process(
+      ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER;
+  DWORD exitCode = 0;
+  return ::GetExitCodeProcess(process.Get(), &exitCode) && exitCode != STILL_ACTIVE;
 }
 
-std::optional<Bytes> ReadWholeFile(const std::string& path) {
-  const UniqueFile file = OpenForReading(path);
-  if (!file) return std::nullopt;
-  Bytes bytes;
-  std::vector<std::uint8_t> buffer(1 << 16);
-  for (;;) {
-    DWORD got = 0;
-    if (!::ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
-      return std::nullopt;
-    }
-    if (got == 0) return bytes;
-    bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + got);
+// The size decides before any byte is read; the count while reading stops a
+// file that grows.
+FileBytes ReadWholeFile(const std::string& path) {
+  const UniqueFile handle = OpenForReading(path);
+  if (!handle) return {{}, ReadFailure::CannotOpen};
+  FileBytes file;
+  LARGE_INTEGER size = {};
+  if (::GetFileSizeEx(handle.Get(), &size) &&
+      static_cast<std::uint64_t>(size.QuadPart) > kLargestPaletteFile) {
+    file.failure = ReadFailure::TooLarge;
+  } else if (size.QuadPart > 0) {
+    file.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
   }
+  std::vector<std::uint8_t> buffer(1 << 16);
+  while (file.Ok()) {
+    DWORD got = 0;
+    if (!::ReadFile(handle.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+      file.failure = ReadFailure::CannotOpen;
+    } else if (got == 0) {
+      break;
+    } else if (file.bytes.size() + got > kLargestPaletteFile) {
+      file.failure = ReadFailure::TooLarge;
+    } else {
+      file.bytes.insert(file.bytes.end(), buffer.begin(), buffer.begin() + got);
+    }
+  }
+  if (!file.Ok()) file.bytes = Bytes();
+  return file;
 }
 
 }  // namespace tl

@@ -51,8 +51,8 @@ struct FileHandleTraits {
   static void Close(Handle h) { ::CloseHandle(h); }
 };
 
-// Kernel objects whose failure value is null rather than INVALID_HANDLE_VALUE:
-// threads and events.
+// Processes, threads, events: their functions fail with null, not with
+// INVALID_HANDLE_VALUE as a file's do.
 struct KernelObjectTraits {
   using Handle = HANDLE;
   static Handle Invalid() { return nullptr; }

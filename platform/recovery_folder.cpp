@@ -111,7 +111,9 @@ RecoveryFolder::Locks::iterator RecoveryFolder::FindLock(const std::string& name
 }
 
 std::optional<Bytes> RecoveryFolder::Read(const std::string& name) {
-  return ReadWholeFile(PathOf(name));
+  FileBytes file = ReadWholeFile(PathOf(name));
+  if (!file.Ok()) return std::nullopt;
+  return std::move(file.bytes);
 }
 
 bool RecoveryFolder::Write(const std::string& name, const Bytes& bytes) {

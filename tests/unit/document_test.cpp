@@ -14,6 +14,8 @@
 #include "core/recovery.h"
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
+#include "files/palette_writer.h"
+#include "files/temporary_file.h"
 #include "tests/unit/temp_folder.h"
 
 namespace tl {
@@ -50,6 +52,7 @@ class FakeHost : public DocumentHost {
   }
   void ShowCannotSave(const std::string& path) override { Show("cannot-save:", path); }
   void ShowCannotOpen(const std::string& path) override { Show("cannot-open:", path); }
+  void ShowTooLarge(const std::string& path) override { Show("too-large:", path); }
   void ShowExportFailed() override { log += "export-failed "; }
   void ShowNoColoursFound(const std::string& path) override { Show("no-colours:", path); }
   void SetTitle(const std::string& value) override { title = value; }
@@ -156,15 +159,51 @@ TEST_F(DocumentTest, EveryCommandThatDropsTheListAsksAndStopsWhenTheColoursCanno
   }
 }
 
-// A folder opens but fails at its first read: no list at all, never a part.
-TEST_F(DocumentTest, OpenRefusesAFileItCannotReadWhole) {
-  host.colours = {9};
-  host.chosen = {File("missing.clf"), File("folder")};
-  document.Open();
-  document.Open();
-  EXPECT_EQ(host.log, "open-dialog cannot-open:missing.clf open-dialog cannot-open:folder ");
-  EXPECT_EQ(std::make_tuple(host.colours, host.title, document.CurrentPath()),
-            std::make_tuple(List{9}, std::string("Tintlens"), std::string()));
+// Open reads another palette kind as Import does, into a new, untitled, unsaved
+// list, so that Save never writes a colour list over it; a colour list, and any
+// file the readers do not know, becomes the list and its file. A file that gives
+// no colours, is too large or cannot be read whole (a folder fails at its first
+// read) is explained, and neither Open nor Import changes the list, its file or
+// its flag.
+TEST_F(DocumentTest, OpenReadsAnotherPaletteKindIntoAnUntitledListAndAnyOtherFileAsAColourList) {
+  // Named as a list, but the swatch exchange's magic tells.
+  const std::pair<const char*, FileKind> others[] = {{"a.aco", FileKind::PhotoshopSwatches},
+      {"swatches.clf", FileKind::SwatchExchange}, {"a.gpl", FileKind::GimpPalette}, {"a.act", FileKind::ColourTable}};
+  for (const auto& [name, kind] : others) {
+    const Bytes bytes = EncodePalette(kind, {7}, "p");
+    Put(name, std::string(bytes.begin(), bytes.end()));
+  }
+  Put("notes.txt", ListFile({5}).substr(9));  // nine bytes short of the count: no entries
+  Put("quarter.clf", ListFile({5, 6}).replace(9, 4, std::string("\0\0\0\x40", 4)));
+  Put("legacy.clf", std::string("\0\x02", 2) + ListFile({5, 6}).substr(2));  // an old list's magic
+  Put("empty.gpl", "GIMP Palette\n");
+  Put("bad.aco", "not a palette");
+  SparseFile("huge.ase", "ASEF", kLargestPaletteFile + 1);
+  const std::tuple<const char*, List, const char*> cases[] = {
+      {"a.aco", {7}, nullptr}, {"swatches.clf", {7}, nullptr}, {"a.gpl", {7}, nullptr}, {"a.act", {7}, nullptr},
+      {"notes.txt", {}, ""}, {"quarter.clf", {5, 6}, ""}, {"legacy.clf", {5, 6}, ""},
+      {"empty.gpl", {9}, "no-colours:empty.gpl "}, {"bad.aco", {9}, "cannot-open:bad.aco "},
+      {"huge.ase", {9}, "too-large:huge.ase "}, {"missing.clf", {9}, "cannot-open:missing.clf "},
+      {"folder", {9}, "cannot-open:folder "},
+  };
+  for (const auto& [name, colours, log] : cases) {
+    for (const bool import : {false, true}) {
+      if (import && (!log || !*log)) continue;
+      FakeHost host;
+      Document document(host);
+      Put("old.clf", ListFile({9}));
+      host.chosen = {File("old.clf"), File(name), std::nullopt};
+      document.Open();
+      host.log.clear();
+      import ? document.Import() : document.Open();
+      const std::string path = !log ? "" : *log ? Path("old.clf") : Path(name);
+      EXPECT_EQ(std::make_tuple(host.log, host.colours, host.modified, document.CurrentPath(), host.title),
+                std::make_tuple((import ? "import-dialog " : "open-dialog ") + std::string(log ? log : ""), colours,
+                                !log, path, log ? "Tintlens - " + path.substr(path.rfind('/') + 1) : "Tintlens"));
+      document.Save();  // its dialog cancelled: never over the file opened
+      EXPECT_EQ(host.log.find("save-dialog") != std::string::npos, !log) << name;
+    }
+  }
 }
 
 // What each export writes is the documents journey's.
@@ -177,32 +216,6 @@ TEST_F(DocumentTest, AFailedExportSaysSoAndNoExportTouchesPathTitleOrFlag) {
   EXPECT_EQ(Listing(), "a.act/folder/");
   EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
             std::make_tuple(true, std::string("Tintlens"), std::string()));
-}
-
-// An import that finds no colours says why and leaves the list, its file and
-// its flag as they were.
-TEST_F(DocumentTest, AnImportWithoutColoursSaysWhyAndChangesNothing) {
-  Put("brand.clf", ListFile({9, 8}));
-  Put("empty.gpl", "GIMP Palette\nName: empty\n");
-  Put("bad.aco", "not a palette");
-  const std::pair<Chosen, const char*> cases[] = {
-      {File("empty.gpl"), "import-dialog no-colours:empty.gpl "},
-      {File("bad.aco"), "import-dialog cannot-open:bad.aco "},
-      {File("missing.gpl"), "import-dialog cannot-open:missing.gpl "},
-      {std::nullopt, "import-dialog "},
-  };
-  for (const auto& [chosen, log] : cases) {
-    FakeHost host;
-    Document document(host);
-    host.chosen = {File("brand.clf"), chosen};
-    document.Open();
-    host.log.clear();
-    document.Import();
-    EXPECT_EQ(host.log, log);
-    EXPECT_EQ(std::make_tuple(host.colours, host.modified, host.title, document.CurrentPath()),
-              std::make_tuple(List{9, 8}, false, std::string("Tintlens - brand.clf"), Path("brand.clf")))
-        << log;
-  }
 }
 
 TEST_F(DocumentTest, RecoveredColoursAreUnsavedAndSaySoInTheTitleUntilSavedOrCleared) {
@@ -268,6 +281,8 @@ class FakeFolder : public RecoveryFiles {
 
 Bytes Copy(const List& colours) { return EncodeColourListFile(colours); }
 
+// At start the temporary files of killed writes go, once their process has; the
+// orphans are read, newest first, and stay until our copy holds their colours.
 TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOursIsWritten) {
   FakeFolder folder;
   folder.files = {
@@ -276,33 +291,48 @@ TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOurs
       {"running.clf", {Copy({9}), 40}},     // another instance's, still running
       {"damaged.clf", {Copy({2, 5}), 20}},  // cut off inside its second entry
       {"unreadable.clf", {Copy({8}), 25}},  // locked by some other program
+      {"headless.clf", {Copy({7}), 15}},    // restores nothing: its header is damaged
+      {"short.clf", {Copy({}), 5}},         // or it is shorter than one
       {"own.lock", {{}, 50}},
-      {"tl12-1.tmp", {Copy({6}), 50}},
+      {"tl12-1.tmp", {Copy({6}), 50}},     // an earlier version's, its process gone
+      {TemporaryNameFor("x.clf", 12), {Copy({6}), 50}},
+      {TemporaryNameFor("x.clf", 34), {Copy({6}), 50}},  // still being written
   };
   folder.files["damaged.clf"].first.resize(kColourListHeaderSize + 6);
+  folder.files["headless.clf"].first[7] = 0xFF;
+  folder.files["short.clf"].first.pop_back();
   folder.heldElsewhere = {"running.clf"};
   folder.unreadable = {"unreadable.clf"};
-  RecoveryKeeper keeper(folder, "own.clf");
+  RecoveryKeeper keeper(folder, "own.clf", [](std::uint32_t process) { return process != 34; });
   EXPECT_EQ(keeper.TakeOrphans(), (List{3, 3, 2, 1}));
-  EXPECT_EQ(folder.log, "release:unreadable.clf ") << "left for a later start";
+  const std::string leftForALaterStart = "remove:" + TemporaryNameFor("x.clf", 12) +
+      " remove:tl12-1.tmp release:unreadable.clf release:headless.clf release:short.clf ";
+  EXPECT_EQ(folder.log, leftForALaterStart);
   EXPECT_EQ(folder.held, (std::set<std::string>{"newest.clf", "damaged.clf", "old.clf"}));
   keeper.Keep(1, true, {3, 3, 2, 1});
-  EXPECT_EQ(folder.log, "release:unreadable.clf write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
+  EXPECT_EQ(folder.log, leftForALaterStart + "write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
   EXPECT_EQ(folder.ColoursIn("own.clf"), (List{3, 3, 2, 1}));
 }
 
-TEST(Recovery, OrphansStayWhileOurCopyCannotBeWrittenAndGoOnceTheListIsSaved) {
-  FakeFolder folder;
-  folder.files = {{"orphan.clf", {Copy({1, 2}), 10}}};
-  folder.failWrites = true;
-  RecoveryKeeper keeper(folder, "own.clf");
-  ASSERT_EQ(keeper.TakeOrphans(), (List{1, 2}));
-  keeper.Keep(1, true, {1, 2});
-  keeper.Keep(1, true, {1, 2});
-  EXPECT_EQ(folder.log, "write:own.clf ") << "tried once per change, never removed";
-  EXPECT_TRUE(folder.files.count("orphan.clf"));
-  keeper.Keep(1, false, {1, 2});  // saved
-  EXPECT_EQ(folder.log, "write:own.clf release:own.clf remove:orphan.clf ");
+// A write that fails (a full disk) is tried again at the next idle moment, and
+// at the session's end, until one succeeds; the orphans stay until then, or
+// until the list is saved.
+TEST(Recovery, AFailedWriteIsTriedAgainUntilOursIsWrittenAndTheOrphansStayTillThen) {
+  for (const bool saved : {false, true}) {
+    FakeFolder folder;
+    folder.files = {{"orphan.clf", {Copy({1, 2}), 10}}};
+    folder.failWrites = true;
+    RecoveryKeeper keeper(folder, "own.clf");
+    ASSERT_EQ(keeper.TakeOrphans(), (List{1, 2}));
+    keeper.Keep(1, true, {1, 2});
+    keeper.Keep(1, true, {1, 2});
+    EXPECT_TRUE(folder.files.count("orphan.clf"));
+    folder.failWrites = false;
+    keeper.Keep(1, !saved, {1, 2});
+    keeper.Keep(1, !saved, {1, 2});
+    EXPECT_EQ(folder.log, "write:own.clf write:own.clf " +
+                              std::string(saved ? "release:own.clf " : "write:own.clf ") + "remove:orphan.clf ");
+  }
 }
 
 TEST(Recovery, TheOwnCopyFollowsTheUnsavedListOnceEachChangeAndGoesWithTheLastWord) {

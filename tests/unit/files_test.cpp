@@ -18,6 +18,7 @@
 #include "files/palette_writer.h"
 #include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
+#include "files/temporary_file.h"
 #include "tests/fuzz/reader_checks.h"
 #include "tests/unit/temp_folder.h"
 
@@ -99,11 +100,9 @@ TEST(ColourListFile, AHugeCountInATinyFileCostsNothing) {
   // 20 bytes that claim 2,000,000,000 entries: one whole entry and 3 stray bytes.
   const Bytes file = ListHeader(2000000000) + Bytes{7, 0, 0, 0, 1, 2, 3};
   ColourListFileDecoder decoder;
-  EXPECT_EQ(decoder.BytesWanted(), 13u);
   EXPECT_TRUE(decoder.Feed(file.data(), file.size()));
   EXPECT_EQ(decoder.Colours(), Colours{7});
   EXPECT_LT(decoder.Colours().capacity(), 1024u);
-  EXPECT_EQ(decoder.BytesWanted(), 1999999999ull * 4 - 3);
 }
 
 // --- Adobe Swatch Exchange ------------------------------------------------------
@@ -211,7 +210,7 @@ TEST(ColourTable, ReadsBySizeAndCount) {
   for (unsigned i = 0; i < 256; ++i) all.push_back(MakeColour(i, 1, 2));
   ExpectReads(ReadColourTable, {
       {"768 bytes: all slots", Table(0, false), all}, {"count 3", Table(3), Colours(all.begin(), all.begin() + 3)},
-      {"count 0 means all", Table(0), all}, {"count over 256 means all", Table(0xFFFF), all},
+      {"count 0: an empty list's export", Table(0), {}}, {"count over 256 means all", Table(0xFFFF), all},
       {"771 bytes", Bytes(771, 0), {}, false},
   });
 }
@@ -222,9 +221,13 @@ TEST(GimpPalette, ReadsLinesAndSkipsCommentsAndMalformedColours) {
   const Colours two = {kBlue, kWhite};
   ExpectReads(ReadGimpPalette, {
       {"CRLF and no final line end", Text("GIMP Palette\r\nName: B\r\n18 52 86 Blue\r\n255\t255\t255"), two},
+      {"CR alone", Text("GIMP Palette\rName: B\r18 52 86 Blue\r255 255 255\r"), two},
       {"byte order mark", Text("\xEF\xBB\xBFGIMP Palette\n18 52 86\n255 255 255\n"), two},
       {"comments and malformed lines skipped",
-       Text("GIMP Palette\n# 1 2 3\n18 52 86\n256 0 0\n1 2\n1 2 3x\n-1 2 3\n1,2,3\n00000000001 2 99999999999\n\n255 255 255\n"), two},
+       Text("GIMP Palette\n# 1 2 3\n18 52 86\n1 2\n1 2 3x\n- 2 3\n1,2,3\n\n255 255 255\n"), two},
+      {"out of range held to 0..255, the colour kept",
+       Text("GIMP Palette\n256 0 0\n-1 +2 3\n00000000001 2 99999999999\n"),
+       {kRed, MakeColour(0, 2, 3), MakeColour(1, 2, 255)}},
       {"no magic", Text("18 52 86\n"), {}, false},
   });
 }
@@ -254,9 +257,9 @@ TEST(PaletteReader, FuzzSeedsKeepTheReadersRules) {
   for (const fuzz::ReaderCheck& check : fuzz::kReaderChecks) {
     const std::string folder = std::string(TL_SOURCE_DIR) + "/tests/fuzz/seeds/" + check.name;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      const std::optional<Bytes> bytes = ReadWholeFile(entry.path().string());
-      ASSERT_TRUE(bytes) << entry.path();
-      check.check(bytes->data(), bytes->size());
+      const FileBytes file = ReadWholeFile(entry.path().string());
+      ASSERT_TRUE(file.Ok()) << entry.path();
+      check.check(file.bytes.data(), file.bytes.size());
       ++replayed;
     }
   }
@@ -270,7 +273,63 @@ TEST_F(FileIoTest, AColourListRoundTripsThroughAFile) {
   Colours colours(100000);
   for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<ColourValue>(i);
   ASSERT_TRUE(WritePalette(FileKind::ColourList, Path("colors.clf"), colours, ""));
-  EXPECT_EQ(ReadColourListFile(Path("colors.clf")), colours);
+  const FileBytes file = ReadWholeFile(Path("colors.clf"));
+  EXPECT_EQ(DecodeColourListFile(file.bytes.data(), file.bytes.size()), colours);
+}
+
+// A palette file is at most 64 MB: a larger one is refused by its size, one
+// without a size (a device) once it has given that much. (Files that cannot be
+// read: the document's Open test.)
+TEST_F(FileIoTest, AFileOver64MegabytesIsRefused) {
+  const std::pair<std::string, ReadFailure> cases[] = {
+      {SparseFile("64mb.gpl", "GIMP Palette\n", kLargestPaletteFile), ReadFailure::None},
+      {SparseFile("over.gpl", "GIMP Palette\n", kLargestPaletteFile + 1), ReadFailure::TooLarge},
+      {SparseFile("1gb.clf", "TintLns", 1ll << 30), ReadFailure::TooLarge},
+      {"/dev/zero", ReadFailure::TooLarge},
+  };
+  for (const auto& [path, failure] : cases) {
+    const FileBytes file = ReadWholeFile(path);
+    EXPECT_EQ(file.failure, failure) << path;
+    EXPECT_EQ(file.bytes.size(), failure == ReadFailure::None ? kLargestPaletteFile : 0) << path;
+  }
+}
+
+// A temporary file's name holds its target's (FNV-1a, whose published value for
+// "a" is e40c292c) and its process: a write takes only its own target's, and by
+// the exact pattern; the recovery folder any of ours, an earlier version's too.
+TEST(TemporaryFile, ANameIsOursOnlyByItsExactPatternAndTheTargetItWasFor) {
+  const std::string forA = TemporaryNameFor("a", 7);
+  EXPECT_EQ(forA, ".tl-e40c292c-7.tmp");
+  const std::tuple<std::string, const char*, std::optional<std::uint32_t>> cases[] = {
+      {forA, "a", 7}, {forA, "A", 7}, {forA, "", 7}, {forA, "b", std::nullopt},
+      {TemporaryNameFor("colors.clf", 4294967295u), "colors.clf", 4294967295u},
+      {"tl12-3.tmp", "", 12}, {"tl12-3.tmp", "a", std::nullopt},  // an earlier version's
+      {".tl-e40c292c-07.tmp", "a", std::nullopt}, {".tl-e40c292c-4294967296.tmp", "a", std::nullopt},
+      {".tl-E40C292C-7.tmp", "", std::nullopt}, {".tl-e40c292c-7.tmp.bak", "a", std::nullopt},
+      {".tl-e40c292c7.tmp", "a", std::nullopt}, {"tl12-.tmp", "", std::nullopt}, {"a", "a", std::nullopt},
+  };
+  for (const auto& [name, target, owner] : cases) {
+    EXPECT_EQ(TemporaryFileOwner(name, target), owner) << name << " for " << target;
+  }
+  EXPECT_EQ(StaleTemporaryFiles({forA, TemporaryNameFor("a", 8), "a", "tl7-1.tmp"}, "a",
+                                [](std::uint32_t process) { return process == 7; }),
+            std::vector<std::string>{forA});
+}
+
+// A process that exists (ours, or init, which we may not signal) is not gone; an
+// id above Linux's largest is.
+TEST_F(FileIoTest, ASaveRemovesTheTemporaryFilesKilledWritesOfTheSameFileLeft) {
+  EXPECT_EQ(std::make_tuple(ProcessIsGone(::getpid()), ProcessIsGone(1), ProcessIsGone(99999999)),
+            std::make_tuple(false, false, true));
+  // The first is stale; a running process's, another file's and an earlier
+  // version's (which beside a user's file could be the user's) stay.
+  const std::string names[] = {TemporaryNameFor("colors.clf", 99999999), TemporaryNameFor("colors.clf", ::getppid()),
+                               TemporaryNameFor("other.clf", 99999999), "tl99999999-1.tmp"};
+  for (const std::string& name : names) ASSERT_TRUE(WriteFileReplacing(Path(name), {1}));
+  ASSERT_TRUE(WritePalette(FileKind::ColourList, Path("colors.clf"), {kWhite}, ""));
+  for (const std::string& name : names) {
+    EXPECT_EQ(Contents(Path(name)), &name == names ? "" : "\x01") << name;
+  }
 }
 
 // Over an earlier file, the document's save test.
@@ -317,8 +376,10 @@ TEST_F(PaletteToolTest, ExportWritesEachKindByItsExtensionAndShowReadsThemBack) 
 // 2 with one line that names it.
 TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
   ASSERT_TRUE(WriteFileReplacing(Path("notes.txt"), {'G', 'I', 'M', 'P', '\n'}));
+  const std::string huge = SparseFile("huge.gpl", "GIMP Palette\n1 2 3\n", 1ll << 30);
   const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
       {{"export", m_folder, Path("out.gpl")}, 1, "cannot read " + m_folder + ": cannot open"},
+      {{"export", huge, Path("out.gpl")}, 1, "huge.gpl: it is too large to be a palette"},
       {{"show", Path("notes.txt")}, 1, "not a palette file"},
       {{"export", In(), Path("out.png")}, 1, "unknown output type"},
       {{"export", In(), Path("no/such/folder/out.ase")}, 1, "cannot write"},
@@ -343,7 +404,7 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
     EXPECT_EQ(m_err.find("usage:"), std::string::npos) << "not the whole help";
     EXPECT_EQ(m_out, "");
   }
-  EXPECT_EQ(Listing(), "brand colours.clf/notes.txt/");
+  EXPECT_EQ(Listing(), "brand colours.clf/huge.gpl/notes.txt/");
   EXPECT_EQ(Run({"show", "--help"}), 0);
   EXPECT_NE(m_out.find("tintlens-palette convert"), std::string::npos);
   EXPECT_EQ(Run({"--version"}), 0);

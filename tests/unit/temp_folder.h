@@ -3,6 +3,7 @@
 // and a file size limit that makes writes fail part-way, like a full disk.
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -28,6 +29,14 @@ class TempFolderTest : public ::testing::Test {
   std::string Contents(const std::string& path) const {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // A file of `size` bytes that costs no disk: the text, then a hole of zeros.
+  std::string SparseFile(const std::string& name, const std::string& text, off_t size) const {
+    const int fd = ::open(Path(name).c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+    EXPECT_TRUE(fd >= 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size()) &&
+                ::ftruncate(fd, size) == 0 && ::close(fd) == 0)
+        << name;
+    return Path(name);
   }
   // The names in the folder, sorted, each followed by a '/'.
   std::string Listing() const {

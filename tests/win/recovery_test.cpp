@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "platform/recovery_folder.h"
 #include "tests/win/win_test_support.h"
@@ -45,9 +46,10 @@ class RecoveryFolderPath {
       const std::string name = found.cFileName;
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
       const bool lock = name.size() > 5 && name.substr(name.size() - 5) == ".lock";
-      copies[name] = lock ? std::vector<ColourValue>{}
-                          : ReadColourListFile(path + "\\" + name).value_or(
-                                std::vector<ColourValue>{0xBAD});
+      const FileBytes file = ReadWholeFile(path + "\\" + name);
+      copies[name] = lock       ? std::vector<ColourValue>{}
+                     : file.Ok() ? DecodeColourListFile(file.bytes.data(), file.bytes.size())
+                                 : std::vector<ColourValue>{0xBAD};
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
     return copies;
