@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -46,6 +48,14 @@ bool MainWindow::Create(MessageLoop& loop) {
 bool MainWindow::PreTranslateMessage(MSG& message) {
   if (!Handle()) return false;
   if (message.message == WM_KEYDOWN && Nudge(message.wParam)) return true;
+  // The wheel over the magnifier zooms, whichever of our controls has the focus.
+  if (message.message == WM_MOUSEWHEEL) {
+    const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    if (::WindowFromPoint(at) == m_readouts.Magnifier()) {
+      Zoom(GET_WHEEL_DELTA_WPARAM(message.wParam) > 0);
+      return true;
+    }
+  }
   if (m_accelerators && ::TranslateAcceleratorA(Handle(), m_accelerators, &message)) return true;
   return ::IsDialogMessageA(Handle(), &message) != FALSE;
 }
@@ -66,6 +76,16 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       return true;
     case kOwnWindowPress:
       OnOwnWindowPress(wParam != 0);
+      return true;
+    case kZoomRequest:
+      Zoom(wParam != 0);
+      return true;
+    case kSampleSizeRequest:
+      SetSampleSize(SteppedSampleSize(m_sampleSize, wParam != 0));
+      return true;
+    case kKeepRequest:
+      // A click kept the colour under it: sampled there now, as the hook saw it.
+      if (m_session.Picking() && TakeSample(PointerNow(), true)) KeepCurrentColour();
       return true;
     case WM_HOTKEY:
       OnHotkey(static_cast<int>(wParam));
@@ -140,6 +160,14 @@ bool MainWindow::OnInitDialog() {
   m_stopHotkey = settings.stopHotkey;
   m_zoomLevel = settings.zoomLevel;
   m_copyOnKeep = settings.copyOnKeep;
+  m_largestZoom = settings.maxZoomLevel;
+  m_pixelGrid = settings.pixelGrid;
+  m_sampleSize = settings.sampleSize;
+  m_clickKeeps = settings.clickKeeps;
+  m_loupeAtPointer = settings.loupeAtPointer;
+  PointerHook::SetClickKeeps(m_clickKeeps);
+  PointerHook::SetView(m_readouts.Magnifier());
+  CreateTooltips();
   RegisterHotkeys();
   ::SetWindowPos(Handle(), settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -166,6 +194,7 @@ void MainWindow::AttachControls() {
   m_pickButton.onPressEnded = [this] { m_session.PressEnded(); };
   m_pickerIcon.onDragMove = [this](POINT point) { OnIconDragMove(point); };
   m_pickerIcon.onDragRelease = [this](POINT point) { OnIconDragRelease(point); };
+  m_pickerIcon.onDragging = [this](bool dragging) { ShowLoupe(dragging && m_loupeAtPointer); };
 }
 
 // What is drawn or measured for the window's DPI: made at start, and made again
@@ -364,6 +393,28 @@ bool MainWindow::OnCommand(int id, int code) {
       m_copyOnKeep = !m_copyOnKeep;
       SettingsStore::SaveCopyOnKeep(m_copyOnKeep);
       return true;
+    case ID_CLICK_KEEPS:
+      m_clickKeeps = !m_clickKeeps;
+      PointerHook::SetClickKeeps(m_clickKeeps);
+      SettingsStore::SaveTwoBytes(kClickKeepsValue, m_clickKeeps);
+      return true;
+    case ID_LOUPE_AT_POINTER:
+      m_loupeAtPointer = !m_loupeAtPointer;
+      SettingsStore::SaveTwoBytes(kLoupeAtPointerValue, m_loupeAtPointer);
+      ShowLoupe(m_loupeAtPointer && (m_session.Picking() || m_pickerIcon.Dragging()));
+      return true;
+    case ID_PIXEL_GRID:
+      m_pixelGrid = !m_pixelGrid;
+      SettingsStore::SaveTwoBytes(kPixelGridValue, m_pixelGrid);
+      RedrawMagnifier();
+      return true;
+    case ID_SAMPLE_1:
+    case ID_SAMPLE_3:
+    case ID_SAMPLE_5:
+    case ID_SAMPLE_7:
+    case ID_SAMPLE_9:
+      SetSampleSize(kSampleSizes[static_cast<std::size_t>(id - ID_SAMPLE_1)]);
+      return true;
     case ID_EDIT_COPY:
     case ID_EDIT_CUT:
     case ID_EDIT_PASTE:
@@ -441,16 +492,57 @@ void MainWindow::CheckMenuItems() {
   const HMENU menu = ::GetMenu(Handle());
   ::CheckMenuItem(menu, ID_ALWAYS_ON_TOP, IsTopmost() ? MF_CHECKED : MF_UNCHECKED);
   ::CheckMenuItem(menu, ID_COPY_WHEN_KEPT, m_copyOnKeep ? MF_CHECKED : MF_UNCHECKED);
+  ::CheckMenuItem(menu, ID_CLICK_KEEPS, m_clickKeeps ? MF_CHECKED : MF_UNCHECKED);
+  ::CheckMenuItem(menu, ID_LOUPE_AT_POINTER, m_loupeAtPointer ? MF_CHECKED : MF_UNCHECKED);
+  ::CheckMenuItem(menu, ID_PIXEL_GRID, m_pixelGrid ? MF_CHECKED : MF_UNCHECKED);
+  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
+    if (kSampleSizes[i] == m_sampleSize) {
+      ::CheckMenuRadioItem(menu, ID_SAMPLE_1, ID_SAMPLE_9, ID_SAMPLE_1 + static_cast<UINT>(i),
+                           MF_BYCOMMAND);
+    }
+  }
+}
+
+void MainWindow::SetSampleSize(int size) {
+  if (size == m_sampleSize) return;
+  m_sampleSize = size;
+  SettingsStore::SaveTwoBytes(kSampleSizeValue, static_cast<std::uint16_t>(size));
+  RedrawMagnifier();
+}
+
+// A new view size or new marks: a session samples again at the pointer; without
+// one the view is drawn again where the last sample was taken, and the colour
+// stays.
+void MainWindow::RedrawMagnifier() {
+  if (m_session.Picking()) {
+    RequestSample();
+    return;
+  }
+  m_sampler.Take(m_lastSamplePoint, m_zoomLevel, SampleOptions());
+  m_readouts.ShowSample(m_sampler.Bitmap(), m_lastSamplePoint);
+}
+
+ScreenSampler::Options MainWindow::SampleOptions() const {
+  return {m_sampleSize, m_pixelGrid};
+}
+
+// What the eyedropper and the Pick button do, said where the pointer rests.
+void MainWindow::CreateTooltips() {
+  m_tooltips.reset(new Tooltips(Handle()));
+  m_tooltips->Add(m_pickerIcon.Handle(), "Drag onto any pixel to keep its colour");
+  m_tooltips->Add(::GetDlgItem(Handle(), IDC_PICK_BUTTON), "Pick colours anywhere on the screen");
 }
 
 // The hotkeys are given up while the dialog runs, so the user can type them into
 // its controls, and stored only when they could all be taken again.
 void MainWindow::ChangeHotkeys() {
   GlobalHotkeys::Unregister(Handle());
-  OptionsDialog dialog(m_startHotkey, m_stopHotkey);
+  OptionsDialog dialog(m_startHotkey, m_stopHotkey, m_largestZoom);
   if (dialog.Run(::GetActiveWindow()) == IDOK) {
     m_startHotkey = dialog.StartHotkey();
     m_stopHotkey = dialog.StopHotkey();
+    m_largestZoom = dialog.LargestZoom();
+    SettingsStore::SaveTwoBytes(kMaxZoomLevelValue, static_cast<std::uint16_t>(m_largestZoom));
   }
   if (RegisterHotkeys()) SettingsStore::SaveHotkeys(m_startHotkey, m_stopHotkey);
 }
@@ -510,9 +602,16 @@ void MainWindow::OnSampleRequest() {
 
 bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows) {
   if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return false;
-  const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel);
+  const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel, SampleOptions());
   m_lastSamplePoint = pointer;
   m_readouts.ShowSample(m_sampler.Bitmap(), pointer);
+  if (m_loupe.Visible() && sample.read) {
+    const SIZE view = m_readouts.MagnifierSize();
+    const RECT screen = m_sampler.ScreenArea();
+    m_loupe.Show(m_sampler.Bitmap(), sample.colour, NotationText(sample.colour, m_currentNotation),
+                 SourceRect(pointer.x, pointer.y, view.cx, view.cy, m_zoomLevel),
+                 {screen.left, screen.top, screen.right, screen.bottom});
+  }
   // A failed read keeps the colour we have rather than showing garbage.
   if (sample.read) ShowColour(sample.colour);
   return sample.read;
@@ -526,7 +625,7 @@ void MainWindow::KeepCurrentColour() {
 }
 
 void MainWindow::Zoom(bool in) {
-  m_zoomLevel = in ? ZoomedIn(m_zoomLevel) : ZoomedOut(m_zoomLevel);
+  m_zoomLevel = in ? ZoomedIn(m_zoomLevel, m_largestZoom) : ZoomedOut(m_zoomLevel);
   m_readouts.ShowZoom(m_zoomLevel);
   if (PointerHook::Installed()) RequestSample();
 }
@@ -563,6 +662,23 @@ void MainWindow::RequestSample() { ::SendMessageA(Handle(), kSampleRequest, 0, 0
 
 void MainWindow::ShowPicking(bool picking) {
   ::SetDlgItemTextA(Handle(), IDC_PICK_BUTTON, picking ? "Stop" : "Pick");
+  ShowLoupe(picking && m_loupeAtPointer);
+}
+
+// Made when first wanted; shown at once beside the pointer, and moved by each
+// sample after.
+void MainWindow::ShowLoupe(bool show) {
+  if (!show) {
+    m_loupe.Hide();
+    return;
+  }
+  if (!m_loupe.Handle() && !m_loupe.Create(m_readouts.MagnifierSize(), m_dpi)) return;
+  const POINT at = PointerNow();
+  const SIZE view = m_readouts.MagnifierSize();
+  const RECT screen = m_sampler.ScreenArea();
+  m_loupe.Show(m_sampler.Bitmap(), m_currentColour, NotationText(m_currentColour, m_currentNotation),
+               SourceRect(at.x, at.y, view.cx, view.cy, m_zoomLevel),
+               {screen.left, screen.top, screen.right, screen.bottom});
 }
 
 // While picking or dragging, the arrow keys move the pointer by one physical
@@ -625,14 +741,8 @@ void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
   MeasureMagnifier();
   m_readouts.ReplacePicture(m_sampler.Bitmap());
   ApplyDpi();
-  // A view of a new size starts black: fill it at once, at the pointer while a
-  // session runs, else where the last sample was taken (the colour stays).
-  if (m_session.Picking()) {
-    RequestSample();
-  } else {
-    m_sampler.Take(m_lastSamplePoint, m_zoomLevel);
-    m_readouts.ShowSample(m_sampler.Bitmap(), m_lastSamplePoint);
-  }
+  m_loupe.Resize(m_readouts.MagnifierSize(), newDpi);
+  RedrawMagnifier();  // a view of a new size starts black
   ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

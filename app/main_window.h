@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "app/readout_view.h"
@@ -22,9 +23,11 @@
 #include "sampling/screen_sampler.h"
 #include "ui/colour_list_box.h"
 #include "ui/image_button.h"
+#include "ui/loupe_window.h"
 #include "ui/picker_icon_static.h"
 #include "ui/press_watcher.h"
 #include "ui/scaled_pictures.h"
+#include "ui/tooltips.h"
 #include "ui/tray_icon.h"
 
 namespace tl {
@@ -83,6 +86,11 @@ class MainWindow final : public Dialog,
   POINT PointerNow() const;
   void OnSampleRequest();
   void OnOwnWindowPress(bool onPickButton);
+  void SetSampleSize(int size);
+  void RedrawMagnifier();
+  ScreenSampler::Options SampleOptions() const;
+  void CreateTooltips();
+  void ShowLoupe(bool show);
   // False when nothing was read: the point is on our own windows (and those are
   // skipped), or the screen could not be read.
   bool TakeSample(POINT pointer, bool skipOwnWindows);
@@ -143,6 +151,13 @@ class MainWindow final : public Dialog,
   PointerHold m_dragHold;  // against stale moves after a nudge during a drag
   bool m_copyOnKeep = false;
   DialogDpiLayout m_dpiLayout;
+  LoupeWindow m_loupe;
+  std::unique_ptr<Tooltips> m_tooltips;
+  int m_largestZoom = kMaxZoomLevel;
+  bool m_pixelGrid = false;
+  int m_sampleSize = 1;
+  bool m_clickKeeps = false;
+  bool m_loupeAtPointer = false;
   POINT m_lastSamplePoint{};
   UINT m_dpi = 0;  // the window's; the pictures, fonts and sizes are made for it
 

@@ -29,6 +29,7 @@ class ReadoutView {
   // A picture remade at another size replaces the one shown, if one is.
   void ReplacePicture(HBITMAP magnified);
   SIZE MagnifierSize() const;
+  HWND Magnifier() const { return m_magnifier.Handle(); }
 
   // A slider the user moved: a dragged thumb gives the shown colour with that
   // slider's part changed; keys and page clicks only move the slider, which the

@@ -355,7 +355,7 @@ int main() {
                        captureWidth, captureHeight, SRCCOPY);
         }));
   Print("crosshair (two PatBlt)", Measure([&] {
-          const tl::Crosshair cross = tl::CrosshairFor(viewWidth, viewHeight);
+          const tl::Crosshair cross = tl::CrosshairFor(viewWidth, viewHeight, 4);
           ::PatBlt(magnifierDC.Get(), cross.horizontal.left, cross.horizontal.top, 10, 1, PATINVERT);
           ::PatBlt(magnifierDC.Get(), cross.vertical.left, cross.vertical.top, 1, 10, PATINVERT);
         }));
@@ -463,7 +463,7 @@ int main() {
       ::SetStretchBltMode(memory.Get(), COLORONCOLOR);
       ::StretchBlt(memory.Get(), 0, 0, viewWidth, viewHeight, freshScreen.Get(), source.left,
                    source.top, source.right - source.left, source.bottom - source.top, SRCCOPY);
-      const tl::Crosshair cross = tl::CrosshairFor(viewWidth, viewHeight);
+      const tl::Crosshair cross = tl::CrosshairFor(viewWidth, viewHeight, zoom);
       ::PatBlt(memory.Get(), cross.horizontal.left, cross.horizontal.top, 10, 1, PATINVERT);
       ::PatBlt(memory.Get(), cross.vertical.left, cross.vertical.top, 1, 10, PATINVERT);
       viewPainter.bitmap = baselineBitmap.Get();

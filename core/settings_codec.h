@@ -20,6 +20,12 @@ constexpr const char* kZoomLevelValue = "ZoomLevel";
 // Added later; read more strictly than the first four, which keep their old reading.
 constexpr const char* kNotationValue = "Notation";
 constexpr const char* kCopyOnKeepValue = "CopyOnKeep";
+// The loupe's settings, each off (or 8, or 1) when missing or not understood.
+constexpr const char* kMaxZoomLevelValue = "MaxZoomLevel";
+constexpr const char* kPixelGridValue = "PixelGrid";
+constexpr const char* kSampleSizeValue = "SampleSize";
+constexpr const char* kClickKeepsValue = "ClickKeeps";
+constexpr const char* kLoupeAtPointerValue = "LoupeAtPointer";
 
 constexpr std::uint32_t kDefaultStartHotkey = 0x027A;  // Ctrl + F11
 constexpr std::uint32_t kDefaultStopHotkey = 0x037A;   // Ctrl + Shift + F11
@@ -40,6 +46,11 @@ struct Settings {
   int zoomLevel = kDefaultZoomLevel;
   int notation = kNotationRgb;
   bool copyOnKeep = false;
+  int maxZoomLevel = kMaxZoomLevel;
+  bool pixelGrid = false;
+  int sampleSize = 1;
+  bool clickKeeps = false;
+  bool loupeAtPointer = false;
 };
 
 // A later setting's value, taken only when it is what the program writes: 2 bytes
@@ -48,8 +59,11 @@ std::optional<std::uint16_t> DecodeTwoByteValue(bool binary, const std::uint8_t*
                                                 std::size_t size);
 // The stored notation id when it is in the table, else RGB.
 int NotationFromStored(std::optional<std::uint16_t> stored);
-// On only for exactly 01 00.
+// On only for exactly 01 00: Copy When Kept and every later check item.
 bool CopyOnKeepFromStored(std::optional<std::uint16_t> stored);
+inline bool SwitchFromStored(std::optional<std::uint16_t> stored) {
+  return CopyOnKeepFromStored(stored);
+}
 
 // The values read (0 for missing) over the built-in ones: a stored 0 means the
 // default for the hotkeys, and a zoom level below 1 (0, or negative as a signed

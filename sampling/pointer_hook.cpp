@@ -1,5 +1,8 @@
 #include "sampling/pointer_hook.h"
 
+#include <atomic>
+#include <utility>
+
 #include "core/pointer_hold.h"
 #include "platform/handles.h"
 #include "sampling/own_window.h"
@@ -38,6 +41,11 @@ HWND g_target = nullptr;
 DWORD g_targetThread = 0;
 int g_pickButtonId = 0;
 SharedState g_shared;
+// Changed by the window's thread at any time.
+std::atomic<HWND> g_view{nullptr};
+std::atomic<bool> g_clickKeeps{false};
+// Only the hook's thread touches this: the release of a click it kept.
+bool g_swallowRelease = false;
 
 // Only the window's thread touches these.
 UniqueKernelObject g_thread;
@@ -60,22 +68,63 @@ void OnMove(POINT point) {
   }
 }
 
-void OnLeftPress(POINT point) {
+// True when the press is taken: a click that keeps a colour never reaches the
+// window below, which neither activates nor acts.
+bool OnLeftPress(POINT point) {
   const HWND under = ::WindowFromPoint(point);
   if (under && IsOwnWindow(g_target, under, g_targetThread)) {
     const bool onPickButton = under == ::GetDlgItem(g_target, g_pickButtonId);
     ::PostMessageA(g_target, kOwnWindowPress, onPickButton, 0);
+    return false;
   }
+  if (!g_clickKeeps.load()) return false;
+  {
+    const auto guard = g_shared.Lock();
+    g_shared.latest = point;
+    g_shared.hasLatest = true;
+  }
+  ::PostMessageA(g_target, kKeepRequest, 0, 0);
+  g_swallowRelease = true;
+  return true;
+}
+
+// True when the notch is taken: Ctrl (and Shift) anywhere, or any over the view.
+bool OnWheel(const MSLLHOOKSTRUCT& event) {
+  const bool up = static_cast<short>(HIWORD(event.mouseData)) > 0;
+  if (::GetAsyncKeyState(VK_CONTROL) < 0) {
+    const bool shift = ::GetAsyncKeyState(VK_SHIFT) < 0;
+    ::PostMessageA(g_target, shift ? kSampleSizeRequest : kZoomRequest, up, 0);
+    return true;
+  }
+  const HWND view = g_view.load();
+  if (view && ::WindowFromPoint(event.pt) == view) {
+    ::PostMessageA(g_target, kZoomRequest, up, 0);
+    return true;
+  }
+  return false;
 }
 
 LRESULT CALLBACK PointerHookProcedure(int code, WPARAM message, LPARAM data) noexcept {
   if (code == HC_ACTION) {
     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
-    if (message == WM_MOUSEMOVE) {
-      OnMove(event->pt);
-    } else if (message == WM_LBUTTONDOWN) {
-      OnLeftPress(event->pt);
+    bool taken = false;
+    switch (message) {
+      case WM_MOUSEMOVE:
+        OnMove(event->pt);
+        break;
+      case WM_LBUTTONDOWN:
+        taken = OnLeftPress(event->pt);
+        break;
+      case WM_LBUTTONUP:
+        taken = std::exchange(g_swallowRelease, false);
+        break;
+      case WM_MOUSEWHEEL:
+        taken = OnWheel(*event);
+        break;
+      default:
+        break;
     }
+    if (taken) return 1;
   }
   return ::CallNextHookEx(nullptr, code, message, data);
 }
@@ -110,6 +159,7 @@ bool PointerHook::Install(HWND target, int pickButtonId, HOOKPROC outer) {
   g_target = target;
   g_targetThread = ::GetWindowThreadProcessId(target, nullptr);
   g_pickButtonId = pickButtonId;
+  g_swallowRelease = false;
   ThreadStart start{outer, UniqueKernelObject(::CreateEventA(nullptr, TRUE, FALSE, nullptr))};
   if (!start.ready) return false;
   g_thread.Reset(::CreateThread(nullptr, 0, HookThread, &start, 0, &g_threadId));
@@ -137,6 +187,10 @@ void PointerHook::Remove() {
 }
 
 bool PointerHook::Installed() { return static_cast<bool>(g_thread); }
+
+void PointerHook::SetView(HWND view) { g_view = view; }
+
+void PointerHook::SetClickKeeps(bool clickKeeps) { g_clickKeeps = clickKeeps; }
 
 bool PointerHook::LatestPosition(POINT& position) {
   const auto guard = g_shared.Lock();

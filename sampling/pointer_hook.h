@@ -19,6 +19,13 @@ constexpr UINT kSampleRequest = WM_USER + 0x200;
 // A left press on one of the program's own windows while the hook runs; wParam
 // is nonzero when it was on the pick button.
 constexpr UINT kOwnWindowPress = WM_USER + 0x202;
+// A wheel notch the hook took for the window: wParam is 1 for a step up (in, or
+// a larger sample), 0 for a step down.
+constexpr UINT kZoomRequest = WM_USER + 0x203;        // Ctrl + wheel, or the wheel over the view
+constexpr UINT kSampleSizeRequest = WM_USER + 0x204;  // Ctrl + Shift + wheel
+// A left click elsewhere kept the colour under it (Click Keeps Colour); the hook
+// recorded its point first.
+constexpr UINT kKeepRequest = WM_USER + 0x205;
 // The pick-button command as the program sends it itself: id 1009, code 0xFFFE.
 constexpr WPARAM kPickCommandFromProgram = MAKEWPARAM(1009, 0xFFFE);
 
@@ -29,6 +36,12 @@ class PointerHook {
   // refused (false). `outer`, when given, is a second hook installed on the hook's
   // thread after ours, and so called before it: the benchmark's timer.
   static bool Install(HWND target, int pickButtonId, HOOKPROC outer = nullptr);
+  // While a session runs the hook also takes, and keeps from the windows below:
+  // Ctrl + wheel (and any wheel over `view`, the magnifier) as zoom requests,
+  // Ctrl + Shift + wheel as sample size requests, and, when `clickKeeps` is on,
+  // a left click off the program's windows as a keep request (its release too).
+  static void SetView(HWND view);
+  static void SetClickKeeps(bool clickKeeps);
   // Removes the hook and ends its thread before returning.
   static void Remove();
   static bool Installed();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/magnifier_geometry.h"
 #include "platform/gdi.h"
 
 namespace tl {
@@ -40,14 +41,23 @@ class ScreenSampler {
 
   struct Sample {
     bool read;           // false: the screen could not be read
-    ColourValue colour;  // the pixel under the pointer, top byte always 0
+    ColourValue colour;  // the pixel under the pointer, or the mean around it; top byte 0
+  };
+  // What a sample reads and draws besides the pixel under the pointer.
+  struct Options {
+    int sampleSize = 1;  // the colour is the mean of this many pixels square (odd)
+    bool grid = false;   // lines between the source pixels, from kGridFromZoom up
   };
   // Reads the screen around the point and redraws the magnifier bitmap.
-  Sample Take(POINT pointer, int zoomLevel);
+  Sample Take(POINT pointer, int zoomLevel, Options options);
+  Sample Take(POINT pointer, int zoomLevel) { return Take(pointer, zoomLevel, Options{}); }
 
  private:
   bool EnsureCapture(int width, int height);
-  void Magnify();
+  void Magnify(int sourceLeft, int sourceTop, int sourceWidth, int sourceHeight);
+  void DrawMarks(int zoomLevel, const Options& options);
+  void Outline(const Rect& block);
+  ColourValue MeanAround(const RECT& onScreen, POINT pointer, int sampleSize) const;
   void ReleaseCapture();
 
   // Kept for the sampler's life: asking for the screen's DC on every pointer move
@@ -60,6 +70,7 @@ class ScreenSampler {
   GdiObject<HBITMAP> m_magnifier;
   std::uint32_t* m_magnifierPixels = nullptr;
   std::vector<int> m_columnSources;  // for each view column, its source column
+  int m_columnsFor = 0;              // the source width m_columnSources was made for
 
   // The copy of the screen: a surface bitmap, so the pointer's pixel is read
   // straight from memory.
@@ -69,6 +80,8 @@ class ScreenSampler {
   const std::uint32_t* m_capturePixels = nullptr;
   int m_captureWidth = 0;
   int m_captureHeight = 0;
+  RECT m_captured{};      // the screen rectangle the capture holds
+  int m_captureRows = 0;  // of it, the rows the view shows
 };
 
 }  // namespace tl

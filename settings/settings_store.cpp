@@ -53,6 +53,11 @@ Settings SettingsStore::Load() {
   Settings settings = ApplyStoredValues(start, stop, onTop, zoom);
   settings.notation = NotationFromStored(ReadTwoBytes(key.Get(), kNotationValue));
   settings.copyOnKeep = CopyOnKeepFromStored(ReadTwoBytes(key.Get(), kCopyOnKeepValue));
+  settings.maxZoomLevel = LargestZoomFromStored(ReadTwoBytes(key.Get(), kMaxZoomLevelValue));
+  settings.pixelGrid = SwitchFromStored(ReadTwoBytes(key.Get(), kPixelGridValue));
+  settings.sampleSize = SampleSizeFromStored(ReadTwoBytes(key.Get(), kSampleSizeValue));
+  settings.clickKeeps = SwitchFromStored(ReadTwoBytes(key.Get(), kClickKeepsValue));
+  settings.loupeAtPointer = SwitchFromStored(ReadTwoBytes(key.Get(), kLoupeAtPointerValue));
   return settings;
 }
 
@@ -71,6 +76,8 @@ void SettingsStore::SaveNotation(int notation) {
 void SettingsStore::SaveCopyOnKeep(bool copyOnKeep) {
   Write({{kCopyOnKeepValue, copyOnKeep ? 1u : 0u}});
 }
+
+void SettingsStore::SaveTwoBytes(const char* name, std::uint16_t value) { Write({{name, value}}); }
 
 void SettingsStore::SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey) {
   Write({{kStartHotkeyValue, startHotkey}, {kStopHotkeyValue, stopHotkey}});

@@ -20,6 +20,8 @@ class SettingsStore {
   static void SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey);
   static void SaveNotation(int notation);
   static void SaveCopyOnKeep(bool copyOnKeep);
+  // A later setting by its value's name: 2 bytes of REG_BINARY.
+  static void SaveTwoBytes(const char* name, std::uint16_t value);
 };
 
 }  // namespace tl

@@ -64,6 +64,7 @@ void PickerIconStatic::BeginDrag() {
   m_savedCursor = ::SetCursor(m_dragCursor);
   ShowPressed(true);
   ::SetCapture(Handle());
+  if (onDragging) onDragging(true);
 }
 
 void PickerIconStatic::EndDrag() {
@@ -71,6 +72,7 @@ void PickerIconStatic::EndDrag() {
   ::ReleaseCapture();
   if (m_savedCursor) ::SetCursor(m_savedCursor);
   ShowPressed(false);
+  if (onDragging) onDragging(false);
 }
 
 POINT PickerIconStatic::ScreenPointOf(LPARAM position) const {

@@ -18,6 +18,8 @@ class PickerIconStatic final : public Subclass {
   // Screen coordinates.
   std::function<void(POINT)> onDragMove;
   std::function<void(POINT)> onDragRelease;
+  // A drag began (true) or ended, however it ended (false).
+  std::function<void(bool)> onDragging;
 
   // Shows another icon (not owned), `size` pixels square, and repaints.
   void SetIcon(HICON icon, int size);

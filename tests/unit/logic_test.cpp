@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -50,10 +51,102 @@ TEST(Centring, CentresThenPushesBackInsideTheArea) {
   }
 }
 
-// The journeys zoom in to 8 and no further; below, the other end, and a larger
-// stored level that stays until the first Zoom In.
-TEST(MagnifierGeometry, ZoomStaysWithinOneToEight) {
-  EXPECT_EQ(std::make_tuple(ZoomedOut(1), ZoomedOut(2), ZoomedIn(12)), std::make_tuple(1, 1, 8));
+// Zoom stays within 1 and the largest level chosen (8 unless the user chose 16
+// or 32); a larger stored level stays until the first Zoom In. A stored largest
+// level or sample size other than the choices reads as the default.
+TEST(MagnifierGeometry, ZoomStaysWithinOneAndTheLargestLevel) {
+  const struct { int level, largest, in, out; } cases[] = {
+      {1, 8, 2, 1}, {8, 8, 8, 7}, {12, 8, 8, 11}, {8, 16, 9, 7}, {16, 16, 16, 15}, {31, 32, 32, 30},
+      {32, 32, 32, 31}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(std::make_pair(ZoomedIn(c.level, c.largest), ZoomedOut(c.level)),
+              std::make_pair(c.in, c.out)) << c.level << " of " << c.largest;
+  }
+  using Stored = std::optional<std::uint16_t>;
+  EXPECT_EQ(std::make_tuple(LargestZoomFromStored(Stored{16}), LargestZoomFromStored(Stored{32}),
+                            LargestZoomFromStored(Stored{12}), LargestZoomFromStored(std::nullopt)),
+            std::make_tuple(16, 32, 8, 8));
+  EXPECT_EQ(std::make_tuple(SampleSizeFromStored(Stored{9}), SampleSizeFromStored(Stored{4}),
+                            SampleSizeFromStored(std::nullopt), SteppedSampleSize(9, true),
+                            SteppedSampleSize(1, false), SteppedSampleSize(3, true)),
+            std::make_tuple(9, 1, 1, 9, 1, 5));
+}
+
+// The view shows source pixel x * source / view (nearest neighbour): worked
+// here pixel by pixel, independently of ViewSpanOf, for every zoom up to 32 and
+// the view at 100 % and 150 %. The crosshair crosses inside the block of the
+// pixel that is read, which is exactly the view pixels that show it; the n x n
+// block holds exactly the n x n source pixels round it.
+TEST(MagnifierGeometry, TheMarksSitOnTheViewPixelsThatShowThePixelRead) {
+  for (const auto& [width, height] : {std::pair{171, 156}, std::pair{257, 234}}) {
+    for (int zoom = 1; zoom <= 32; ++zoom) {
+      const Rect source = SourceRect(0, 0, width, height, zoom);
+      const int sourceWidth = source.right - source.left, sourceHeight = source.bottom - source.top;
+      const auto shown = [](int view, int size, int viewSize) { return view * size / viewSize; };
+      for (int radius : {0, 1, 4}) {
+        const Rect block = ViewBlock(width, height, zoom, radius);
+        for (int x = 0; x < width; ++x) {
+          const int column = shown(x, sourceWidth, width) - sourceWidth / 2;
+          ASSERT_EQ(x >= block.left && x < block.right, column >= -radius && column <= radius)
+              << zoom << " x " << x << " radius " << radius;
+        }
+        for (int y = 0; y < height; ++y) {
+          const int row = shown(y, sourceHeight, height) - sourceHeight / 2;
+          ASSERT_EQ(y >= block.top && y < block.bottom, row >= -radius && row <= radius)
+              << zoom << " y " << y << " radius " << radius;
+        }
+      }
+      const Crosshair cross = CrosshairFor(width, height, zoom);
+      const int cx = cross.vertical.left, cy = cross.horizontal.top;
+      EXPECT_EQ(shown(cx, sourceWidth, width), sourceWidth / 2) << zoom;
+      EXPECT_EQ(shown(cy, sourceHeight, height), sourceHeight / 2) << zoom;
+      EXPECT_EQ(std::make_pair(cross.horizontal.right - cross.horizontal.left,
+                               cross.vertical.bottom - cross.vertical.top),
+                std::make_pair(10, 10)) << "the arms keep their length";
+    }
+  }
+}
+
+// The grid's shade moves each channel halfway to the far end, so it shows on any
+// pixel; worked by hand. The mean rounds half up, over what it was given.
+TEST(MagnifierGeometry, GridShadeAndMeanRounding) {
+  EXPECT_EQ(GridShade(0x000000), 0x808080u);
+  EXPECT_EQ(GridShade(0xFFFFFF), 0x7F7F7Fu);
+  EXPECT_EQ(GridShade(0x7F8001), 0xBF4080u);  // 127 + 64, 128 / 2, 1 + 127
+  ChannelMean mean;
+  EXPECT_EQ(mean.Mean(), kBlack);
+  // Nine pixels: one white among eight black gives (255 + 4) / 9 = 28 in each;
+  // four of them (an edge of the screen leaves out the rest) (255 + 2) / 4 = 64.
+  ChannelMean nine, four;
+  nine.Add(kWhite);
+  four.Add(kWhite);
+  for (int i = 0; i < 8; ++i) nine.Add(kBlack);
+  for (int i = 0; i < 3; ++i) four.Add(kBlack);
+  EXPECT_EQ(nine.Mean(), MakeColour(28, 28, 28));
+  EXPECT_EQ(four.Mean(), MakeColour(64, 64, 64));
+  ChannelMean halves;  // 1 and 2: 1.5 rounds up to 2
+  halves.Add(MakeColour(1, 0, 255));
+  halves.Add(MakeColour(2, 1, 254));
+  EXPECT_EQ(halves.Mean(), MakeColour(2, 1, 255));
+}
+
+// Beside the source rectangle, right and below where the screen has room, flipped
+// left or up where it has not; never over the source.
+TEST(MagnifierGeometry, TheLoupeGoesBesideTheSourceAndFlipsAtTheScreensEdges) {
+  const Rect screen{0, 0, 1024, 768};
+  const struct { Rect source; int x, y; } cases[] = {
+      {{479, 381, 522, 420}, 538, 436},  // middle: right of and below the source, 16 apart
+      {{950, 381, 993, 420}, 750, 436},  // right edge: left of it (950 - 16 - 184)
+      {{479, 700, 522, 739}, 538, 484},  // bottom edge: above it (700 - 16 - 200)
+      {{-30, -30, 13, 9}, 29, 25},       // off the top left corner: still beside it
+  };
+  for (const auto& c : cases) {
+    const Point origin = LoupeOrigin(c.source, 184, 200, screen);
+    EXPECT_EQ(std::make_pair(origin.x, origin.y), std::make_pair(c.x, c.y)) << c.source.left;
+    const bool apart = origin.x >= c.source.right || origin.x + 184 <= c.source.left ||
+                       origin.y >= c.source.bottom || origin.y + 200 <= c.source.top;
+    EXPECT_TRUE(apart) << c.source.left;
+  }
 }
 
 TEST(MagnifierGeometry, SourceIsTheViewDividedByTheZoomRoundedUpAroundThePointer) {

@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
     // cannot both be black.
     DIBSECTION view{};
     ASSERT_TRUE(::GetObjectA(m_window.MagnifierPicture(), sizeof view, &view)) << scale.dpi;
-    const Crosshair cross = CrosshairFor(view.dsBm.bmWidth, view.dsBm.bmHeight);
+    const Crosshair cross = CrosshairFor(view.dsBm.bmWidth, view.dsBm.bmHeight, m_window.ZoomLevel());
     const auto* row = static_cast<const std::uint32_t*>(view.dsBm.bmBits) +
                       static_cast<std::size_t>(cross.horizontal.top) * view.dsBm.bmWidth;
     EXPECT_TRUE(std::any_of(row, row + view.dsBm.bmWidth, [](std::uint32_t p) { return p != 0; }))

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "core/magnifier_geometry.h"
 #include "platform/handles.h"
 #include "sampling/pointer_hook.h"
 #include "tests/win/win_test_support.h"
@@ -84,18 +85,27 @@ TEST_F(SamplingTest, ASampleShowsThePixelUnderThePointerEverywhereButOverOurWind
   EXPECT_EQ(ScreenPixel(magnifier, 1, 1, kPatch), kPatch);
   EXPECT_EQ(ScreenPixel(magnifier, 0, 1, kBlack), kBlack) << "the frame covers the picture's edge";
 
-  // The magnifier: the patch everywhere, the crosshair's arms inverted and its
-  // centre pixel in its own colour.
+  // The magnifier (at the starting zoom, 4): the patch everywhere, the
+  // crosshair's arms inverted and their crossing in its own colour, inside the
+  // block of the pixel read, which a black and a white ring outline.
   BITMAP picture{};
   ::GetObjectA(m_window.MagnifierPicture(), sizeof picture, &picture);
-  const int cx = picture.bmWidth / 2, cy = picture.bmHeight / 2;
+  ASSERT_EQ(m_window.ZoomLevel(), 4);
+  const Crosshair cross = CrosshairFor(picture.bmWidth, picture.bmHeight, 4);
+  const int cx = cross.vertical.left, cy = cross.horizontal.top;
+  const Rect block = ViewBlock(picture.bmWidth, picture.bmHeight, 4);
   const COLORREF inverted = kPatch ^ 0xFFFFFF;
   EXPECT_EQ(ScreenPixel(magnifier, cx, cy, kPatch), kPatch);
-  for (int d : {-5, 1, 4}) {
+  EXPECT_TRUE(cx >= block.left && cx < block.right && cy >= block.top && cy < block.bottom);
+  for (int d : {-5, 1}) {
     EXPECT_EQ(ScreenPixel(magnifier, cx + d, cy, inverted), inverted) << "horizontal arm " << d;
     EXPECT_EQ(ScreenPixel(magnifier, cx, cy + d, inverted), inverted) << "vertical arm " << d;
   }
   EXPECT_EQ(ScreenPixel(magnifier, cx + 5, cy, kPatch), kPatch) << "the arm ends";
+  const int offArms = block.bottom - 1;  // a row of the block the horizontal arm is not on
+  EXPECT_EQ(ScreenPixel(magnifier, block.left - 1, offArms, kBlack), kBlack) << "inner ring";
+  EXPECT_EQ(ScreenPixel(magnifier, block.left - 2, offArms, kWhite), kWhite) << "outer ring";
+  EXPECT_EQ(ScreenPixel(magnifier, block.left - 3, offArms, kPatch), kPatch) << "beyond it";
 
   RECT list{};
   ::GetWindowRect(Item(IDC_COLOUR_LIST), &list);
