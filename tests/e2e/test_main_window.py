@@ -137,7 +137,9 @@ class MainWindowTrayAndScaling(Journey):
             box = rect(about, link)
             self.assertNotIn(PURPLE, grab(*box).values())
             click_at(box[0] + 6, (box[1] + box[3]) // 2)
-            wait_for('%s to be opened' % target, lambda: target in opened())
+            # The recorder runs in a Wine process of its own, whose start takes
+            # long on a loaded machine.
+            wait_for('%s to be opened' % target, lambda: target in opened(), timeout=60)
             wait_for('the link in its visited colour', lambda: PURPLE in grab(*box).values())
         click_close_box(about)
         about_gone()
