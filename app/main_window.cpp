@@ -83,9 +83,12 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case kSampleSizeRequest:
       SetSampleSize(SteppedSampleSize(m_sampleSize, wParam != 0));
       return true;
+    case WM_TIMER:
+      if (wParam == kLoupeSettleTimer) OnLoupeSettled();
+      return false;
     case kKeepRequest:
       // A click kept the colour under it: sampled there now, as the hook saw it.
-      if (m_session.Picking() && TakeSample(PointerNow(), true)) KeepCurrentColour();
+      if (m_session.Picking() && TakeSample(PointerNow(), true, true)) KeepCurrentColour();
       return true;
     case WM_HOTKEY:
       OnHotkey(static_cast<int>(wParam));
@@ -600,21 +603,46 @@ void MainWindow::OnSampleRequest() {
   TakeSample(PointerNow(), true);
 }
 
-bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows) {
+bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows, bool settle) {
   if (skipOwnWindows && IsOwnWindowAt(Handle(), pointer)) return false;
+  // The pointer jumped to where the loupe is: the loupe goes beside the new
+  // place first, and the screen it covered is read only once the windows below
+  // have painted it again; a keep waits for that, a move samples a moment later.
+  if (m_loupe.Visible() && m_loupe.Covers(SourceRectAt(pointer))) {
+    m_loupe.Place(SourceRectAt(pointer), ScreenRect());
+    if (!settle) {
+      ::SetTimer(Handle(), kLoupeSettleTimer, kLoupeSettleMilliseconds, nullptr);
+      m_loupeSettling = true;
+      return false;
+    }
+    ::Sleep(kLoupeSettleMilliseconds);
+  }
   const ScreenSampler::Sample sample = m_sampler.Take(pointer, m_zoomLevel, SampleOptions());
   m_lastSamplePoint = pointer;
   m_readouts.ShowSample(m_sampler.Bitmap(), pointer);
   if (m_loupe.Visible() && sample.read) {
-    const SIZE view = m_readouts.MagnifierSize();
-    const RECT screen = m_sampler.ScreenArea();
     m_loupe.Show(m_sampler.Bitmap(), sample.colour, NotationText(sample.colour, m_currentNotation),
-                 SourceRect(pointer.x, pointer.y, view.cx, view.cy, m_zoomLevel),
-                 {screen.left, screen.top, screen.right, screen.bottom});
+                 SourceRectAt(pointer), ScreenRect());
   }
   // A failed read keeps the colour we have rather than showing garbage.
   if (sample.read) ShowColour(sample.colour);
   return sample.read;
+}
+
+Rect MainWindow::SourceRectAt(POINT pointer) const {
+  const SIZE view = m_readouts.MagnifierSize();
+  return SourceRect(pointer.x, pointer.y, view.cx, view.cy, m_zoomLevel);
+}
+
+Rect MainWindow::ScreenRect() {
+  const RECT screen = m_sampler.ScreenArea();
+  return {screen.left, screen.top, screen.right, screen.bottom};
+}
+
+void MainWindow::OnLoupeSettled() {
+  ::KillTimer(Handle(), kLoupeSettleTimer);
+  if (!std::exchange(m_loupeSettling, false)) return;
+  if (m_session.Picking() || m_pickerIcon.Dragging()) TakeSample(PointerNow(), true);
 }
 
 // The start hotkey and a drag's release keep the colour: on top of the list and,
@@ -634,7 +662,10 @@ void MainWindow::OnHotkey(int id) {
   if (id == kStartHotkeyId) {
     if (m_session.Picking()) {
       // The colour kept is the one under the pointer now, not an older sample's.
-      if (PointerHook::RequestPending()) OnSampleRequest();
+      if (PointerHook::RequestPending() || m_loupeSettling) {
+        PointerHook::RequestTaken();
+        TakeSample(PointerNow(), true, true);
+      }
       KeepCurrentColour();
     }
   } else if (id == kStopHotkeyId) {
@@ -673,12 +704,8 @@ void MainWindow::ShowLoupe(bool show) {
     return;
   }
   if (!m_loupe.Handle() && !m_loupe.Create(m_readouts.MagnifierSize(), m_dpi)) return;
-  const POINT at = PointerNow();
-  const SIZE view = m_readouts.MagnifierSize();
-  const RECT screen = m_sampler.ScreenArea();
   m_loupe.Show(m_sampler.Bitmap(), m_currentColour, NotationText(m_currentColour, m_currentNotation),
-               SourceRect(at.x, at.y, view.cx, view.cy, m_zoomLevel),
-               {screen.left, screen.top, screen.right, screen.bottom});
+               SourceRectAt(PointerNow()), ScreenRect());
 }
 
 // While picking or dragging, the arrow keys move the pointer by one physical
@@ -722,7 +749,7 @@ void MainWindow::OnIconDragMove(POINT point) {
 // where the screen cannot be read, points at no colour: the drag ends as a
 // cancelled one does, rather than keeping the last colour it passed over.
 void MainWindow::OnIconDragRelease(POINT point) {
-  if (TakeSample(point, true)) KeepCurrentColour();
+  if (TakeSample(point, true, true)) KeepCurrentColour();
 }
 
 // On a monitor of another scale the system rescales the dialog's frame, font and

@@ -93,7 +93,11 @@ class MainWindow final : public Dialog,
   void ShowLoupe(bool show);
   // False when nothing was read: the point is on our own windows (and those are
   // skipped), or the screen could not be read.
-  bool TakeSample(POINT pointer, bool skipOwnWindows);
+  // `settle`: a keep, which waits for the screen the loupe leaves to be painted.
+  bool TakeSample(POINT pointer, bool skipOwnWindows, bool settle = false);
+  Rect SourceRectAt(POINT pointer) const;
+  Rect ScreenRect();
+  void OnLoupeSettled();
   void MeasureMagnifier();
   void Zoom(bool in);
   void OnHotkey(int id);
@@ -158,6 +162,9 @@ class MainWindow final : public Dialog,
   int m_sampleSize = 1;
   bool m_clickKeeps = false;
   bool m_loupeAtPointer = false;
+  bool m_loupeSettling = false;  // a sample waits for the screen the loupe left
+  static constexpr UINT_PTR kLoupeSettleTimer = 1;
+  static constexpr UINT kLoupeSettleMilliseconds = 60;
   POINT m_lastSamplePoint{};
   UINT m_dpi = 0;  // the window's; the pictures, fonts and sizes are made for it
 

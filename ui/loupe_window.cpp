@@ -79,13 +79,7 @@ void LoupeWindow::Show(HBITMAP picture, ColourValue colour, const std::string& t
                        const Rect& source, const Rect& screen) {
   if (!m_window) return;
   const SIZE size = WindowSize();
-  const Point origin = LoupeOrigin(source, size.cx, size.cy, screen);
-  if (origin.x != m_origin.x || origin.y != m_origin.y || !m_visible) {
-    ::SetWindowPos(m_window, HWND_TOPMOST, origin.x, origin.y, 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE | (m_visible ? 0 : SWP_SHOWWINDOW));
-    m_origin = {origin.x, origin.y};
-    m_visible = true;
-  }
+  Place(source, screen);
   m_picture = picture;
   const RECT pictureArea{1, 1, 1 + m_pictureSize.cx, 1 + m_pictureSize.cy};
   ::InvalidateRect(m_window, &pictureArea, FALSE);
@@ -98,6 +92,24 @@ void LoupeWindow::Show(HBITMAP picture, ColourValue colour, const std::string& t
     m_shownText = text;
     ::SetWindowTextA(m_text, text.c_str());
   }
+}
+
+bool LoupeWindow::Covers(const Rect& area) const {
+  if (!m_visible) return false;
+  const SIZE size = WindowSize();
+  return m_origin.x < area.right && area.left < m_origin.x + size.cx && m_origin.y < area.bottom &&
+         area.top < m_origin.y + size.cy;
+}
+
+void LoupeWindow::Place(const Rect& source, const Rect& screen) {
+  if (!m_window) return;
+  const SIZE size = WindowSize();
+  const Point origin = LoupeOrigin(source, size.cx, size.cy, screen);
+  if (origin.x == m_origin.x && origin.y == m_origin.y && m_visible) return;
+  ::SetWindowPos(m_window, HWND_TOPMOST, origin.x, origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | (m_visible ? 0 : SWP_SHOWWINDOW));
+  m_origin = {origin.x, origin.y};
+  m_visible = true;
 }
 
 void LoupeWindow::Hide() {

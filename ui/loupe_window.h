@@ -35,6 +35,10 @@ class LoupeWindow {
   void Show(HBITMAP picture, ColourValue colour, const std::string& text, const Rect& source,
             const Rect& screen);
   void Hide();
+  // Whether the loupe, where it is, covers part of a screen rectangle; and a move
+  // beside `source` alone, the picture left as it is.
+  bool Covers(const Rect& area) const;
+  void Place(const Rect& source, const Rect& screen);
   bool Visible() const { return m_visible; }
   HWND Handle() const { return m_window; }
 

@@ -28,6 +28,7 @@ SAVE_QUESTION = 'Do you want to save the colors?'
 PATTERN_BACKGROUND = (220, 20, 60)  # from (760, 20) to (1010, 270)
 PATTERN_LINE_X, PATTERN_LINE = 890, (30, 160, 70)
 PATTERN_BLOCK = (40, 60, 200)  # (770, 200) to (830, 260)
+PATTERN_LONE_PIXEL = (850, 110)  # white, alone in black from (830, 90) to (871, 131)
 SETTINGS_KEY = r'HKCU\Software\Quorvane\Tintlens'
 
 

@@ -112,6 +112,8 @@ LRESULT CALLBACK PaintPattern(HWND window, UINT message, WPARAM wParam, LPARAM l
   Fill(dc, kLeft, kTop, kLeft + kSize, kTop + kSize, RGB(220, 20, 60));
   Fill(dc, 890, kTop, 891, kTop + kSize, RGB(30, 160, 70));
   Fill(dc, 770, 200, 830, 260, RGB(40, 60, 200));
+  Fill(dc, 830, 90, 871, 131, RGB(0, 0, 0));  // a lone white pixel, (850, 110), on black
+  Fill(dc, 850, 110, 851, 111, RGB(255, 255, 255));
   for (int y = 150; y < kTop + kSize; y += 3) {
     for (int x = 900; x < kLeft + kSize; x += 3) {
       Fill(dc, x, y, x + 3, y + 3, RGB((x - 900) * 2, 250 - (y - 150) * 2, 255 - (x - 900) * 2));

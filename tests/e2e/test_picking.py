@@ -1,12 +1,21 @@
 """Picking, and the settings it leaves: a session over the test pattern that
-follows the pointer and reads exact pixels, the Stop button, icon drags, the
-global hotkeys from another window, the Options dialog, and what Exit stores for
-the next start, which finds one of its hotkeys held by another program."""
+follows the pointer and reads exact pixels, the loupe's marks, grid, mean, wheel
+zoom, click to keep and the loupe at the pointer, the Stop button, icon drags,
+the global hotkeys from another window, the Options dialog, and what Exit stores
+for the next start, which finds one of its hotkeys held by another program and
+keeps every loupe setting."""
 import unittest
 
 from harness import *  # noqa: F403 (the journeys' shared vocabulary)
 
-ALWAYS_ON_TOP, ZOOM_IN, COPY_WHEN_KEPT = 32776, 32778, 32803
+ALWAYS_ON_TOP, ZOOM_IN, ZOOM_OUT, COPY_WHEN_KEPT = 32776, 32778, 32779, 32803
+PIXEL_GRID, SAMPLE_1, SAMPLE_3, LOUPE_AT_POINTER, CLICK_KEEPS = 32804, 32805, 32806, 32810, 32815
+MAX_ZOOM_BOX = 1100
+WHITE, BLACK = (255, 255, 255), (0, 0, 0)
+# By hand: the 3 x 3 round the block's top left corner (770, 200) holds 4 block
+# and 5 background pixels; (4 x 40 + 5 x 220 + 4) / 9 = 140, and so on.
+PATTERN_BLOCK_CORNER = (770, 200)
+CORNER_MEAN = '140, 38, 122'
 CB_GETCURSEL, HKM_GETHOTKEY, START_HOTKEY_CONTROL = 0x0147, 0x0402, 1017
 MOD_ALT, MOD_CONTROL, VK_P = 0x0001, 0x0002, 0x50
 BACKGROUND, BLOCK = rgb_text(PATTERN_BACKGROUND), rgb_text(PATTERN_BLOCK)
@@ -21,13 +30,20 @@ class PickingWithSettings(Journey):
         self.walk(self.a_first_start_stores_nothing_until_always_on_top_is_toggled,
                   self.a_session_reads_the_exact_pixel_under_the_pointer,
                   self.the_magnifier_zooms_in_to_8,
+                  self.the_mark_sits_on_the_pixel_read_at_every_zoom,
+                  self.the_grid_shows_at_zoom_8,
                   self.arrows_nudge_and_a_press_on_the_window_ends_the_session,
                   self.stop_ends_a_session_and_starts_no_other,
                   self.an_icon_drag_keeps_the_colour_it_is_released_on,
                   self.the_hotkeys_work_from_another_window,
                   self.the_options_dialog_changes_a_hotkey,
+                  self.the_wheel_zooms_to_the_largest_level_chosen,
+                  self.a_click_keeps_a_colour_only_when_asked,
+                  self.the_loupe_follows_the_pointer_beside_what_is_read,
+                  self.a_3_by_3_sample_keeps_the_mean,
                   self.exit_stores_the_zoom_level_and_the_notation,
-                  self.the_next_start_names_a_held_hotkey_and_uses_the_settings)
+                  self.the_next_start_names_a_held_hotkey_and_uses_the_settings,
+                  self.the_loupe_settings_hold_at_the_next_start)
 
     def text(self, control):
         return self.program.text(control)
@@ -91,6 +107,147 @@ class PickingWithSettings(Journey):
         self.wait_text(ZOOM, 'Zoom Level: 8')
         self.check_magnifier(8)
         self.assertIsNone(setting('ZoomLevel'), 'the zoom level is stored only by Exit')
+
+    def magnifier_block(self, zoom):
+        """The magnifier's pixels, and the view columns and rows that show the
+        pixel under the pointer: view x shows source x * w // view width (nearest
+        neighbour), the pointer's source pixel being w // 2."""
+        left, top, right, bottom = rect(self.program.window, MAGNIFIER)
+        width, height = right - left, bottom - top
+        source_w, source_h = -(-width // zoom), -(-height // zoom)
+        columns = [left + x for x in range(width) if x * source_w // width == source_w // 2]
+        rows = [top + y for y in range(height) if y * source_h // height == source_h // 2]
+        return grab(left, top, right, bottom), columns, rows
+
+    def the_mark_sits_on_the_pixel_read_at_every_zoom(self):
+        """Over the lone white pixel the block that shows it is white but for the
+        crosshair's arms, which invert it to black in one row and one column, and
+        cross on a pixel that keeps its white. Just outside the block the arms
+        invert black (or the black inner ring) to white: that tells their row and
+        column."""
+        self.point_at(*PATTERN_LONE_PIXEL)
+        self.assertEqual(self.text(COLOUR_TEXT), rgb_text(WHITE))
+        for zoom, steps in ((8, 0), (4, 4), (2, 2)):
+            for _ in range(steps):
+                self.program.command(ZOOM_OUT)
+            self.wait_text(ZOOM, 'Zoom Level: %d' % zoom)
+
+            def marked():
+                pixels, columns, rows = self.magnifier_block(zoom)
+                arm_rows = [y for y in rows if pixels[(columns[0] - 1, y)] == WHITE]
+                arm_columns = [x for x in columns if pixels[(x, rows[0] - 1)] == WHITE]
+                if len(arm_rows) != 1 or len(arm_columns) != 1:
+                    return None
+                expected = {(x, y): WHITE if (x == arm_columns[0]) == (y == arm_rows[0]) else BLACK
+                            for x in columns for y in rows}
+                return all(pixels[p] == colour for p, colour in expected.items())
+            wait_for('the crosshair crossing on the white pixel at zoom %d' % zoom, marked)
+        for _ in range(6):
+            self.program.command(ZOOM_IN)
+        self.wait_text(ZOOM, 'Zoom Level: 8')
+        self.point_at(PATTERN_LINE_X - 3, 60)  # where the nudges start
+
+    def the_grid_shows_at_zoom_8(self):
+        """Over the background each source pixel's first view column is the
+        grid's shade of it: every channel halfway toward the far end."""
+        self.program.command(PIXEL_GRID)
+        wait_for('PixelGrid 01 00', lambda: setting('PixelGrid') == '0100')
+        shade = tuple(c + (256 - c) // 2 if c < 128 else c // 2 for c in PATTERN_BACKGROUND)
+        left, top, right, bottom = rect(self.program.window, MAGNIFIER)
+        y = top + 10  # a row clear of the crosshair and the line
+
+        def lines():
+            pixels = grab(left + 1, y, right - 1, y + 1)
+            found = [x for x in range(left + 1, right - 1) if pixels[(x, y)] == shade]
+            return found if len(found) >= 5 else None
+        found = wait_for('grid lines in the magnifier', lines)
+        # A source pixel is 7 or 8 view pixels wide (the view's width over its
+        # source's); a line of another colour (the green line) may stand between.
+        self.assertTrue(all(7 <= b - a <= 8 or 14 <= b - a <= 16 for a, b in zip(found, found[1:])),
+                        found)
+        self.program.command(PIXEL_GRID)
+        wait_for('PixelGrid 00 00', lambda: setting('PixelGrid') == '0000')
+
+    def the_wheel_zooms_to_the_largest_level_chosen(self):
+        self.program.command(OPTIONS)
+        dialog, _ = wait_for('the Options dialog', lambda: find_dialog('Pick Color Hotkey:'))
+        probe('select-row', dialog, MAX_ZOOM_BOX, 2)  # 32
+        click_item(dialog, 1)  # OK
+        wait_for('MaxZoomLevel 32', lambda: setting('MaxZoomLevel') == '2000')
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Stop')
+        self.point_at(800, 60)
+        # Ctrl + wheel anywhere, the window below left alone, up to 32 and no further.
+        for _ in range(26):
+            xdotool('keydown', 'ctrl', 'click', '4', 'keyup', 'ctrl')
+        self.wait_text(ZOOM, 'Zoom Level: 32')
+        # The plain wheel over the magnifier zooms too.
+        left, top, right, bottom = rect(self.program.window, MAGNIFIER)
+        xdotool('mousemove', (left + right) // 2, (top + bottom) // 2)
+        xdotool('click', '5')
+        self.wait_text(ZOOM, 'Zoom Level: 31')
+        for _ in range(23):
+            xdotool('click', '5')
+        self.wait_text(ZOOM, 'Zoom Level: 8')
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Pick')
+
+    def a_click_keeps_a_colour_only_when_asked(self):
+        entries = list_items(self.program.window)
+        self.program.command(CLICK_KEEPS)
+        wait_for('ClickKeeps 01 00', lambda: setting('ClickKeeps') == '0100')
+        xdotool('key', 'ctrl+shift+F11')  # brings the window forward, too
+        self.wait_text(PICK, 'Stop')
+        wait_for('the window in front', lambda: state(self.program.window, 'foreground'))
+        click_at(801, 61)  # on: kept, and the pattern below neither activates nor acts
+        self.wait_for_list([BACKGROUND] + entries)
+        self.assertEqual(self.text(PICK), 'Stop', 'the session goes on')
+        self.assertTrue(state(self.program.window, 'foreground'), 'the click never reached the pattern')
+        self.program.command(CLICK_KEEPS)
+        wait_for('ClickKeeps 00 00', lambda: setting('ClickKeeps') == '0000')
+        click_at(800, 60)  # off: the click goes to the pattern, nothing is kept
+        wait_for('the pattern in front', lambda: not state(self.program.window, 'foreground'))
+        self.assertEqual(list_items(self.program.window), [BACKGROUND] + entries)
+        self.program.command(CLICK_KEEPS)  # on again, for the next start
+        wait_for('ClickKeeps 01 00', lambda: setting('ClickKeeps') == '0100')
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Pick')
+
+    def a_3_by_3_sample_keeps_the_mean(self):
+        self.program.command(SAMPLE_3)
+        wait_for('SampleSize 3', lambda: setting('SampleSize') == '0300')
+        entries = list_items(self.program.window)
+        drag_from_icon(self.program.window, *PATTERN_BLOCK_CORNER)
+        self.wait_for_list([CORNER_MEAN] + entries)
+        self.assertEqual(self.text(POSITION), 'X: %d Y: %d' % PATTERN_BLOCK_CORNER,
+                         "the position names the pointer's pixel")
+
+    def the_loupe_follows_the_pointer_beside_what_is_read(self):
+        self.program.command(LOUPE_AT_POINTER)
+        wait_for('LoupeAtPointer 01 00', lambda: setting('LoupeAtPointer') == '0100')
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Stop')
+        loupe = wait_for('the loupe', lambda: find_window('Tintlens Loupe', 'TintlensLoupe'))
+        left, top, right, bottom = rect(self.program.window, MAGNIFIER)
+        half_w, half_h = -(-(right - left) // 8) // 2 + 1, -(-(bottom - top) // 8) // 2 + 1
+        places = set()
+        for x, y in ((905, 160), (990, 250), (780, 40)):
+            self.point_at(x, y)
+
+            def beside():
+                l, t, r, b = rect(loupe)
+                apart = l >= x + half_w or r <= x - half_w or t >= y + half_h or b <= y - half_h
+                return (l, t) if visible(loupe) and apart else None
+            places.add(wait_for('the loupe beside (%d, %d)' % (x, y), beside))
+            # Where the loupe was, the pattern paints again before the pick reads it.
+            wait_for('the exact pixel at (%d, %d)' % (x, y), lambda: self.text(COLOUR_TEXT) == rgb_text(
+                grab(x, y, x + 1, y + 1)[(x, y)]))
+            if (x, y) == (905, 160):
+                screenshot('loupe', (600, 0, 1024, 420))
+        self.assertEqual(len(places), 3, 'it follows the pointer')
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Pick')
+        wait_for('the loupe gone', lambda: not visible(loupe))
 
     def arrows_nudge_and_a_press_on_the_window_ends_the_session(self):
         x, y = PATTERN_LINE_X - 3, 60
@@ -187,6 +344,23 @@ class PickingWithSettings(Journey):
         self.assertTrue(self.text(COLOUR_TEXT).startswith('hsl('), self.text(COLOUR_TEXT))
         xdotool('key', 'ctrl+shift+F11')  # the hotkey nobody else holds still works
         self.wait_text(PICK, 'Stop')
+
+
+    def the_loupe_settings_hold_at_the_next_start(self):
+        # In the session the last step started: the loupe shows, 3 x 3 means,
+        # a click keeps, and Ctrl + wheel goes past 8.
+        self.assertEqual([setting(name) for name in (
+            'MaxZoomLevel', 'PixelGrid', 'SampleSize', 'ClickKeeps', 'LoupeAtPointer')],
+            ['2000', '0000', '0300', '0100', '0100'])
+        loupe = wait_for('the loupe', lambda: find_window('Tintlens Loupe', 'TintlensLoupe'))
+        self.point_at(*PATTERN_BLOCK_CORNER)
+        wait_for('the loupe shown', lambda: visible(loupe))
+        entries = list_items(self.program.window)
+        click_at(*PATTERN_BLOCK_CORNER)
+        wait_for('the mean kept by a click', lambda: len(list_items(self.program.window)) == len(entries) + 1)
+        self.assertEqual(list_items(self.program.window)[0], CORNER_MEAN)
+        xdotool('keydown', 'ctrl', 'click', '4', 'keyup', 'ctrl')
+        self.wait_text(ZOOM, 'Zoom Level: 9')
 
 
 if __name__ == '__main__':
