@@ -1,5 +1,7 @@
 #include "ui/loupe_window.h"
 
+#include <cstdlib>
+
 #include "core/magnifier_geometry.h"
 #include "platform/module.h"
 #include "ui/framed_fill_static.h"
@@ -9,6 +11,7 @@ namespace {
 
 constexpr const char* kClassName = "TintlensLoupe";
 constexpr int kStripAt96Dpi = 22;  // the swatch and the text below the picture
+constexpr int kSlack = 24;         // how far the loupe may lag behind its place
 
 // From Windows 10 (2004): a window the system leaves out of screen captures.
 void ExcludeFromCapture(HWND window) {
@@ -101,11 +104,15 @@ bool LoupeWindow::Covers(const Rect& area) const {
          area.top < m_origin.y + size.cy;
 }
 
+// Moving a window is costly (under Wine a trip to the X server), so the loupe
+// stays put while the pointer moves a little, as long as it stays clear of the
+// source rectangle and near the place it would take.
 void LoupeWindow::Place(const Rect& source, const Rect& screen) {
   if (!m_window) return;
   const SIZE size = WindowSize();
   const Point origin = LoupeOrigin(source, size.cx, size.cy, screen);
-  if (origin.x == m_origin.x && origin.y == m_origin.y && m_visible) return;
+  const bool nearby = std::abs(origin.x - m_origin.x) <= kSlack && std::abs(origin.y - m_origin.y) <= kSlack;
+  if (m_visible && nearby && !Covers(source)) return;
   ::SetWindowPos(m_window, HWND_TOPMOST, origin.x, origin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE | (m_visible ? 0 : SWP_SHOWWINDOW));
   m_origin = {origin.x, origin.y};
