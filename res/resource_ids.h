@@ -52,7 +52,7 @@
 #define IDC_STOP_HOTKEY 1018
 #define IDC_WEB_LINK 1025
 #define IDC_MAIL_LINK 1026
-#define IDC_MAX_ZOOM 1100
+#define IDC_MAX_ZOOM 1200
 
 /* Commands */
 #define ID_CLEAR_ALL 32775

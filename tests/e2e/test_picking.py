@@ -10,7 +10,7 @@ from harness import *  # noqa: F403 (the journeys' shared vocabulary)
 
 ALWAYS_ON_TOP, ZOOM_IN, ZOOM_OUT, COPY_WHEN_KEPT = 32776, 32778, 32779, 32803
 PIXEL_GRID, SAMPLE_1, SAMPLE_3, LOUPE_AT_POINTER, CLICK_KEEPS = 32804, 32805, 32806, 32810, 32815
-MAX_ZOOM_BOX = 1100
+MAX_ZOOM_BOX = 1200
 WHITE, BLACK = (255, 255, 255), (0, 0, 0)
 # By hand: the 3 x 3 round the block's top left corner (770, 200) holds 4 block
 # and 5 background pixels; (4 x 40 + 5 x 220 + 4) / 9 = 140, and so on.
