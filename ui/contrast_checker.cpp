@@ -125,6 +125,7 @@ void ContrastChecker::OnInitDialog() {
   for (std::size_t i = 0; i < kSuggestionSlots; ++i) {
     const int offset = static_cast<int>(i);
     m_suggestionSwatches[i].AttachDlgItem(dialog, IDC_CHECKER_SUGGESTION_SWATCH_1 + offset);
+    ::ShowWindow(m_suggestionSwatches[i].Handle(), SW_HIDE);  // until it has a colour
     m_suggestionTexts[i].Attach(::GetDlgItem(dialog, IDC_CHECKER_SUGGESTION_1 + offset));
   }
   for (std::size_t i = 0; i < kColourVisions.size(); ++i) {

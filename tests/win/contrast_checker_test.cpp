@@ -59,6 +59,7 @@ TEST_F(ContrastCheckerTest, TextFollowsTheCurrentColourWhileTicked) {
   EXPECT_TRUE(FollowTicked());
   EXPECT_EQ(Shown(IDC_CHECKER_RATIO), "Contrast ratio 12.71:1");
   EXPECT_EQ(Shown(IDC_CHECKER_SUGGESTION_1), "Reached");
+  EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Checker(), IDC_CHECKER_SUGGESTION_SWATCH_1)));
 
   m_window.ShowColour(kGrey);
   EXPECT_EQ(Shown(IDC_CHECKER_TEXT), "#777777");
