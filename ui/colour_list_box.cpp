@@ -130,7 +130,7 @@ void ColourListBox::ShowContextMenu(LPARAM where) {
   POINT point{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
   int entry = Selection();
   RECT item{};
-  if (where == -1) {
+  if (point.x == -1 && point.y == -1) {  // the menu key
     point = {0, 0};
     if (entry >= 0 && ::SendMessageA(Handle(), LB_GETITEMRECT, entry,
                                       reinterpret_cast<LPARAM>(&item)) != LB_ERR) {

@@ -147,17 +147,19 @@ TEST_F(ContrastCheckerTest, TypingSwapAndASuggestionSetTheColoursByHand) {
   EXPECT_EQ(ClipboardText(), "left alone");
 }
 
-// A right-click on an entry selects it and shows the list's menu; its items act
-// on that entry. The menu's keys are queued before it opens, as a user's would be.
-TEST_F(ContrastCheckerTest, TheListMenuUsesTheEntryRightClicked) {
+// A right-click on an entry selects it and shows the list's menu, and so does
+// the menu key for the selected entry; its items act on that entry. The menu's
+// keys are queued before it opens, as a user's would be.
+TEST_F(ContrastCheckerTest, TheListMenuActsOnTheEntryRightClicked) {
   const struct {
+    bool fromKeyboard;
     UINT firstKey;  // Down: the first item, Delete; Up: the last, Use as Background
     std::vector<ColourValue> list;
     ColourValue current;  // the entry right-clicked, or the one after the deleted one
-    bool checkerOpen;
   } cases[] = {
-      {VK_UP, {kGrey, kNavy}, kNavy, true},
-      {VK_DOWN, {kGrey}, kGrey, false},
+      {false, VK_UP, {kGrey, kNavy}, kNavy},
+      {false, VK_DOWN, {kGrey}, kGrey},
+      {true, VK_UP, {kGrey, kNavy}, kNavy},
   };
   const HWND list = Item(IDC_COLOUR_LIST);
   Show();
@@ -165,23 +167,33 @@ TEST_F(ContrastCheckerTest, TheListMenuUsesTheEntryRightClicked) {
     ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
     Pick(kNavy);
     Pick(kGrey);
+    m_window.ShowColour(kBlack);
     if (Checker()) Click(IDCANCEL);
-    RECT entry{};
-    ::SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&entry));
-    POINT at{entry.left + 5, entry.top + 2};
-    ::ClientToScreen(list, &at);
+    LPARAM at = MAKELPARAM(-1, -1);
+    if (c.fromKeyboard) {
+      ::SendMessageA(list, LB_SETCURSEL, 1, 0);
+      Command(IDC_COLOUR_LIST, LBN_SELCHANGE, list);
+    } else {
+      RECT entry{};
+      ::SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&entry));
+      POINT point{entry.left + 5, entry.top + 2};
+      ::ClientToScreen(list, &point);
+      at = MAKELPARAM(point.x, point.y);
+    }
     for (UINT key : {c.firstKey, static_cast<UINT>(VK_RETURN)}) {
       ::PostMessageA(list, WM_KEYDOWN, key, 0);
       ::PostMessageA(list, WM_KEYUP, key, 0xC0000000);
     }
-    ::SendMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+    ::SendMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), at);
     Pump();
-    EXPECT_EQ(ListColours(), c.list) << c.firstKey;
-    EXPECT_EQ(m_window.CurrentColour(), c.current) << c.firstKey;
-    EXPECT_EQ(Checker() && ::IsWindowVisible(Checker()), c.checkerOpen) << c.firstKey;
+    EXPECT_EQ(ListColours(), c.list) << c.fromKeyboard << c.firstKey;
+    EXPECT_EQ(m_window.CurrentColour(), c.current) << c.fromKeyboard << c.firstKey;
+    const bool used = c.firstKey == VK_UP;
+    EXPECT_EQ(Checker() && ::IsWindowVisible(Checker()), used) << "Use as Background opens it";
+    if (used) {
+      EXPECT_EQ(Shown(IDC_CHECKER_BACKGROUND), "#123456") << c.fromKeyboard;
+    }
   }
-  EXPECT_EQ(m_window.Checker().BackgroundColour(), kNavy);
-  EXPECT_EQ(Shown(IDC_CHECKER_BACKGROUND), "#123456");
 }
 
 // Keys typed into the checker are its own: the main window's Ctrl+C does not
