@@ -71,7 +71,7 @@ fuzz: bootstrap $(BUILD)/fuzz/build.ninja
 # The README's pictures, as the end-to-end tests take them.
 screenshots: test
 	cp $(addprefix $(BUILD)/test-artefacts/,main-window.png main-window-advanced.png picking.png \
-	  main-window-144-dpi.png loupe.png) docs/
+	  main-window-144-dpi.png loupe.png contrast-checker.png) docs/
 
 clean:
 	rm -rf $(BUILD) dist

@@ -248,6 +248,7 @@ void MainWindow::FillFormatBox() {
 void MainWindow::ShowColour(ColourValue colour) {
   m_currentColour = colour & 0xFFFFFF;
   m_readouts.Show(m_currentColour);
+  m_checker.OnCurrentColour(m_currentColour);
 }
 
 bool MainWindow::IsAdvancedLayout() const {
@@ -381,7 +382,14 @@ bool MainWindow::OnCommand(int id, int code) {
       m_document.Flow().Import();
       return true;
     case IDC_DELETE_BUTTON:
+    case ID_LIST_DELETE:
       DeleteSelected(m_list.Selection());
+      return true;
+    case ID_CONTRAST_CHECKER:
+      OpenContrastChecker();
+      return true;
+    case ID_USE_AS_BACKGROUND:
+      UseAsBackground(m_list.Selection());
       return true;
     case ID_SUPPORT:
       OpenWithShell(TL_MAKER_SUPPORT);  // a failure has nothing useful to say
@@ -771,6 +779,22 @@ void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
   m_loupe.Resize(m_readouts.MagnifierSize(), newDpi);
   RedrawMagnifier();  // a view of a new size starts black
   ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// A kept text colour goes on top of the list as a picked one does, but not to
+// the clipboard: Copy When Kept is for the start hotkey and the icon drag.
+void MainWindow::OpenContrastChecker() {
+  if (!m_checker.onKeep) {
+    m_checker.onKeep = [this](ColourValue colour) { m_list.AddColour(colour); };
+  }
+  m_checker.Open(Handle(), *m_loop, m_currentColour);
+}
+
+// The entry right-clicked is the selected one by now.
+void MainWindow::UseAsBackground(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= m_list.Model().Count()) return;
+  OpenContrastChecker();
+  m_checker.SetBackground(m_list.Model().ColourAt(static_cast<std::size_t>(index)));
 }
 
 void MainWindow::OnExit() {

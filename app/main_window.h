@@ -22,6 +22,7 @@
 #include "platform/message_loop.h"
 #include "sampling/screen_sampler.h"
 #include "ui/colour_list_box.h"
+#include "ui/contrast_checker.h"
 #include "ui/image_button.h"
 #include "ui/loupe_window.h"
 #include "ui/picker_icon_static.h"
@@ -65,6 +66,7 @@ class MainWindow final : public Dialog,
   bool IsAdvancedLayout() const;
   const std::string& CurrentPath() const { return m_document.CurrentPath(); }
   const TrayIcon& Tray() const { return m_tray; }
+  const ContrastChecker& Checker() const { return m_checker; }
 
   // Restores the colours that instances no longer running left in folder, and from
   // now on keeps a copy of unsaved colours there.
@@ -128,6 +130,8 @@ class MainWindow final : public Dialog,
   void FitLayoutHeight(bool advanced);
   void OnClose();
   void OnExit();
+  void OpenContrastChecker();
+  void UseAsBackground(int index);
 
   // Controls, attached while the window initialises.
   PickerIconStatic m_pickerIcon;
@@ -174,6 +178,7 @@ class MainWindow final : public Dialog,
   std::uint32_t m_startHotkey = 0;
   std::uint32_t m_stopHotkey = 0;
   bool m_exiting = false;
+  ContrastChecker m_checker;  // made when first opened
 };
 
 }  // namespace tl

@@ -85,28 +85,42 @@ const char* ApcaUseOf(int lcTenths) {
   return "nothing";
 }
 
+std::string HundredthsText(int hundredths) {
+  std::string text;
+  if (hundredths < 0) text += '-';
+  hundredths = std::abs(hundredths);
+  AppendDecimal(text, hundredths / 100);
+  text += '.';
+  AppendDecimal(text, hundredths / 10 % 10);
+  AppendDecimal(text, hundredths % 10);
+  return text;
+}
+
+std::string MinimumText(int minimumHundredths) {
+  std::string text = HundredthsText(minimumHundredths);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+std::string TenthsText(int tenths) {
+  std::string text;
+  if (tenths < 0) text += '-';
+  AppendDecimal(text, std::abs(tenths) / 10);
+  text += '.';
+  AppendDecimal(text, std::abs(tenths) % 10);
+  return text;
+}
+
 std::string ContrastVerdictText(ColourValue text, ColourValue background) {
   const double ratio = ContrastRatio(text, background);
-  const int hundredths = ContrastHundredths(ratio);
-  std::string line = "WCAG 2 contrast ";
-  AppendDecimal(line, hundredths / 100);
-  line += '.';
-  AppendDecimal(line, hundredths / 10 % 10);
-  AppendDecimal(line, hundredths % 10);
-  line += ":1:";
+  std::string line = "WCAG 2 contrast " + HundredthsText(ContrastHundredths(ratio)) + ":1:";
   for (std::size_t i = 0; i < kContrastCriteria.size(); ++i) {
     line += i == 0 ? " " : ", ";
     line += kContrastCriteria[i].name;
     line += MeetsContrast(ratio, kContrastCriteria[i].minimumHundredths) ? " pass" : " fail";
   }
-
-  const int tenths = ApcaTenths(ApcaContrast(text, background));
-  line += "\nAPCA Lc ";
-  if (tenths < 0) line += '-';
-  AppendDecimal(line, std::abs(tenths) / 10);
-  line += '.';
-  AppendDecimal(line, std::abs(tenths) % 10);
-  line += '\n';
+  line += "\nAPCA Lc " + TenthsText(ApcaTenths(ApcaContrast(text, background))) + '\n';
   return line;
 }
 

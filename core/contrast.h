@@ -51,6 +51,13 @@ int ApcaTenths(double lc);
 // non-text" from 30, "the least perceptible" from 15, and below that "nothing".
 const char* ApcaUseOf(int lcTenths);
 
+// A ratio in hundredths as text with two decimals: "4.47" for 447.
+std::string HundredthsText(int hundredths);
+// A criterion's minimum as it is spoken of, without needless zeros: "4.5", "7".
+std::string MinimumText(int minimumHundredths);
+// An Lc in tenths with one decimal and its sign: "-101.9".
+std::string TenthsText(int tenths);
+
 // The two lines the console tool prints for a pair, each ending in a newline:
 //   WCAG 2 contrast 4.47:1: AA fail, AAA fail, large AA pass, large AAA fail, non-text pass
 //   APCA Lc 71.1

@@ -11,7 +11,8 @@
 #define IDC_DRAG_CURSOR 205
 #define IDB_COPY 210
 #define IDB_DELETE 212
-#define IDR_LISTMENU 209 /* the never-shown "__List_" popup */
+#define IDR_LISTMENU 209 /* the "__List_" popup: the colour list's context menu */
+#define IDD_CONTRAST 230
 
 /* The eyedropper, the drag cursor and the two button pictures drawn again for
    displays scaled to 125, 150 and 200 per cent: one set of four per scale. */
@@ -54,6 +55,45 @@
 #define IDC_MAIL_LINK 1026
 #define IDC_MAX_ZOOM 1200
 
+/* Contrast Checker controls */
+#define IDC_CHECKER_TEXT_SWATCH 1100
+#define IDC_CHECKER_TEXT 1101
+#define IDC_CHECKER_TEXT_NOTE 1102
+#define IDC_CHECKER_BACKGROUND_SWATCH 1103
+#define IDC_CHECKER_BACKGROUND 1104
+#define IDC_CHECKER_BACKGROUND_NOTE 1105
+#define IDC_CHECKER_FOLLOW 1106
+#define IDC_CHECKER_SWAP 1107
+#define IDC_CHECKER_KEEP 1108
+#define IDC_CHECKER_RATIO 1109
+#define IDC_CHECKER_CRITERION_1 1110 /* one for each criterion, in their order */
+#define IDC_CHECKER_CRITERION_2 1111
+#define IDC_CHECKER_CRITERION_3 1112
+#define IDC_CHECKER_CRITERION_4 1113
+#define IDC_CHECKER_CRITERION_5 1114
+#define IDC_CHECKER_APCA 1115
+#define IDC_CHECKER_APCA_USE 1116
+#define IDC_CHECKER_PREVIEW_NORMAL 1117
+#define IDC_CHECKER_PREVIEW_LARGE 1118
+#define IDC_CHECKER_ROW_1 1119 /* the suggestion rows' labels */
+#define IDC_CHECKER_ROW_2 1120
+#define IDC_CHECKER_SUGGESTION_SWATCH_1 1121 /* row by row, lighter then darker */
+#define IDC_CHECKER_SUGGESTION_SWATCH_2 1122
+#define IDC_CHECKER_SUGGESTION_SWATCH_3 1123
+#define IDC_CHECKER_SUGGESTION_SWATCH_4 1124
+#define IDC_CHECKER_SUGGESTION_1 1125
+#define IDC_CHECKER_SUGGESTION_2 1126
+#define IDC_CHECKER_SUGGESTION_3 1127
+#define IDC_CHECKER_SUGGESTION_4 1128
+#define IDC_CHECKER_VISION_SAMPLE_1 1129 /* protanopia, deuteranopia, tritanopia, achromatopsia */
+#define IDC_CHECKER_VISION_SAMPLE_2 1130
+#define IDC_CHECKER_VISION_SAMPLE_3 1131
+#define IDC_CHECKER_VISION_SAMPLE_4 1132
+#define IDC_CHECKER_VISION_1 1133
+#define IDC_CHECKER_VISION_2 1134
+#define IDC_CHECKER_VISION_3 1135
+#define IDC_CHECKER_VISION_4 1136
+
 /* Commands */
 #define ID_CLEAR_ALL 32775
 #define ID_ALWAYS_ON_TOP 32776
@@ -78,6 +118,8 @@
 #define ID_SAMPLE_9 32809
 #define ID_LOUPE_AT_POINTER 32810
 #define ID_CLICK_KEEPS 32815
+#define ID_CONTRAST_CHECKER 32812
+#define ID_USE_AS_BACKGROUND 32813
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601
 #define ID_APP_EXIT 57602

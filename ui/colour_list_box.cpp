@@ -4,6 +4,9 @@
 
 #include "platform/dpi.h"
 #include "platform/gdi.h"
+#include "platform/handles.h"
+#include "platform/module.h"
+#include "res/resource_ids.h"
 
 namespace tl {
 
@@ -120,8 +123,54 @@ void ColourListBox::Measure(MEASUREITEMSTRUCT& measure) {
   measure.itemHeight = static_cast<UINT>(m_itemHeight);
 }
 
+// At the pointer for a right-click, which selects the entry under it; below the
+// selected entry for the menu key. Off the entries, only what concerns the
+// whole list can be chosen.
+void ColourListBox::ShowContextMenu(LPARAM where) {
+  POINT point{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  int entry = Selection();
+  RECT item{};
+  if (point.x == -1 && point.y == -1) {  // the menu key
+    point = {0, 0};
+    if (entry >= 0 && ::SendMessageA(Handle(), LB_GETITEMRECT, entry,
+                                      reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+      point = {item.left, item.bottom};
+    }
+    ::ClientToScreen(Handle(), &point);
+  } else {
+    POINT client = point;
+    ::ScreenToClient(Handle(), &client);
+    const LRESULT hit =
+        ::SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+    entry = static_cast<int>(LOWORD(hit));
+    const bool onEntry = HIWORD(hit) == 0 &&
+                         ::SendMessageA(Handle(), LB_GETITEMRECT, entry,
+                                        reinterpret_cast<LPARAM>(&item)) != LB_ERR &&
+                         ::PtInRect(&item, client);
+    if (!onEntry) {
+      entry = -1;
+    } else if (entry != Selection()) {
+      ::SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+      ::SendMessageA(::GetParent(Handle()), WM_COMMAND,
+                     MAKEWPARAM(::GetDlgCtrlID(Handle()), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(Handle()));
+    }
+  }
+  const UniqueMenu menu(::LoadMenuA(Module::Instance(), MAKEINTRESOURCEA(IDR_LISTMENU)));
+  const HMENU popup = menu ? ::GetSubMenu(menu.Get(), 0) : nullptr;
+  if (!popup) return;
+  if (entry < 0) {
+    ::EnableMenuItem(popup, ID_LIST_DELETE, MF_BYCOMMAND | MF_GRAYED);
+    ::EnableMenuItem(popup, ID_USE_AS_BACKGROUND, MF_BYCOMMAND | MF_GRAYED);
+  }
+  ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, point.x, point.y, 0, ::GetParent(Handle()), nullptr);
+}
+
 LRESULT ColourListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_CONTEXTMENU:
+      ShowContextMenu(lParam);
+      return 0;
     case WM_KEYUP:
       if (wParam != VK_DELETE) break;
       ::SendMessageA(::GetParent(Handle()), kListEditMessage, static_cast<WPARAM>(Selection()), 0);

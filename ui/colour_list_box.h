@@ -2,6 +2,8 @@
 // The owner-drawn list box that shows the colour list: each entry a bar in its
 // colour with its "R, G, B" text in black or white. The model is the source of
 // truth; every operation changes the model and the list box together.
+// A right-click on an entry selects it (telling the parent, as a click does) and
+// shows the list's context menu, whose commands go to the parent.
 
 #include <windows.h>
 
@@ -46,6 +48,7 @@ class ColourListBox final : public Subclass {
 
  private:
   void Insert(int index, ColourValue colour);
+  void ShowContextMenu(LPARAM where);
 
   ColourList m_model;
   int m_itemHeight = 0;  // measured once per DPI

@@ -10,6 +10,7 @@
 
 #include "core/colour_vision.h"
 #include "core/contrast_space.h"
+#include "core/contrast_report.h"
 #include "core/contrast_suggestions.h"
 
 namespace tl {
@@ -208,6 +209,45 @@ TEST(ColourVision, MatricesKeepNeutralsAndMoveRedAsWorkedByHand) {
   EXPECT_EQ(SimulateVision(MakeColour(255, 0, 0), ColourVision::kAchromatopsia), Grey(127));
   EXPECT_EQ(SimulatedContrastRatio(MakeColour(255, 0, 0), kBlack, ColourVision::kAchromatopsia),
             ContrastRatio(Grey(127), kBlack));
+}
+
+// The checker's read-out of a failing grey pair and of one that reaches AAA: each
+// text as its control shows it, and every suggestion offered passes its row.
+TEST(ContrastReport, ReadsEveryFigureAndOffersOnlyPassingColours) {
+  const ContrastReport grey = MakeContrastReport(Grey(0x77), kWhite);
+  EXPECT_EQ(grey.ratio, "Contrast ratio 4.47:1");
+  EXPECT_EQ(grey.criteria, (std::array<std::string, 5>{"AA (4.5:1): fail", "AAA (7:1): fail",
+                                                        "large AA (3:1): pass",
+                                                        "large AAA (4.5:1): fail",
+                                                        "non-text (3:1): pass"}));
+  EXPECT_EQ(grey.apca + " / " + grey.apcaUse, "APCA Lc 71.1 / Good for: content text");
+  EXPECT_EQ(grey.suggestions[0].text, "Lighter: none");  // white reaches only 4.48
+  EXPECT_EQ(grey.suggestions[1].text, "Darker #767676 4.54:1");
+  for (std::size_t slot = 1; slot < kSuggestionSlots; slot += 2) {
+    ASSERT_TRUE(grey.suggestions[slot].colour) << slot;
+    const ColourValue colour = *grey.suggestions[slot].colour;
+    EXPECT_TRUE(MeetsContrast(ContrastRatio(colour, kWhite),
+                              kContrastCriteria[kSuggestionRows[slot / 2]].minimumHundredths));
+    EXPECT_EQ(grey.suggestions[slot].text.substr(7, 7), NotationText(colour, kNotationHtml));
+  }
+  // A grey pair looks the same to every vision: only the names differ.
+  EXPECT_EQ(grey.visions[0].label, "Protanopia 4.47:1, AA fail");
+  EXPECT_EQ(grey.visions[3].label, "Achromatopsia 4.47:1, AA fail");
+
+  const ColourValue navy = MakeColour(18, 52, 86);
+  const ContrastReport reached = MakeContrastReport(kWhite, navy);
+  EXPECT_EQ(reached.ratio + " / " + reached.apca, "Contrast ratio 12.71:1 / APCA Lc -101.9");
+  for (std::size_t slot = 0; slot < kSuggestionSlots; ++slot) {
+    EXPECT_FALSE(reached.suggestions[slot].colour) << slot;
+    EXPECT_EQ(reached.suggestions[slot].text, slot % 2 ? "" : "Reached");
+  }
+  // Red on black reads (5.25) for most, not for protanopes: the pair shows it.
+  const ColourValue red = MakeColour(255, 0, 0);
+  const ContrastReport redOnBlack = MakeContrastReport(red, kBlack);
+  EXPECT_EQ(redOnBlack.visions[0].text, SimulateVision(red, ColourVision::kProtanopia));
+  EXPECT_EQ(redOnBlack.visions[0].label, "Protanopia 3.28:1, AA fail");
+  EXPECT_EQ(redOnBlack.visions[1].label, "Deuteranopia 6.54:1, AA pass");
+  EXPECT_EQ(SuggestionRowText(1), "AAA 7:1");
 }
 
 }  // namespace
