@@ -41,7 +41,7 @@ PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::s
   if (!kind) return NotAPalette("not a palette file Tintlens knows");
   switch (*kind) {
     // The colour list has no magic Tintlens ever checked: a .clf reads as one.
-    case FileKind::ColourList: return PaletteRead{DecodeColourListFile(data, size), {}};
+    case FileKind::ColourList: return ReadColourListFile(data, size);
     case FileKind::SwatchExchange: return ReadSwatchExchange(data, size);
     case FileKind::ColourTable: return ReadColourTable(data, size);
     case FileKind::PhotoshopSwatches: return ReadPhotoshopSwatches(data, size);

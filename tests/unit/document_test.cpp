@@ -22,6 +22,7 @@ namespace tl {
 namespace {
 
 using List = std::vector<ColourValue>;
+using NameList = std::vector<std::string>;
 using Chosen = std::optional<ChosenFile>;
 
 template <typename T>
@@ -37,10 +38,14 @@ T Pop(std::deque<T>& queue, const T& otherwise) {
 class FakeHost : public DocumentHost {
  public:
   const List& Colours() const override { return colours; }
+  const NameList& Names() const override { return names; }
   bool Modified() const override { return modified; }
   void SetModified(bool value) override { modified = value; }
-  void ReplaceColours(const List& value) override { colours = value; }
-  void AppendColours(const List& value) override { colours.insert(colours.end(), value.begin(), value.end()); }
+  void ReplaceColours(const List& value, const NameList& named) override { colours = value, names = named; }
+  void AppendColours(const List& value, const NameList& named) override {
+    if (!named.empty()) names.resize(colours.size()), names.insert(names.end(), named.begin(), named.end());
+    colours.insert(colours.end(), value.begin(), value.end());
+  }
   Chosen ChooseFileToOpen() override { return Next("open-dialog "); }
   Chosen ChooseFileToSave(FileKind kind) override {
     return Next(kind == FileKind::ColourList ? "save-dialog " : "export-dialog ");
@@ -64,6 +69,7 @@ class FakeHost : public DocumentHost {
   void Show(const char* what, const std::string& path) { log += what + path.substr(path.rfind('/') + 1) + " "; }
 
   List colours;
+  NameList names;
   bool modified = false;
   std::string title = "Tintlens", log;
   std::deque<Answer> answers;
