@@ -19,6 +19,10 @@ namespace tl {
 // file gets (on POSIX systems, 0666 less the umask).
 bool WriteFileReplacing(const std::string& path, const Bytes& bytes, std::string* why = nullptr);
 
+// Whether the two paths name one file that is there (however they spell it: a
+// link, another case on Windows); false where either cannot be looked at.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Whether no process with this id runs any more; false where that cannot be told.
 bool ProcessIsGone(std::uint32_t processId);
 

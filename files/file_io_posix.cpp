@@ -70,6 +70,12 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes, std::string
   return false;
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first = {}, second = {};
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 // kill with no signal only asks whether the process exists: ESRCH, it does not;
 // EPERM, it does, as another user's.
 bool ProcessIsGone(std::uint32_t processId) {

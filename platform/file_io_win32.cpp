@@ -114,6 +114,22 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes, std::string
   return false;
 }
 
+// A file's identity is its volume and its index on that volume; opened for no
+// access at all, so that neither a lock nor a folder stands in the way.
+bool SameFile(const std::string& a, const std::string& b) {
+  BY_HANDLE_FILE_INFORMATION info[2] = {};
+  const std::string* paths[2] = {&a, &b};
+  for (int i = 0; i < 2; ++i) {
+    const UniqueFile file(::CreateFileA(paths[i]->c_str(), 0,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file || !::GetFileInformationByHandle(file.Get(), &info[i])) return false;
+  }
+  return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+         info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
+         info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
 // A process that cannot be opened for lack of rights is running; one whose id
 // names nothing, or that has ended (its object kept alive by a handle somebody
 // holds), is gone.
