@@ -19,9 +19,12 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes, std::vector<s
       !std::equal(header.begin(), header.begin() + markEnd, bytes.begin())) {
     return {};
   }
-  // A names block right after the counted entries says the count is sound.
-  PaletteRead named = ReadColourListFile(bytes.data(), bytes.size());
-  if (!named.names.empty()) {
+  // A names block right after the counted entries, even one cut short, says
+  // the count is sound: its bytes are no colours.
+  const std::uint64_t counted = GetLittleEndian32(bytes.data() + markEnd);
+  const std::uint64_t namesAt = kColourListHeaderSize + 4 * counted;
+  if (namesAt < bytes.size() && StartsLikeNamesBlock(bytes.data() + namesAt, bytes.size() - namesAt)) {
+    PaletteRead named = ReadColourListFile(bytes.data(), bytes.size());
     if (names) *names = std::move(named.names);
     return std::move(named.colours);
   }

@@ -116,6 +116,10 @@ PaletteRead ReadColourListFile(const std::uint8_t* data, std::size_t size) {
   return read;
 }
 
+bool StartsLikeNamesBlock(const std::uint8_t* data, std::size_t size) {
+  return size > 0 && std::memcmp(data, kNamesMagic, std::min<std::size_t>(size, 4)) == 0;
+}
+
 void ReadColourListNames(const std::uint8_t* data, std::size_t size, PaletteRead& read) {
   if (size < 8 || std::memcmp(data, kNamesMagic, 4) != 0) return;
   const std::uint32_t count = GetLittleEndian32(data + 4);

@@ -61,4 +61,7 @@ PaletteRead ReadColourListFile(const std::uint8_t* data, std::size_t size);
 // colour, whose text is not UTF-8 or whose entry is already named gives no name.
 void ReadColourListNames(const std::uint8_t* data, std::size_t size, PaletteRead& read);
 
+// Whether bytes (some at least) start as a names block does, if only in part.
+bool StartsLikeNamesBlock(const std::uint8_t* data, std::size_t size);
+
 }  // namespace tl
