@@ -473,8 +473,9 @@ void MainWindow::OnEditCommand(int id) {
   } else if (focus == m_list.Handle() && id == ID_EDIT_COPY) {
     const int index = m_list.Selection();
     if (index >= 0 && static_cast<std::size_t>(index) < m_list.Model().Count()) {
-      CopyTextToClipboard(Handle(), ColourListEntryText(m_list.Model().ColourAt(
-                                        static_cast<std::size_t>(index))));
+      // The colour as the format box writes it: never the entry's name.
+      CopyTextToClipboard(Handle(), NotationText(m_list.Model().ColourAt(
+                                        static_cast<std::size_t>(index)), m_currentNotation));
     }
   }
 }

@@ -6,6 +6,7 @@
 #include "core/colour_text.h"
 #include "core/colour_vision.h"
 #include "core/contrast.h"
+#include "files/file_io.h"
 #include "files/palette_reader.h"
 #include "files/palette_writer.h"
 #include "res/product.h"
@@ -14,7 +15,7 @@ namespace tl {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tintlens-palette show FILE [--format FORMAT | --template TEMPLATE]\n"
+    "usage: tintlens-palette show FILE [--format FORMAT | --template TEMPLATE] [--names]\n"
     "       tintlens-palette convert COLOUR... [--format FORMAT | --template TEMPLATE]\n"
     "       tintlens-palette export FILE OUT.clf|OUT.ase|OUT.act|OUT.aco|OUT.gpl\n"
     "       tintlens-palette contrast TEXT BACKGROUND\n"
@@ -25,11 +26,13 @@ constexpr const char* kUsage =
     "Color Table (.act), Photoshop swatches (.aco) or GIMP palette (.gpl) file.\n"
     "\n"
     "show     prints each colour, in the file's order, one per line, as the\n"
-    "         Tintlens window shows it in that notation (default rgb)\n"
+    "         Tintlens window shows it in that notation (default rgb); with\n"
+    "         --names, a tab and the colour's name (empty when it has none) after it\n"
     "convert  prints each COLOUR (#123456, rgb(18 52 86), hsl(...), oklch(...),\n"
     "         a CSS name, or the text of any notation) the same way\n"
-    "export   writes the colours as the kind OUT's extension names (.act holds\n"
-    "         at most 256 colours, .aco at most 65,535)\n"
+    "export   writes the colours and their names as the kind OUT's extension\n"
+    "         names, never over FILE (.act holds at most 256 colours and no\n"
+    "         names, .aco at most 65,535 colours: what is left out is said)\n"
     "contrast prints the WCAG 2 contrast ratio of TEXT on BACKGROUND with its\n"
     "         verdicts, and the APCA lightness contrast Lc; exit status 0 when\n"
     "         the pair passes AA for normal text, 1 when it does not\n"
@@ -76,16 +79,25 @@ struct Command {
   std::string name;
   std::vector<std::string> operands;
   std::optional<std::string> format, templateText;
+  bool names = false;  // --names
 };
 
 // The options and operands after the command; a usage error goes to `err` and
 // gives none.
 std::optional<Command> ReadCommand(const std::vector<std::string>& arguments, std::string& err) {
-  Command command{arguments[0], {}, {}, {}};
+  Command command{arguments[0], {}, {}, {}, false};
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument.size() < 2 || argument[0] != '-') {
       command.operands.push_back(argument);
+      continue;
+    }
+    if (argument == "--names") {
+      if (command.name != "show") {
+        UsageError(err, "only show takes --names");
+        return std::nullopt;
+      }
+      command.names = true;
       continue;
     }
     // --format NAME and --format=NAME alike.
@@ -139,14 +151,64 @@ std::optional<Writer> MakeWriter(const Command& command, std::string& err) {
   return writer;
 }
 
-int Export(const std::vector<ColourValue>& colours, const std::string& input,
-           const std::string& output, std::string& err) {
+std::string Count(std::size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// What the output's kind cannot hold is said, but it is no failure: the user
+// asked for that kind.
+void NoteLosses(FileKind kind, const PaletteRead& read, const std::string& output,
+                std::string& err) {
+  const std::size_t most = MostColoursOf(kind), count = read.colours.size();
+  if (count > most) {
+    err += "tintlens-palette: " + output + " holds at most " + std::to_string(most) +
+           " colours: the last " + std::to_string(count - most) + " of " + std::to_string(count) +
+           " are left out\n";
+  }
+  std::size_t names = 0;
+  for (const std::string& name : read.names) names += !name.empty();
+  if (names > 0 && !HoldsNames(kind)) {
+    err += "tintlens-palette: " + output + " holds no names: " + Count(names, "name is", "names are") +
+           " left out\n";
+  }
+}
+
+int Export(const PaletteRead& read, const std::string& input, const std::string& output,
+           std::string& err) {
   const std::optional<FileKind> kind = FileKindOfExtension(output);
   if (!kind) {
     return Fail(err, "unknown output type '" + output + "': use .clf, .ase, .act, .aco or .gpl");
   }
-  const bool written = WritePalette(*kind, output, colours, PaletteNameOf(input));
-  return written ? 0 : Fail(err, "cannot write " + output);
+  // Replaced whole, the input would be gone with whatever the output cannot hold.
+  if (SameFile(input, output)) return Fail(err, "will not write " + output + " over its own input");
+  std::string why;
+  if (!WritePalette(*kind, output, read.colours, PaletteNameOf(input), read.names, &why)) {
+    return Fail(err, "cannot write " + output + ": " + why);
+  }
+  NoteLosses(*kind, read, output, err);
+  return 0;
+}
+
+// A file that cannot be read, and bytes that are no palette, are named with the
+// reason; a palette without colours is read, with a note.
+std::optional<PaletteRead> ReadInput(const std::string& input, std::string& err) {
+  const FileBytes file = ReadWholeFile(input);
+  switch (file.failure) {
+    case ReadFailure::None: break;
+    case ReadFailure::TooLarge:
+      Fail(err, "cannot read " + input + ": it is " + kTooLargeToBeAPalette);
+      return std::nullopt;
+    case ReadFailure::CannotOpen:
+      Fail(err, "cannot open " + input + ": " + file.reason);
+      return std::nullopt;
+  }
+  PaletteRead read = ReadPalette(file.bytes.data(), file.bytes.size(), input);
+  if (!read.Ok()) {
+    Fail(err, "cannot read " + input + ": " + read.error);
+    return std::nullopt;
+  }
+  if (read.colours.empty()) err += "tintlens-palette: no colours in " + input + "\n";
+  return read;
 }
 
 // Every colour that reads is printed; each argument that does not is named.
@@ -245,10 +307,14 @@ int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
   if (first == "convert") return Convert(operands, *writer, out, err);
 
   const std::string& input = operands[0];
-  const PaletteRead read = ReadPaletteFile(input);
-  if (!read.Ok()) return Fail(err, "cannot read " + input + ": " + read.error);
-  if (first == "export") return Export(read.colours, input, operands[1], err);
-  for (ColourValue colour : read.colours) out += writer->Text(colour) + "\n";
+  const std::optional<PaletteRead> read = ReadInput(input, err);
+  if (!read) return 1;
+  if (first == "export") return Export(*read, input, operands[1], err);
+  for (std::size_t i = 0; i < read->colours.size(); ++i) {
+    out += writer->Text(read->colours[i]);
+    if (command->names) out += "\t" + (i < read->names.size() ? read->names[i] : std::string());
+    out += "\n";
+  }
   return 0;
 }
 

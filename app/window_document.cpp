@@ -112,27 +112,32 @@ void WindowDocument::ShowNoColoursFound(const std::string& path) {
 
 void WindowDocument::SetTitle(const std::string& title) { ::SetWindowTextA(Owner(), title.c_str()); }
 
-void WindowDocument::ReplaceColours(const std::vector<ColourValue>& colours) {
+void WindowDocument::ReplaceColours(const std::vector<ColourValue>& colours,
+                                    const std::vector<std::string>& names) {
   m_list.Clear();
-  m_list.Append(colours);
+  m_list.Append(colours, names);
 }
 
-void WindowDocument::AppendColours(const std::vector<ColourValue>& colours) { m_list.Append(colours); }
+void WindowDocument::AppendColours(const std::vector<ColourValue>& colours,
+                                   const std::vector<std::string>& names) {
+  m_list.Append(colours, names);
+}
 
 void WindowDocument::StartRecovery(const std::string& folder) {
   m_recovery.reset();
   m_recoveryFolder = std::make_unique<RecoveryFolder>(folder);
   m_recovery = std::make_unique<RecoveryKeeper>(*m_recoveryFolder,
                                                 RecoveryFolder::NameForThisInstance());
-  const std::vector<ColourValue> recovered = m_recovery->TakeOrphans();
-  if (!recovered.empty()) m_document.Recover(recovered);
+  std::vector<std::string> names;
+  const std::vector<ColourValue> recovered = m_recovery->TakeOrphans(&names);
+  if (!recovered.empty()) m_document.Recover(recovered, names);
   // At once, not at the first idle moment: the copies restored are removed only
   // once their colours are in ours.
   KeepRecoveryCopy();
 }
 
 void WindowDocument::KeepRecoveryCopy() {
-  if (m_recovery) m_recovery->Keep(m_list.Model().Generation(), Modified(), Colours());
+  if (m_recovery) m_recovery->Keep(m_list.Model().Generation(), Modified(), Colours(), Names());
 }
 
 void WindowDocument::DiscardRecoveryCopy() {

@@ -36,10 +36,13 @@ class WindowDocument final : private DocumentHost {
 
  private:
   const std::vector<ColourValue>& Colours() const override { return m_list.Model().Colours(); }
+  const std::vector<std::string>& Names() const override { return m_list.Model().Names(); }
   bool Modified() const override { return m_list.Model().Modified(); }
   void SetModified(bool modified) override { m_list.SetModified(modified); }
-  void ReplaceColours(const std::vector<ColourValue>& colours) override;
-  void AppendColours(const std::vector<ColourValue>& colours) override;
+  void ReplaceColours(const std::vector<ColourValue>& colours,
+                      const std::vector<std::string>& names) override;
+  void AppendColours(const std::vector<ColourValue>& colours,
+                     const std::vector<std::string>& names) override;
   std::optional<ChosenFile> ChooseFileToOpen() override;
   std::optional<ChosenFile> ChooseFileToSave(FileKind kind) override;
   std::optional<ChosenFile> ChooseFileToImport() override;

@@ -22,7 +22,7 @@ bool IsAnotherPaletteKind(const Bytes& bytes, const std::string& path) {
 
 bool Document::WriteTo(const std::string& path) {
   // Written whole or not at all: a failed save leaves any earlier file as it was.
-  if (WritePalette(FileKind::ColourList, path, m_host.Colours(), {})) return true;
+  if (WritePalette(FileKind::ColourList, path, m_host.Colours(), {}, m_host.Names())) return true;
   m_host.ShowCannotSave(path);  // path, title and the modified flag stay as they were
   return false;
 }
@@ -66,7 +66,7 @@ bool Document::SaveChangesFirst() {
 
 void Document::New() {
   if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
-  m_host.ReplaceColours({});
+  m_host.ReplaceColours({}, {});
   m_host.SetModified(false);
   m_path.clear();
   SetFileTitle("");
@@ -82,16 +82,14 @@ std::optional<Bytes> Document::ReadChosenFile(const std::string& path) {
   return std::nullopt;
 }
 
-bool Document::ReadPaletteOf(const std::string& path, const Bytes& bytes,
-                             std::vector<ColourValue>& colours) {
-  PaletteRead read = ReadPalette(bytes.data(), bytes.size(), path);
+bool Document::ReadPaletteOf(const std::string& path, const Bytes& bytes, PaletteRead& read) {
+  read = ReadPalette(bytes.data(), bytes.size(), path);
   if (!read.Ok()) {
     m_host.ShowCannotOpen(path);
   } else if (read.colours.empty()) {
     m_host.ShowNoColoursFound(path);
   }
-  colours = std::move(read.colours);
-  return !colours.empty();
+  return !read.colours.empty();
 }
 
 void Document::Open() {
@@ -102,15 +100,16 @@ void Document::Open() {
   const std::optional<Bytes> bytes = ReadChosenFile(chosen->path);
   if (!bytes) return;
   if (IsAnotherPaletteKind(*bytes, chosen->path)) {
-    std::vector<ColourValue> colours;
-    if (!ReadPaletteOf(chosen->path, *bytes, colours)) return;
-    m_host.ReplaceColours(colours);
+    PaletteRead read;
+    if (!ReadPaletteOf(chosen->path, *bytes, read)) return;
+    m_host.ReplaceColours(read.colours, read.names);
     m_path.clear();
     SetFileTitle("");
     m_host.SetModified(true);
     return;
   }
-  m_host.ReplaceColours(DecodeColourListFile(bytes->data(), bytes->size()));
+  const PaletteRead list = ReadColourListFile(bytes->data(), bytes->size());
+  m_host.ReplaceColours(list.colours, list.names);
   m_path = chosen->path;
   SetFileTitle(chosen->title);
   m_host.SetModified(false);
@@ -120,7 +119,8 @@ void Document::Export(FileKind kind) {
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToSave(kind);
   if (!chosen) return;
   // A GIMP palette is named after the file it goes into.
-  if (!WritePalette(kind, chosen->path, m_host.Colours(), PaletteNameOf(chosen->path))) {
+  if (!WritePalette(kind, chosen->path, m_host.Colours(), PaletteNameOf(chosen->path),
+                    m_host.Names())) {
     m_host.ShowExportFailed();
   }
 }
@@ -129,9 +129,9 @@ void Document::Import() {
   const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport();
   if (!chosen) return;
   const std::optional<Bytes> bytes = ReadChosenFile(chosen->path);
-  std::vector<ColourValue> colours;
-  if (!bytes || !ReadPaletteOf(chosen->path, *bytes, colours)) return;
-  m_host.AppendColours(colours);
+  PaletteRead read;
+  if (!bytes || !ReadPaletteOf(chosen->path, *bytes, read)) return;
+  m_host.AppendColours(read.colours, read.names);
   m_host.SetModified(true);
 }
 
@@ -141,12 +141,13 @@ bool Document::ConfirmExit() { return !m_host.Modified() || SaveChangesFirst(); 
 // question comes as before New. The modified flag stays as it was.
 void Document::ClearAll() {
   if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
-  m_host.ReplaceColours({});
+  m_host.ReplaceColours({}, {});
   if (m_recovered) SetFileTitle("");
 }
 
-void Document::Recover(const std::vector<ColourValue>& colours) {
-  m_host.ReplaceColours(colours);
+void Document::Recover(const std::vector<ColourValue>& colours,
+                       const std::vector<std::string>& names) {
+  m_host.ReplaceColours(colours, names);
   m_host.SetModified(true);
   m_path.clear();
   m_host.SetTitle(std::string(kProgramName) + " - Recovered");

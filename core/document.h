@@ -11,6 +11,7 @@
 #include "core/colour.h"
 #include "files/byte_order.h"
 #include "files/file_kind.h"
+#include "files/palette_read.h"
 #include "res/product.h"
 
 namespace tl {
@@ -24,13 +25,16 @@ struct ChosenFile {
 
 class DocumentHost {
  public:
-  // The list itself.
+  // The list itself. Names go by index, as ColourList::Names has them.
   virtual const std::vector<ColourValue>& Colours() const = 0;
+  virtual const std::vector<std::string>& Names() const = 0;
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
-  virtual void ReplaceColours(const std::vector<ColourValue>& colours) = 0;
+  virtual void ReplaceColours(const std::vector<ColourValue>& colours,
+                              const std::vector<std::string>& names) = 0;
   // After the list's current entries, in the order given.
-  virtual void AppendColours(const std::vector<ColourValue>& colours) = 0;
+  virtual void AppendColours(const std::vector<ColourValue>& colours,
+                             const std::vector<std::string>& names) = 0;
 
   // Dialogs, questions and messages.
   virtual std::optional<ChosenFile> ChooseFileToOpen() = 0;
@@ -74,7 +78,7 @@ class Document {
   // Colours an earlier session left unsaved (a crash, a kill, the end of the
   // Windows session) become the list: unsaved, in no file, and the title says
   // where they came from until the list is saved or cleared.
-  void Recover(const std::vector<ColourValue>& colours);
+  void Recover(const std::vector<ColourValue>& colours, const std::vector<std::string>& names = {});
 
   const std::string& CurrentPath() const { return m_path; }
 
@@ -86,7 +90,7 @@ class Document {
   // The chosen file's bytes, or nothing once the user has been told why not.
   std::optional<Bytes> ReadChosenFile(const std::string& path);
   // Tells the user when a palette gives no colours; true when it gave some.
-  bool ReadPaletteOf(const std::string& path, const Bytes& bytes, std::vector<ColourValue>& colours);
+  bool ReadPaletteOf(const std::string& path, const Bytes& bytes, PaletteRead& read);
 
   void SetFileTitle(const std::string& fileTitle);
 

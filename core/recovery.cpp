@@ -12,12 +12,21 @@ bool IsRecoveryCopyName(const std::string& name) {
   return FileKindOfExtension(name) == FileKind::ColourList;
 }
 
-std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes) {
+std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes, std::vector<std::string>* names) {
   Bytes header = EncodeColourListFile({});
   const std::size_t markEnd = header.size() - 4;  // the magic and the marker; then the count
   if (bytes.size() < header.size() ||
       !std::equal(header.begin(), header.begin() + markEnd, bytes.begin())) {
     return {};
+  }
+  // A names block right after the counted entries, even one cut short, says
+  // the count is sound: its bytes are no colours.
+  const std::uint64_t counted = GetLittleEndian32(bytes.data() + markEnd);
+  const std::uint64_t namesAt = kColourListHeaderSize + 4 * counted;
+  if (namesAt < bytes.size() && StartsLikeNamesBlock(bytes.data() + namesAt, bytes.size() - namesAt)) {
+    PaletteRead named = ReadColourListFile(bytes.data(), bytes.size());
+    if (names) *names = std::move(named.names);
+    return std::move(named.colours);
   }
   // The decoder is told there are as many entries as whole ones follow.
   header.resize(markEnd);
@@ -28,7 +37,8 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes) {
   return decoder.TakeColours();
 }
 
-std::vector<ColourValue> RecoveryKeeper::TakeOrphans() {
+std::vector<ColourValue> RecoveryKeeper::TakeOrphans(std::vector<std::string>* colourNames) {
+  if (colourNames) colourNames->clear();
   std::vector<RecoveryFileEntry> copies = m_files.List();
   std::vector<std::string> names;
   for (const RecoveryFileEntry& entry : copies) names.push_back(entry.name);
@@ -49,10 +59,15 @@ std::vector<ColourValue> RecoveryKeeper::TakeOrphans() {
     // A copy that cannot be read, or restores nothing (its header damaged), is
     // not removed with the others: it stays for a later start.
     std::vector<ColourValue> found;
-    if (bytes) found = ColoursOfRecoveryCopy(*bytes);
+    std::vector<std::string> foundNames;
+    if (bytes) found = ColoursOfRecoveryCopy(*bytes, &foundNames);
     if (found.empty()) {
       m_files.Release(copy.name);
       continue;
+    }
+    if (colourNames && !foundNames.empty()) {
+      colourNames->resize(colours.size());
+      colourNames->insert(colourNames->end(), foundNames.begin(), foundNames.end());
     }
     colours.insert(colours.end(), found.begin(), found.end());
     m_orphans.push_back(copy.name);
@@ -61,7 +76,8 @@ std::vector<ColourValue> RecoveryKeeper::TakeOrphans() {
 }
 
 void RecoveryKeeper::Keep(std::uint64_t generation, bool modified,
-                          const std::vector<ColourValue>& colours) {
+                          const std::vector<ColourValue>& colours,
+                          const std::vector<std::string>& names) {
   if (m_discarded) return;
   if (!modified || colours.empty()) {
     // Saved, or let go by the user: nothing is left to lose.
@@ -74,7 +90,7 @@ void RecoveryKeeper::Keep(std::uint64_t generation, bool modified,
   // a copy locked by another program) is tried again at the next moment.
   if (m_writtenGeneration == generation) return;
   if (!m_ownHeld) m_ownHeld = m_files.Hold(m_ownName);
-  if (!m_ownHeld || !m_files.Write(m_ownName, EncodeColourListFile(colours))) return;
+  if (!m_ownHeld || !m_files.Write(m_ownName, EncodeColourListFile(colours, names))) return;
   m_writtenGeneration = generation;
   m_ownWritten = true;
   RemoveOrphans();  // their colours are in our own copy now

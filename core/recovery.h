@@ -49,8 +49,11 @@ bool IsRecoveryCopyName(const std::string& name);
 // What can be read from a copy: nothing unless it starts as a colour list file,
 // then every whole entry after the header. The count is not trusted either way:
 // we always write it to match, so where it disagrees the file was damaged, and
-// the entries themselves are what the user would lose.
-std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes);
+// the entries themselves are what the user would lose. Only where the count's
+// entries are followed by a names block are they the entries, and `names`, when
+// given, gets the block's names (by index, as ColourList::Names).
+std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes,
+                                               std::vector<std::string>* names = nullptr);
 
 class RecoveryKeeper {
  public:
@@ -63,14 +66,17 @@ class RecoveryKeeper {
   // are safe: in this instance's own copy, in a saved file, or let go by the user
   // (see Keep). A copy that cannot be read, or gives no colour, is left for a
   // later start. The temporary files of writes killed part-way, ours or an
-  // earlier build's, go once their process is gone.
-  std::vector<ColourValue> TakeOrphans();
+  // earlier build's, go once their process is gone. `colourNames`, when given, gets
+  // the colours' names (by index, as ColourList::Names).
+  std::vector<ColourValue> TakeOrphans(std::vector<std::string>* colourNames = nullptr);
 
   // The list as it is now, at each idle moment and when the session ends. While
   // it holds unsaved colours, the own copy is written whenever it is behind the
   // list (once per change, however often this is called, but again after a
-  // write that failed); once nothing is unsaved, the copies are removed.
-  void Keep(std::uint64_t generation, bool modified, const std::vector<ColourValue>& colours);
+  // write that failed); once nothing is unsaved, the copies are removed. The
+  // names go into the copy with the colours.
+  void Keep(std::uint64_t generation, bool modified, const std::vector<ColourValue>& colours,
+            const std::vector<std::string>& names = {});
 
   // The user had the last word (the program exits after the save question): no
   // copy stays, and none is written again.

@@ -14,8 +14,14 @@ namespace tl {
 // target's place only once every byte is written, so a failure (a full disk, no
 // access) leaves any earlier file as it was. False when anything failed. First it
 // removes the temporary files that writes of the same target killed part-way
-// left there (see files/temporary_file.h).
-bool WriteFileReplacing(const std::string& path, const Bytes& bytes);
+// left there (see files/temporary_file.h). On failure `why`, when given, gets
+// the system's reason ("Permission denied"). The file gets the permissions a new
+// file gets (on POSIX systems, 0666 less the umask).
+bool WriteFileReplacing(const std::string& path, const Bytes& bytes, std::string* why = nullptr);
+
+// Whether the two paths name one file that is there (however they spell it: a
+// link, another case on Windows); false where either cannot be looked at.
+bool SameFile(const std::string& a, const std::string& b);
 
 // Whether no process with this id runs any more; false where that cannot be told.
 bool ProcessIsGone(std::uint32_t processId);
@@ -31,6 +37,7 @@ enum class ReadFailure { None, CannotOpen, TooLarge };
 struct FileBytes {
   Bytes bytes;  // empty unless read whole
   ReadFailure failure = ReadFailure::None;
+  std::string reason;  // the system's, for CannotOpen ("No such file or directory")
 
   bool Ok() const { return failure == ReadFailure::None; }
 };

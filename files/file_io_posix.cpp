@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "files/file_io.h"
 #include "files/temporary_file.h"
@@ -44,7 +45,11 @@ void RemoveStaleTemporaryFiles(const std::string& folder, const std::string& tar
 
 // Beside the target, named after it and this process, so that a later write of
 // the same file finds and removes what a killed one left.
-bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
+bool WriteFileReplacing(const std::string& path, const Bytes& bytes, std::string* why) {
+  const auto fail = [why] {
+    if (why) *why = std::strerror(errno);
+    return false;
+  };
   const std::size_t slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -55,12 +60,20 @@ bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
   // Ours by its name and our id: left by an earlier write that could not remove
   // it, or by a process that had our id before.
   if (fd < 0 && errno == EEXIST && ::unlink(temporary.c_str()) == 0) fd = CreateNew(temporary);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  if (fd < 0) return fail();
+  bool done = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (!done) fail();
+  if (::close(fd) != 0 && done) done = fail();
+  if (done && ::rename(temporary.c_str(), path.c_str()) != 0) done = fail();
+  if (done) return true;
   ::unlink(temporary.c_str());
   return false;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first = {}, second = {};
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 // kill with no signal only asks whether the process exists: ESRCH, it does not;
@@ -73,7 +86,7 @@ bool ProcessIsGone(std::uint32_t processId) {
 // file that grows, or one with no size (a pipe, a device).
 FileBytes ReadWholeFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return {{}, ReadFailure::CannotOpen};
+  if (fd < 0) return {{}, ReadFailure::CannotOpen, std::strerror(errno)};
   FileBytes file;
   struct stat status = {};
   if (::fstat(fd, &status) == 0 && static_cast<std::uint64_t>(status.st_size) > kLargestPaletteFile) {
@@ -88,6 +101,7 @@ FileBytes ReadWholeFile(const std::string& path) {
     if (got == 0) break;
     if (got < 0) {
       file.failure = ReadFailure::CannotOpen;
+      file.reason = std::strerror(errno);
     } else if (file.bytes.size() + static_cast<std::size_t>(got) > kLargestPaletteFile) {
       file.failure = ReadFailure::TooLarge;
     } else {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
+#include "core/colour_list.h"
 #include "core/number_text.h"
 #include "files/swatch_exchange.h"
 
@@ -40,7 +42,8 @@ std::optional<unsigned> ReadComponent(const char*& p, const char* end) {
   return negative ? 0 : std::min(value, 255u);
 }
 
-std::optional<ColourValue> ReadColourLine(const char* p, const char* end) {
+// The colour of a line, and the text after it: the name, with blanks around it.
+std::optional<ColourValue> ReadColourLine(const char* p, const char* end, std::string_view& name) {
   unsigned rgb[3];
   for (unsigned& component : rgb) {
     while (p < end && IsBlank(*p)) ++p;
@@ -49,21 +52,24 @@ std::optional<ColourValue> ReadColourLine(const char* p, const char* end) {
     component = *value;
   }
   if (p < end && !IsBlank(*p)) return std::nullopt;  // "1 2 3x" is not a colour
+  name = std::string_view(p, std::size_t(end - p));
   return MakeColour(rgb[0], rgb[1], rgb[2]);
 }
 
 }  // namespace
 
-std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours) {
+std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours,
+                              const std::vector<std::string>& names) {
   std::string out = "GIMP Palette\nName: " + name + "\n";
-  for (ColourValue c : colours) {
+  for (std::size_t i = 0; i < colours.size(); ++i) {
+    const ColourValue c = colours[i];
     AppendDecimal(out, RedOf(c), 3);
     out += ' ';
     AppendDecimal(out, GreenOf(c), 3);
     out += ' ';
     AppendDecimal(out, BlueOf(c), 3);
     out += '\t';
-    out += SwatchName(c);
+    out += SwatchNameOf(colours, names, i);
     out += '\n';
   }
   return out;
@@ -84,8 +90,16 @@ PaletteRead ReadGimpPalette(const std::uint8_t* data, std::size_t size) {
     const char* lineEnd = std::find_if(line, end, [](char c) { return c == '\n' || c == '\r'; });
     // The magic, "Name:" and "Columns:" lines and "#" comments never start with a
     // number, so they fall out with the malformed lines.
-    if (const std::optional<ColourValue> colour = ReadColourLine(line, lineEnd)) {
+    std::string_view text;
+    if (const std::optional<ColourValue> colour = ReadColourLine(line, lineEnd, text)) {
       read.colours.push_back(*colour);
+      // Trimmed once cleaned too, so that the name reads back as it is written.
+      if (const std::optional<std::string> name = ColourNameOf(text)) {
+        const std::size_t first = name->find_first_not_of(' '), last = name->find_last_not_of(' ');
+        if (first != std::string::npos) {
+          NameReadSwatch(read, read.colours.size() - 1, name->substr(first, last - first + 1));
+        }
+      }
     }
     line = lineEnd == end ? end : lineEnd + 1;
   }

@@ -12,13 +12,15 @@
 
 namespace tl {
 
-// "GIMP Palette", "Name: <name>", then "%3d %3d %3d<TAB>R=%d G=%d B=%d" per colour.
-std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours);
+// "GIMP Palette", "Name: <name>", then "%3d %3d %3d<TAB>" per colour and its
+// name (by index, as ColourList::Names), or "R=%d G=%d B=%d" for one without.
+std::string EncodeGimpPalette(const std::string& name, const std::vector<ColourValue>& colours,
+                              const std::vector<std::string>& names = {});
 
 // Lines end in CR, LF or CRLF. "Name:" and "Columns:" lines, "#" comments and
 // blank lines are skipped; a colour line is three whole numbers separated by
-// blanks, perhaps with a name after them, each held to 0..255 as GIMP does. Any
-// other line is skipped.
+// blanks, perhaps with a name after them (kept, without the blanks around it),
+// each held to 0..255 as GIMP does. Any other line is skipped.
 PaletteRead ReadGimpPalette(const std::uint8_t* data, std::size_t size);
 
 // The first line is "GIMP Palette" (after a UTF-8 byte order mark, if any).

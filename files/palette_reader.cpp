@@ -4,7 +4,6 @@
 
 #include "files/colour_list_file.h"
 #include "files/colour_table.h"
-#include "files/file_io.h"
 #include "files/gimp_palette.h"
 #include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
@@ -41,23 +40,13 @@ PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::s
   if (!kind) return NotAPalette("not a palette file Tintlens knows");
   switch (*kind) {
     // The colour list has no magic Tintlens ever checked: a .clf reads as one.
-    case FileKind::ColourList: return PaletteRead{DecodeColourListFile(data, size), {}};
+    case FileKind::ColourList: return ReadColourListFile(data, size);
     case FileKind::SwatchExchange: return ReadSwatchExchange(data, size);
     case FileKind::ColourTable: return ReadColourTable(data, size);
     case FileKind::PhotoshopSwatches: return ReadPhotoshopSwatches(data, size);
     case FileKind::GimpPalette: return ReadGimpPalette(data, size);
   }
   return NotAPalette("not a palette file Tintlens knows");
-}
-
-PaletteRead ReadPaletteFile(const std::string& path) {
-  const FileBytes file = ReadWholeFile(path);
-  switch (file.failure) {
-    case ReadFailure::None: return ReadPalette(file.bytes.data(), file.bytes.size(), path);
-    case ReadFailure::TooLarge: return NotAPalette(std::string("it is ") + kTooLargeToBeAPalette);
-    case ReadFailure::CannotOpen: break;
-  }
-  return NotAPalette("cannot open it");
 }
 
 }  // namespace tl

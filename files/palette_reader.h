@@ -20,7 +20,4 @@ std::optional<FileKind> DetectFileKind(const std::uint8_t* data, std::size_t siz
 // The colours of a palette held in memory; `path` is used only for its extension.
 PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::string& path);
 
-// The same for a file on disk; a file that cannot be read says why.
-PaletteRead ReadPaletteFile(const std::string& path);
-
 }  // namespace tl

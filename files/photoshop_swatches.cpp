@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/unicode_text.h"
 #include "files/colour_models.h"
 #include "files/swatch_exchange.h"
 
@@ -30,22 +31,40 @@ std::optional<ColourValue> FromSpace(std::uint32_t space, const std::uint32_t v[
   }
 }
 
+// One colour record of a section: nothing for a colour space Tintlens does not
+// read; with names, the name that follows the colour.
+struct SwatchRecord {
+  std::optional<ColourValue> colour;
+  std::u16string name;
+};
+
 // One section after its version word. With names, each colour's name follows it.
-// A section that ends early keeps the colours before the break.
-void ReadSection(BigEndianReader& in, bool named, std::vector<ColourValue>& colours) {
+// A section that ends early keeps the records before the break.
+std::vector<SwatchRecord> ReadSection(BigEndianReader& in, bool named) {
+  std::vector<SwatchRecord> records;
   std::uint32_t count;
-  if (!in.Read16(count)) return;
+  if (!in.Read16(count)) return records;
   for (std::uint32_t i = 0; i < count; ++i) {
     std::uint32_t space, v[4];
     if (!in.Read16(space) || !in.Read16(v[0]) || !in.Read16(v[1]) || !in.Read16(v[2]) ||
         !in.Read16(v[3])) {
-      return;
+      return records;
     }
+    SwatchRecord record{FromSpace(space, v), {}};
     std::uint32_t nameLength = 0;
-    if (named && (!in.Read32(nameLength) || nameLength > in.Left() / 2)) return;
-    in.Skip(2 * std::size_t(nameLength));
-    if (const std::optional<ColourValue> colour = FromSpace(space, v)) colours.push_back(*colour);
+    if (named && (!in.Read32(nameLength) || nameLength > in.Left() / 2)) return records;
+    for (std::uint32_t unit = 0; unit < nameLength; ++unit) {
+      std::uint32_t c;
+      in.Read16(c);
+      if (c == 0) {  // the terminator, and anything after it
+        in.Skip(2 * std::size_t(nameLength - unit - 1));
+        break;
+      }
+      record.name += static_cast<char16_t>(c);
+    }
+    records.push_back(std::move(record));
   }
+  return records;
 }
 
 void PutColour(Bytes& out, ColourValue colour) {
@@ -58,7 +77,8 @@ void PutColour(Bytes& out, ColourValue colour) {
 
 }  // namespace
 
-Bytes EncodePhotoshopSwatches(const std::vector<ColourValue>& colours) {
+Bytes EncodePhotoshopSwatches(const std::vector<ColourValue>& colours,
+                              const std::vector<std::string>& names) {
   const std::size_t count = std::min(colours.size(), kPhotoshopSwatchesMax);
   Bytes out;
   out.reserve(8 + count * 50);
@@ -69,9 +89,10 @@ Bytes EncodePhotoshopSwatches(const std::vector<ColourValue>& colours) {
   PutBigEndian16(out, static_cast<std::uint32_t>(count));
   for (std::size_t i = 0; i < count; ++i) {
     PutColour(out, colours[i]);
-    const std::string name = SwatchName(colours[i]);
-    PutBigEndian32(out, static_cast<std::uint32_t>(name.size()) + 1);  // with the terminator
-    PutUtf16Name(out, name);
+    const std::size_t lengthAt = out.size();
+    PutBigEndian32(out, 0);  // the name's units with the terminator, once written
+    const std::uint32_t units = PutUtf16Name(out, SwatchNameOf(colours, names, i));
+    for (int b = 0; b < 4; ++b) out[lengthAt + b] = static_cast<std::uint8_t>(units >> (24 - 8 * b));
   }
   return out;
 }
@@ -82,8 +103,24 @@ PaletteRead ReadPhotoshopSwatches(const std::uint8_t* data, std::size_t size) {
   if (!in.Read16(version) || (version != 1 && version != 2)) {
     return NotAPalette("not a Photoshop swatches file");
   }
+  // The colours of the first section; the names of a version 2 section, this one
+  // or the one after a version 1 section, record by record.
+  std::vector<SwatchRecord> records = ReadSection(in, version == 2);
+  std::uint32_t next;
+  if (version == 1 && in.Read16(next) && next == 2) {
+    const std::vector<SwatchRecord> named = ReadSection(in, true);
+    for (std::size_t i = 0; i < std::min(records.size(), named.size()); ++i) {
+      records[i].name = named[i].name;
+    }
+  }
   PaletteRead read;
-  ReadSection(in, version == 2, read.colours);
+  for (const SwatchRecord& record : records) {
+    if (!record.colour) continue;
+    read.colours.push_back(*record.colour);
+    if (const std::optional<std::string> name = Utf8OfUtf16(record.name)) {
+      NameReadSwatch(read, read.colours.size() - 1, *name);
+    }
+  }
   return read;
 }
 

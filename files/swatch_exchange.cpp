@@ -3,6 +3,8 @@
 #include <cstring>
 #include <optional>
 
+#include "core/colour_list.h"
+#include "core/unicode_text.h"
 #include "files/colour_models.h"
 
 namespace tl {
@@ -24,6 +26,17 @@ bool ReadFloat(BigEndianReader& in, double& value) {
   return true;
 }
 
+// Up to the terminating zero, if there is one.
+std::u16string ReadUtf16Name(const std::uint8_t* at, std::size_t units) {
+  std::u16string name;
+  for (std::size_t i = 0; i < units; ++i) {
+    const auto unit = static_cast<char16_t>(GetBigEndian16(at + 2 * i));
+    if (unit == 0) break;
+    name += unit;
+  }
+  return name;
+}
+
 struct ColourModel {
   char name[5];
   int components;
@@ -32,12 +45,16 @@ constexpr ColourModel kModels[] = {{"RGB ", 3}, {"Gray", 1}, {"CMYK", 4}, {"LAB 
 
 // One colour entry's data: a UTF-16 name with its length, the model, its
 // components and the colour type, all inside the block.
-std::optional<ColourValue> ReadColourEntry(const std::uint8_t* block, std::size_t length) {
+std::optional<ColourValue> ReadColourEntry(const std::uint8_t* block, std::size_t length,
+                                           std::u16string& name) {
   BigEndianReader in(block, length);
   std::uint32_t nameLength;
-  if (!in.Read16(nameLength) || !in.Skip(2 * std::size_t(nameLength)) || in.Left() < 4) {
+  const std::uint8_t* nameAt = nullptr;
+  if (!in.Read16(nameLength) || (nameAt = in.At(), !in.Skip(2 * std::size_t(nameLength))) ||
+      in.Left() < 4) {
     return std::nullopt;
   }
+  name = ReadUtf16Name(nameAt, nameLength);
   const char* model = reinterpret_cast<const char*>(in.At());
   in.Skip(4);
   for (const ColourModel& known : kModels) {
@@ -67,23 +84,46 @@ float SwatchComponent(unsigned component) {
 
 std::string SwatchName(ColourValue colour) { return RgbPartsText(colour, "="); }
 
-void PutUtf16Name(Bytes& out, const std::string& name) {
-  for (char c : name) PutBigEndian16(out, static_cast<unsigned char>(c));
-  PutBigEndian16(out, 0);
+std::string SwatchNameOf(const std::vector<ColourValue>& colours,
+                         const std::vector<std::string>& names, std::size_t i) {
+  return i < names.size() && !names[i].empty() ? names[i] : SwatchName(colours[i]);
 }
 
-Bytes EncodeSwatchExchange(const std::vector<ColourValue>& colours) {
+std::uint32_t PutUtf16Name(Bytes& out, const std::string& name, std::size_t maxUnits) {
+  std::u16string units = Utf16OfUtf8(name);
+  if (units.size() > maxUnits) {
+    const bool splitsPair = units[maxUnits] >= 0xDC00 && units[maxUnits] <= 0xDFFF;
+    units.resize(maxUnits - (splitsPair ? 1 : 0));
+  }
+  for (char16_t unit : units) PutBigEndian16(out, unit);
+  PutBigEndian16(out, 0);
+  return static_cast<std::uint32_t>(units.size() + 1);
+}
+
+void NameReadSwatch(PaletteRead& read, std::size_t index, std::string_view text) {
+  const std::optional<std::string> name = ColourNameOf(text);
+  if (!name || index >= read.colours.size() || *name == SwatchName(read.colours[index])) return;
+  NameReadColour(read, index, *name);
+}
+
+Bytes EncodeSwatchExchange(const std::vector<ColourValue>& colours,
+                           const std::vector<std::string>& names) {
   Bytes out;
   out.reserve(12 + colours.size() * 62);
   out.insert(out.end(), {'A', 'S', 'E', 'F', 0x00, 0x01, 0x00, 0x00});
   PutBigEndian32(out, static_cast<std::uint32_t>(colours.size()));
-  for (ColourValue colour : colours) {
-    const std::string name = SwatchName(colour);
-    const auto length = static_cast<std::uint32_t>(name.size());
-    PutBigEndian16(out, 1);                    // colour entry
-    PutBigEndian32(out, 22 + 2 * length);      // bytes that follow
-    PutBigEndian16(out, length + 1);           // with terminator
-    PutUtf16Name(out, name);
+  for (std::size_t i = 0; i < colours.size(); ++i) {
+    const ColourValue colour = colours[i];
+    PutBigEndian16(out, 1);  // colour entry
+    const std::size_t lengthAt = out.size();
+    PutBigEndian32(out, 0);  // bytes that follow, once the name is written
+    PutBigEndian16(out, 0);  // the name's units with its terminator, likewise
+    // The 16-bit length counts the terminator too.
+    const std::uint32_t units = PutUtf16Name(out, SwatchNameOf(colours, names, i), 0xFFFE);
+    out[lengthAt + 4] = static_cast<std::uint8_t>(units >> 8);
+    out[lengthAt + 5] = static_cast<std::uint8_t>(units);
+    const std::uint32_t length = 20 + 2 * units;
+    for (int b = 0; b < 4; ++b) out[lengthAt + b] = static_cast<std::uint8_t>(length >> (24 - 8 * b));
     out.insert(out.end(), {'R', 'G', 'B', ' '});
     PutFloat(out, SwatchComponent(RedOf(colour)));
     PutFloat(out, SwatchComponent(GreenOf(colour)));
@@ -103,9 +143,13 @@ PaletteRead ReadSwatchExchange(const std::uint8_t* data, std::size_t size) {
   BigEndianReader in(data + kHeaderSize, size - kHeaderSize);
   std::uint32_t type, length;
   while (in.Read16(type) && in.Read32(length) && length <= in.Left()) {
+    std::u16string name;
     if (type == kColourEntry) {
-      if (const std::optional<ColourValue> colour = ReadColourEntry(in.At(), length)) {
+      if (const std::optional<ColourValue> colour = ReadColourEntry(in.At(), length, name)) {
         read.colours.push_back(*colour);
+        if (const std::optional<std::string> utf8 = Utf8OfUtf16(name)) {
+          NameReadSwatch(read, read.colours.size() - 1, *utf8);
+        }
       }
     }
     in.Skip(length);  // group starts and ends, and anything newer, hold no colour

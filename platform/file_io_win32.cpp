@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 
 #include "files/file_io.h"
 #include "files/temporary_file.h"
@@ -68,6 +69,23 @@ void RemoveStaleTemporaryFiles(const std::string& path) {
   }
 }
 
+// The system's own words for the last error, without the full stop and line end
+// its messages close with.
+std::string LastErrorText() {
+  const DWORD error = ::GetLastError();
+  char* text = nullptr;
+  const DWORD length = ::FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string reason = length ? std::string(text, length) : "error " + std::to_string(error);
+  if (text) ::LocalFree(text);
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
+                             reason.back() == ' ' || reason.back() == '.')) {
+    reason.pop_back();
+  }
+  return reason;
+}
+
 UniqueFile OpenForReading(const std::string& path) {
   return UniqueFile(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -75,21 +93,41 @@ UniqueFile OpenForReading(const std::string& path) {
 
 }  // namespace
 
-bool WriteFileReplacing(const std::string& path, const Bytes& bytes) {
+bool WriteFileReplacing(const std::string& path, const Bytes& bytes, std::string* why) {
   RemoveStaleTemporaryFiles(path);
   std::string temporary;
   bool written;
   {
     const UniqueFile file = CreateTemporaryBeside(path, temporary);
-    if (!file) return false;
+    if (!file) {
+      if (why) *why = LastErrorText();
+      return false;
+    }
     written = WriteAll(file.Get(), bytes) && ::FlushFileBuffers(file.Get());
   }
   if (written && ::MoveFileExA(temporary.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
+  if (why) *why = LastErrorText();
   ::DeleteFileA(temporary.c_str());
   return false;
+}
+
+// A file's identity is its volume and its index on that volume; opened for no
+// access at all, so that neither a lock nor a folder stands in the way.
+bool SameFile(const std::string& a, const std::string& b) {
+  BY_HANDLE_FILE_INFORMATION info[2] = {};
+  const std::string* paths[2] = {&a, &b};
+  for (int i = 0; i < 2; ++i) {
+    const UniqueFile file(::CreateFileA(paths[i]->c_str(), 0,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file || !::GetFileInformationByHandle(file.Get(), &info[i])) return false;
+  }
+  return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+         info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
+         info[0].nFileIndexLow == info[1].nFileIndexLow;
 }
 
 // A process that cannot be opened for lack of rights is running; one whose id
@@ -107,7 +145,7 @@ bool ProcessIsGone(std::uint32_t processId) {
 // file that grows.
 FileBytes ReadWholeFile(const std::string& path) {
   const UniqueFile handle = OpenForReading(path);
-  if (!handle) return {{}, ReadFailure::CannotOpen};
+  if (!handle) return {{}, ReadFailure::CannotOpen, LastErrorText()};
   FileBytes file;
   LARGE_INTEGER size = {};
   if (::GetFileSizeEx(handle.Get(), &size) &&
@@ -121,6 +159,7 @@ FileBytes ReadWholeFile(const std::string& path) {
     DWORD got = 0;
     if (!::ReadFile(handle.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
       file.failure = ReadFailure::CannotOpen;
+      file.reason = LastErrorText();
     } else if (got == 0) {
       break;
     } else if (file.bytes.size() + got > kLargestPaletteFile) {

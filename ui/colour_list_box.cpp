@@ -16,8 +16,7 @@ void ColourListBox::OnAttached() {
   if ((style & needed) != needed) ::SetWindowLongPtrA(Handle(), GWL_STYLE, style | needed);
 }
 
-void ColourListBox::Insert(int index, ColourValue colour) {
-  const std::string text = ColourListEntryText(colour);
+void ColourListBox::Insert(int index, ColourValue colour, const std::string& text) {
   const LRESULT at = ::SendMessageA(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(index),
                                     reinterpret_cast<LPARAM>(text.c_str()));
   if (at >= 0) ::SendMessageA(Handle(), LB_SETITEMDATA, static_cast<WPARAM>(at), colour);
@@ -25,17 +24,36 @@ void ColourListBox::Insert(int index, ColourValue colour) {
 
 void ColourListBox::AddColour(ColourValue colour) {
   m_model.AddColour(colour);
-  Insert(0, colour);
+  Insert(0, colour, ColourListEntryText(colour));
 }
 
-void ColourListBox::Append(const std::vector<ColourValue>& colours) {
-  m_model.Append(colours);
+void ColourListBox::Append(const std::vector<ColourValue>& colours) { Append(colours, {}); }
+
+void ColourListBox::Append(const std::vector<ColourValue>& colours,
+                           const std::vector<std::string>& names) {
+  const std::size_t first = m_model.Count();
+  m_model.Append(colours, names);
   // One repaint for the whole batch, and storage reserved up front.
   ::SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
   ::SendMessageA(Handle(), LB_INITSTORAGE, colours.size(), colours.size() * 16);
-  for (ColourValue colour : colours) Insert(-1, colour);
+  for (std::size_t i = first; i < m_model.Count(); ++i) {
+    Insert(-1, m_model.ColourAt(i), m_model.EntryText(i));
+  }
   ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool ColourListBox::SetName(int index, const std::string& name) {
+  if (index < 0 || !m_model.SetName(static_cast<std::size_t>(index), name)) return false;
+  const auto at = static_cast<std::size_t>(index);
+  const bool selected = Selection() == index;
+  ::SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+  ::SendMessageA(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  Insert(index, m_model.ColourAt(at), m_model.EntryText(at));
+  if (selected) ::SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+  return true;
 }
 
 void ColourListBox::Clear() {
@@ -97,10 +115,14 @@ void ColourListBox::DrawEntry(const DRAWITEMSTRUCT& item) {
   const HDC dc = item.hDC;
   const auto colour = static_cast<ColourValue>(item.itemData);
 
-  char text[64] = {};
+  // A name makes the text as long as the user likes.
+  std::string text;
   const LRESULT length = ::SendMessageA(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
-  if (length > 0 && length < static_cast<LRESULT>(sizeof text)) {
-    ::SendMessageA(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
+  if (length > 0) {
+    text.resize(static_cast<std::size_t>(length) + 1);
+    const LRESULT got = ::SendMessageA(item.hwndItem, LB_GETTEXT, item.itemID,
+                                       reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 && got <= length ? static_cast<std::size_t>(got) : 0);
   }
 
   const COLORREF oldText = ::SetTextColor(dc, TextColourFor(colour));
@@ -111,7 +133,8 @@ void ColourListBox::DrawEntry(const DRAWITEMSTRUCT& item) {
     const GdiObject<HBRUSH> frame(::CreateSolidBrush(kWhite - colour));
     ::FrameRect(dc, &rect, frame.Get());
   }
-  ::DrawTextA(dc, text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  ::DrawTextA(dc, text.c_str(), -1, &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   ::SetBkColor(dc, oldBack);
   ::SetTextColor(dc, oldText);
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The owner-drawn list box that shows the colour list: each entry a bar in its
-// colour with its "R, G, B" text in black or white. The model is the source of
+// colour with its "R, G, B" text (after its name, for a named one) in black or
+// white. The model is the source of
 // truth; every operation changes the model and the list box together.
 // A right-click on an entry selects it (telling the parent, as a click does) and
 // shows the list's context menu, whose commands go to the parent.
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "core/colour_list.h"
@@ -26,6 +28,12 @@ class ColourListBox final : public Subclass {
   void AddColour(ColourValue colour);
   // Colours read from a file, appended in order; the modified flag stays.
   void Append(const std::vector<ColourValue>& colours);
+  // The same with their names (by index, as ColourList::Names).
+  void Append(const std::vector<ColourValue>& colours, const std::vector<std::string>& names);
+  // Names the entry at index, or with an empty name removes its name (see
+  // ColourList::SetName); its text follows and its selection stays. False when
+  // nothing changed.
+  bool SetName(int index, const std::string& name);
   // Empties the list; nothing else changes.
   void Clear();
   // Deletes the entry at index and selects its successor (or the new last
@@ -47,7 +55,7 @@ class ColourListBox final : public Subclass {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Insert(int index, ColourValue colour);
+  void Insert(int index, ColourValue colour, const std::string& text);
   void ShowContextMenu(LPARAM where);
 
   ColourList m_model;

@@ -87,6 +87,18 @@ try {
     const read = readAcoFile(new Uint8Array(fs.readFileSync(file)).buffer);
     assert.deepEqual(read, colours.map((c) => [c, 'rgb', `R=${c[0]} G=${c[1]} B=${c[2]}`]));
   });
+  check('names go both ways, through ours and both libraries', () => {
+    const names = ['Brand blue', 'Caf\u00e9', 'Spot \u{1F3A8}'];
+    const theirs = save('named.ase', ase.encode({ version: '1.0', groups: [], colors: names.map((name, i) => (
+      { name, model: 'RGB', color: [i / 255, 0, 0], type: 'normal' })) }));
+    const shown = execFileSync(tool, ['show', theirs, '--names'], { encoding: 'utf8' });
+    assert.deepEqual(shown.trim().split('\n').map((line) => line.split('\t')[1]), names);
+    const aco = path.join(folder, 'named.aco'), back = path.join(folder, 'named-back.ase');
+    execFileSync(tool, ['export', theirs, aco]);
+    assert.deepEqual(readAcoFile(new Uint8Array(fs.readFileSync(aco)).buffer).map((c) => c[2]), names);
+    execFileSync(tool, ['export', aco, back]);
+    assert.deepEqual(ase.decode(fs.readFileSync(back)).colors.map((c) => c.name), names);
+  });
 } finally {
   fs.rmSync(folder, { recursive: true, force: true });
 }

@@ -155,10 +155,19 @@ class Documents(Journey):
         self.assertEqual(run_tool('export', window_path(path), window_path(exported)).returncode, 0)
         self.assertEqual(file_bytes(exported),
                          'GIMP Palette\nName: цвета 色\n220  20  60\tR=220 G=20 B=60\n'.encode())
+        # A name in any script goes through a swatch file and back.
+        named = os.path.join(folder, 'named.clf')
+        name = 'Красный 赤'.encode()
+        with open(named, 'wb') as out:
+            out.write(clf_bytes([PATTERN_BACKGROUND, (1, 2, 3)]) + b'TLNM' + struct.pack('<IIH', 1, 0, len(name)) + name)
+        swatches = os.path.join(folder, 'named.ase')
+        self.assertEqual(run_tool('export', window_path(named), window_path(swatches)).returncode, 0)
+        shown = run_tool('show', window_path(swatches), '--names')
+        self.assertEqual((shown.returncode, shown.stdout), (0, '220, 20, 60\tКрасный 赤\n1, 2, 3\t\n'))
         missing = window_path(os.path.join(folder, 'нет 無.clf'))
         failed = run_tool('show', missing)
         self.assertEqual(failed.returncode, 1)
-        self.assertIn('cannot read ' + missing, failed.stderr)
+        self.assertIn('cannot open ' + missing + ': ', failed.stderr)
         self.empty_with(NEW)  # opened, not changed: no question
 
     def a_killed_instances_colours_come_back_beside_a_running_ones(self):

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/colour_list.h"
 #include "files/colour_list_file.h"
 #include "files/colour_table.h"
 #include "files/gimp_palette.h"
@@ -20,26 +21,33 @@ void Require(bool holds, const char* rule) {
   std::abort();
 }
 
-// No more colours than the bytes can hold, each a valid colour value, and the
-// same colours once written by our own writer and read back.
+using Names = std::vector<std::string>;
+
+// No more colours than the bytes can hold, each a valid colour value, names
+// only for colours read and each as the list keeps it, and the same colours and
+// names once written by our own writer and read back.
 void RequireSound(const PaletteRead& read, std::size_t size, std::size_t bytesPerColour,
-                  Bytes (*encode)(const std::vector<ColourValue>&),
+                  Bytes (*encode)(const std::vector<ColourValue>&, const Names&),
                   PaletteRead (*reread)(const std::uint8_t*, std::size_t)) {
   Require(read.Ok() || read.colours.empty(), "a rejected file yields no colours");
   Require(read.colours.size() <= size / bytesPerColour + 1, "colours within what the bytes hold");
   for (ColourValue c : read.colours) Require(c <= 0xFFFFFF, "colour values are 0x00BBGGRR");
+  Require(read.names.size() <= read.colours.size(), "names only for colours read");
+  for (const std::string& name : read.names) Require(ColourNameOf(name) == name, "names are kept clean");
   if (!encode || read.colours.empty()) return;
-  const Bytes written = encode(read.colours);
-  Require(reread(written.data(), written.size()).colours == read.colours, "round trip");
+  const Bytes written = encode(read.colours, read.names);
+  const PaletteRead again = reread(written.data(), written.size());
+  Require(again.colours == read.colours, "round trip");
+  Require(again.names == read.names, "names round trip");
 }
 
-Bytes EncodeGimp(const std::vector<ColourValue>& colours) {
-  const std::string text = EncodeGimpPalette("fuzz", colours);
+Bytes EncodeGimp(const std::vector<ColourValue>& colours, const Names& names) {
+  const std::string text = EncodeGimpPalette("fuzz", colours, names);
   return Bytes(text.begin(), text.end());
 }
 
 PaletteRead ReadColourList(const std::uint8_t* data, std::size_t size) {
-  return PaletteRead{DecodeColourListFile(data, size), {}};
+  return ReadColourListFile(data, size);
 }
 
 void CheckColourList(const std::uint8_t* data, std::size_t size) {
@@ -49,7 +57,8 @@ void CheckColourList(const std::uint8_t* data, std::size_t size) {
   ColourListFileDecoder pieces;
   const std::size_t split = size ? data[0] % (size + 1) : 0;
   if (pieces.Feed(data, split)) pieces.Feed(data + split, size - split);
-  Require(pieces.Colours() == whole.colours, "pieces read as the whole");
+  Require(pieces.Colours() == DecodeColourListFile(data, size), "pieces read as the whole");
+  Require(whole.colours == pieces.Colours(), "the names block changes no colour");
   ReadPalette(data, size, "fuzz.clf");
 }
 

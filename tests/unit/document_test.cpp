@@ -22,6 +22,7 @@ namespace tl {
 namespace {
 
 using List = std::vector<ColourValue>;
+using NameList = std::vector<std::string>;
 using Chosen = std::optional<ChosenFile>;
 
 template <typename T>
@@ -37,10 +38,14 @@ T Pop(std::deque<T>& queue, const T& otherwise) {
 class FakeHost : public DocumentHost {
  public:
   const List& Colours() const override { return colours; }
+  const NameList& Names() const override { return names; }
   bool Modified() const override { return modified; }
   void SetModified(bool value) override { modified = value; }
-  void ReplaceColours(const List& value) override { colours = value; }
-  void AppendColours(const List& value) override { colours.insert(colours.end(), value.begin(), value.end()); }
+  void ReplaceColours(const List& value, const NameList& named) override { colours = value, names = named; }
+  void AppendColours(const List& value, const NameList& named) override {
+    if (!named.empty()) names.resize(colours.size()), names.insert(names.end(), named.begin(), named.end());
+    colours.insert(colours.end(), value.begin(), value.end());
+  }
   Chosen ChooseFileToOpen() override { return Next("open-dialog "); }
   Chosen ChooseFileToSave(FileKind kind) override {
     return Next(kind == FileKind::ColourList ? "save-dialog " : "export-dialog ");
@@ -64,6 +69,7 @@ class FakeHost : public DocumentHost {
   void Show(const char* what, const std::string& path) { log += what + path.substr(path.rfind('/') + 1) + " "; }
 
   List colours;
+  NameList names;
   bool modified = false;
   std::string title = "Tintlens", log;
   std::deque<Answer> answers;
@@ -241,6 +247,23 @@ TEST_F(DocumentTest, RecoveredColoursAreUnsavedAndSaySoInTheTitleUntilSavedOrCle
   EXPECT_EQ(Contents(Path("colors.clf")), ListFile({3, 2, 1}));
 }
 
+// Save writes the names, Open and Import read them (Import after the list's own
+// entries, unnamed or not), and an export writes them where its kind holds them.
+TEST_F(DocumentTest, NamesGoThroughSaveOpenImportAndExport) {
+  host.colours = {1, 2};
+  host.names = {"", "two"};
+  host.modified = true;
+  host.chosen = {File("named.clf"), File("named.gpl"), File("named.clf"), File("named.gpl")};
+  ASSERT_TRUE(document.Save());
+  document.Export(FileKind::GimpPalette);
+  host.names = {"gone"};
+  document.Open();
+  EXPECT_EQ(std::make_tuple(host.colours, host.names, host.modified), std::make_tuple(List{1, 2}, NameList{"", "two"}, false));
+  document.Import();
+  EXPECT_EQ(host.colours, (List{1, 2, 1, 2}));
+  EXPECT_EQ(host.names, (NameList{"", "two", "", "two"}));
+}
+
 // --- Recovery of unsaved colours ----------------------------------------------------
 
 // A folder in memory. Copies that running instances hold are in `heldElsewhere`;
@@ -357,6 +380,25 @@ TEST(Recovery, TheOwnCopyFollowsTheUnsavedListOnceEachChangeAndGoesWithTheLastWo
   keeper.Discard();  // Exit, after the save question
   keeper.Keep(7, true, {9, 8});
   EXPECT_EQ(folder.log, "remove:own.clf ") << "nothing is written after the last word";
+}
+
+// Names go into the own copy and come back from the orphans, each with its
+// colour, the copies one after another.
+TEST(Recovery, NamesGoIntoTheCopyAndComeBackWithTheirColours) {
+  FakeFolder folder;
+  folder.files = {{"newer.clf", {EncodeColourListFile({1, 2}, {"", "two"}), 20}},
+                  {"older.clf", {EncodeColourListFile({3, 4}, {"three"}), 10}}};
+  RecoveryKeeper keeper(folder, "own.clf");
+  NameList names = {"stale"};
+  EXPECT_EQ(keeper.TakeOrphans(&names), (List{1, 2, 3, 4}));
+  EXPECT_EQ(names, (NameList{"", "two", "three"}));
+  keeper.Keep(1, true, {1, 2, 3, 4}, names);
+  EXPECT_EQ(folder.files.at("own.clf").first, EncodeColourListFile({1, 2, 3, 4}, names));
+  // A copy whose names block is damaged keeps its colours.
+  Bytes damaged = EncodeColourListFile({1, 2}, {"one"});
+  damaged.pop_back();
+  EXPECT_EQ(ColoursOfRecoveryCopy(damaged, &names), (List{1, 2}));
+  EXPECT_EQ(names, NameList{});
 }
 
 TEST(Recovery, ADamagedCopyGivesEveryWholeEntryItHolds) {

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "app/palette_tool.h"
 #include "files/colour_list_file.h"
 #include "files/colour_table.h"
@@ -103,6 +105,51 @@ TEST(ColourListFile, AHugeCountInATinyFileCostsNothing) {
   EXPECT_TRUE(decoder.Feed(file.data(), file.size()));
   EXPECT_EQ(decoder.Colours(), Colours{7});
   EXPECT_LT(decoder.Colours().capacity(), 1024u);
+}
+
+// A names block: "TLNM", the count, then index, 16-bit length and UTF-8 per name.
+Bytes NamesBlock(std::uint32_t count, std::initializer_list<std::pair<std::uint32_t, std::string>> records) {
+  Bytes out = Text("TLNM");
+  PutLittleEndian32(out, count);
+  for (const auto& [index, name] : records) {
+    PutLittleEndian32(out, index);
+    out = out + Bytes{std::uint8_t(name.size()), std::uint8_t(name.size() >> 8)} + Text(name);
+  }
+  return out;
+}
+using Names = std::vector<std::string>;
+
+TEST(ColourListFile, NamesFollowTheEntriesAndAListWithoutNamesIsWrittenAsEver) {
+  const Bytes plain = EncodeColourListFile({kBlue, kWhite, kRed});
+  EXPECT_EQ(EncodeColourListFile({kBlue, kWhite, kRed}, {"", ""}), plain);
+  const Bytes named = EncodeColourListFile({kBlue, kWhite, kRed}, {"", "Sn\xC3\xB6", "", "past the end"});
+  EXPECT_EQ(named, plain + NamesBlock(1, {{1, "Sn\xC3\xB6"}}));
+  const PaletteRead read = ReadColourListFile(named.data(), named.size());
+  EXPECT_EQ(std::make_pair(read.colours, read.names), std::make_pair(Colours{kBlue, kWhite, kRed}, Names{"", "Sn\xC3\xB6"}));
+}
+
+// Damage drops the names it touches, never a colour.
+TEST(ColourListFile, ADamagedNamesBlockDropsOnlyTheNamesItTouches) {
+  const Bytes two = EncodeColourListFile({kBlue, kWhite});
+  const Bytes good = NamesBlock(2, {{0, "a"}, {1, "b"}});
+  const std::pair<Bytes, Names> cases[] = {
+      {two + good, {"a", "b"}},
+      {two + Bytes(good.begin(), good.end() - 1), {"a"}},       // the last record cut short
+      {two + Bytes(good.begin(), good.begin() + 6), {}},         // cut inside the count
+      {two + NamesBlock(0xFFFFFFFF, {{1, "b"}}), {"", "b"}},     // a count past the records
+      {two + NamesBlock(1, {{0, "a"}, {1, "b"}}), {"a"}},        // records past the count
+      {two + NamesBlock(3, {{2, "x"}, {0xFFFFFFFF, "y"}, {1, "b"}}), {"", "b"}},  // no such entry
+      {two + NamesBlock(2, {{0, "\xC0\x80"}, {1, "\xED\xA0\x80"}}), {}},  // overlong, a surrogate
+      {two + NamesBlock(2, {{1, "first"}, {1, "second"}}), {"", "first"}},
+      {two + NamesBlock(1, {{0, "tab	here"}}), {"tab here"}},
+      {two + Text("TLNX") + Bytes(good.begin() + 4, good.end()), {}},
+      {ListHeader(3) + Bytes(two.begin() + 13, two.end()) + good, {}},  // entries cut short
+  };
+  for (const auto& [file, names] : cases) {
+    const PaletteRead read = ReadColourListFile(file.data(), file.size());
+    EXPECT_EQ(read.names, names) << file.size() << " bytes";
+    EXPECT_EQ(read.colours, DecodeColourListFile(file.data(), file.size())) << file.size() << " bytes";
+  }
 }
 
 // --- Adobe Swatch Exchange ------------------------------------------------------
@@ -230,6 +277,46 @@ TEST(GimpPalette, ReadsLinesAndSkipsCommentsAndMalformedColours) {
        {kRed, MakeColour(0, 2, 3), MakeColour(1, 2, 255)}},
       {"no magic", Text("18 52 86\n"), {}, false},
   });
+}
+
+// A name goes out where the kind holds one and comes back; an entry without one
+// goes out with its generated name and comes back without a name.
+TEST(PaletteWriter, NamesGoOutAndComeBackThroughEveryKindThatHoldsThem) {
+  const Colours colours = {kBlue, kWhite, kRed};
+  const Names names = {"Brand blue", "", "\xF0\x9F\x8E\xA8 \xE6\xB7\xB1"};  // beyond the BMP, CJK
+  for (const FileKind kind : {FileKind::ColourList, FileKind::SwatchExchange, FileKind::PhotoshopSwatches,
+                              FileKind::GimpPalette, FileKind::ColourTable}) {
+    const Bytes file = EncodePalette(kind, colours, "p", names);
+    const PaletteRead read = ReadPalette(file.data(), file.size(), "");
+    EXPECT_EQ(read.colours, colours) << int(kind);
+    EXPECT_EQ(read.names, HoldsNames(kind) ? names : Names{}) << int(kind);
+    Bytes wide;
+    PutUtf16Name(wide, "R=255 G=255 B=255");
+    const Bytes narrow = Text("R=255 G=255 B=255");
+    wide.resize(wide.size() - 2);
+    const bool generated = std::search(file.begin(), file.end(), narrow.begin(), narrow.end()) != file.end() ||
+                           std::search(file.begin(), file.end(), wide.begin(), wide.end()) != file.end();
+    EXPECT_EQ(generated, kind != FileKind::ColourTable && kind != FileKind::ColourList) << int(kind);
+  }
+  EXPECT_EQ(EncodeGimpPalette("p", {kBlue, kWhite}, {"Brand blue"}),
+            "GIMP Palette\nName: p\n 18  52  86\tBrand blue\n255 255 255\tR=255 G=255 B=255\n");
+}
+
+TEST(PaletteReader, SwatchNamesAreReadAsTheFilesHoldThem) {
+  const Bytes rgb = Words({0, 0x1212, 0x3434, 0x5656, 0});
+  const Bytes unpaired = Ase(AseBlock(1, Words({2, 0xD800, 0}) + Text("Gray") + Bytes(4, 0) + Words({2})));
+  const std::pair<Bytes, Names> cases[] = {
+      {Words({1, 1}) + rgb + Words({2, 1}) + rgb + Utf16Name("Brand blue", true), {"Brand blue"}},
+      {Words({1, 2}) + rgb + rgb + Words({2, 1}) + rgb + Utf16Name("cut", true), {"cut"}},
+      {Words({2, 1}) + rgb + Utf16Name("R=18 G=52 B=86", true), {}},  // an export's own: no name
+      {Ase(AseColour("RGB ", {1, 0, 0})), {"swatch"}},
+      {unpaired, {}},
+      {Text("GIMP Palette\n18 52 86 \t Brand\tblue \r\n1 2 3\n4 5 6  Caf\xE9\n7 8 9 \xE2\x80\x94\n"),
+       {"Brand blue", "", "", "\xE2\x80\x94"}},  // Latin-1 is no UTF-8: dropped
+  };
+  for (const auto& [file, names] : cases) {
+    EXPECT_EQ(ReadPalette(file.data(), file.size(), "x.aco").names, names) << file.size() << " bytes";
+  }
 }
 
 // --- Telling the kinds apart, every writer, whole files ---------------------------
@@ -378,11 +465,14 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
   ASSERT_TRUE(WriteFileReplacing(Path("notes.txt"), {'G', 'I', 'M', 'P', '\n'}));
   const std::string huge = SparseFile("huge.gpl", "GIMP Palette\n1 2 3\n", 1ll << 30);
   const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
-      {{"export", m_folder, Path("out.gpl")}, 1, "cannot read " + m_folder + ": cannot open"},
+      {{"export", m_folder, Path("out.gpl")}, 1, "cannot open " + m_folder + ": Is a directory"},
+      {{"show", Path("x.clf")}, 1, "cannot open " + Path("x.clf") + ": No such file or directory"},
+      {{"export", In(), m_folder + "/./brand colours.clf"}, 1, "over its own input"},
       {{"export", huge, Path("out.gpl")}, 1, "huge.gpl: it is too large to be a palette"},
       {{"show", Path("notes.txt")}, 1, "not a palette file"},
       {{"export", In(), Path("out.png")}, 1, "unknown output type"},
-      {{"export", In(), Path("no/such/folder/out.ase")}, 1, "cannot write"},
+      {{"export", In(), Path("no/such/folder/out.ase")}, 1, "cannot write " + Path("no/such/folder/out.ase") + ": No such file or directory"},
+      {{"convert", "red", "--names"}, 2, "only show takes --names"},
       {{"show", In(), "--format", "hsl"}, 2, "unknown format 'hsl' (use integer, cpp, html"},
       {{"show", In(), "--frob"}, 2, "unknown option '--frob'"},
       {{"show", In(), "--template={q}"}, 2, "bad template: unknown token '{q}'"},
@@ -405,6 +495,8 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
     EXPECT_EQ(m_out, "");
   }
   EXPECT_EQ(Listing(), "brand colours.clf/huge.gpl/notes.txt/");
+  const Bytes input = EncodeColourListFile(m_colours);
+  EXPECT_EQ(Contents(In()), std::string(input.begin(), input.end())) << "the input is whole";
   EXPECT_EQ(Run({"show", "--help"}), 0);
   EXPECT_NE(m_out.find("tintlens-palette convert"), std::string::npos);
   EXPECT_EQ(Run({"--version"}), 0);
@@ -439,6 +531,45 @@ TEST_F(PaletteToolTest, ConvertContrastAndSimulateReadTypedColours) {
   }
   ASSERT_EQ(Run({"show", In(), "--template", "{name} {h}"}), 0);
   EXPECT_EQ(m_out, "midnightblue 210\nwhite 0\n");
+}
+
+// show --names gives each colour's name after a tab; export keeps the names and
+// says on standard error what the output cannot hold, which is no failure.
+TEST_F(PaletteToolTest, NamesAreShownAndExportedAndWhatAnExportLeavesOutIsSaid) {
+  Colours many(300, kRed);
+  many[0] = kBlue;
+  ASSERT_TRUE(WriteFileReplacing(Path("many.clf"), EncodeColourListFile(many, {"Brand blue", "", "Alert"})));
+  ASSERT_TRUE(WriteFileReplacing(Path("empty.clf"), {}));
+  const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
+      {{"show", Path("many.clf"), "--names", "--format", "html"}, "#123456\tBrand blue\n#ff0000\t\n#ff0000\tAlert\n", ""},
+      {{"export", Path("many.clf"), Path("out.gpl")}, "", ""},
+      {{"show", Path("out.gpl"), "--names", "--template", "{r}"}, "18\tBrand blue\n255\t\n255\tAlert\n", ""},
+      {{"export", Path("many.clf"), Path("out.act")}, "",
+       "tintlens-palette: " + Path("out.act") + " holds at most 256 colours: the last 44 of 300 are left out\n"
+       "tintlens-palette: " + Path("out.act") + " holds no names: 2 names are left out\n"},
+      {{"show", Path("empty.clf")}, "", "tintlens-palette: no colours in " + Path("empty.clf") + "\n"},
+      {{"export", Path("empty.clf"), Path("empty.gpl")}, "", "tintlens-palette: no colours in " + Path("empty.clf") + "\n"},
+  };
+  for (const auto& [arguments, out, err] : cases) {
+    EXPECT_EQ(Run(arguments), 0) << arguments[2];
+    EXPECT_EQ(m_out.substr(0, out.size()), out) << arguments[2];
+    EXPECT_EQ(m_err, err) << arguments[2];
+  }
+  EXPECT_EQ(Contents(Path("empty.gpl")), "GIMP Palette\nName: empty\n");
+}
+
+// A file the tool writes is a new file as any other program makes it: 0666 less
+// the umask, whatever the temporary file it was written through.
+TEST_F(PaletteToolTest, WrittenFilesGetThePermissionsTheUmaskLeaves) {
+  for (const mode_t mask : {022, 077, 002}) {
+    const mode_t old = ::umask(mask);
+    const int status = Run({"export", In(), Path("out.ase")});
+    ::umask(old);
+    struct stat written = {};
+    ASSERT_EQ(status, 0) << m_err;
+    ASSERT_EQ(::stat(Path("out.ase").c_str(), &written), 0);
+    EXPECT_EQ(written.st_mode & 0777, 0666 & ~mask) << std::oct << mask;
+  }
 }
 
 }  // namespace

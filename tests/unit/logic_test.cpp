@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <optional>
 #include <tuple>
@@ -35,6 +37,50 @@ TEST(ColourList, FileEntriesAreSavedOnesAndDeletingOrClearingLeavesTheFlagToTheD
   list.Clear();
   EXPECT_FALSE(list.Modified()) << "deleting and clearing leave the flag to the document";
   EXPECT_EQ(list.Generation(), before + 2) << "a copy of the list must learn of each change";
+}
+
+// A name is a change like a pick: it marks the list and moves its generation,
+// and it stays with its colour as entries come and go.
+TEST(ColourList, NamesStayWithTheirColoursAndRenamingIsAChange) {
+  ColourList list;
+  list.Append({1, 2, 3}, {"", "two"});
+  EXPECT_FALSE(list.Modified());
+  std::uint64_t generation = list.Generation();
+  const struct { std::function<bool(ColourList&)> step; bool changes; std::vector<std::string> names; } steps[] = {
+      {[](ColourList& l) { return l.SetName(0, "one"); }, true, {"one", "two"}},
+      {[](ColourList& l) { return l.SetName(0, "one"); }, false, {"one", "two"}},
+      {[](ColourList& l) { return l.SetName(3, "none"); }, false, {"one", "two"}},
+      {[](ColourList& l) { return l.SetName(2, "bad \xFF"); }, false, {"one", "two"}},
+      {[](ColourList& l) { return l.SetName(1, ""); }, true, {"one", ""}},
+      {[](ColourList& l) { return l.AddColour(4), true; }, true, {"", "one", ""}},
+      {[](ColourList& l) { return l.AddColour(5, "line\nend"), true; }, true, {"line end", "", "one", ""}},
+  };
+  for (const auto& s : steps) {
+    list.SetModified(false);
+    EXPECT_EQ(s.step(list), s.changes) << testing::PrintToString(s.names);
+    EXPECT_EQ(list.Modified(), s.changes) << testing::PrintToString(s.names);
+    EXPECT_EQ(list.Generation() != generation, s.changes) << testing::PrintToString(s.names);
+    generation = list.Generation();
+    EXPECT_EQ(list.Names(), s.names);
+  }
+  list.DeleteAt(2);
+  EXPECT_EQ(list.Names(), (std::vector<std::string>{"line end", "", ""}));
+  EXPECT_EQ(std::make_pair(list.EntryText(0), list.EntryText(1)), std::make_pair(std::string("line end (5, 0, 0)"), std::string("4, 0, 0")));
+  list.Clear();
+  EXPECT_EQ(std::make_pair(list.Names().size(), list.NameAt(0)), std::make_pair(std::size_t{0}, std::string()));
+}
+
+// Names are kept as UTF-8 without control characters and within what every
+// format holds, cut between characters.
+TEST(ColourList, ANameIsKeptAsUtf8WithinTheLongestEveryFormatHolds) {
+  const std::string euro = "\xE2\x82\xAC", tooLong = std::string(kLongestColourName - 1, 'a') + euro;
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"Caf\xC3\xA9 \xF0\x9F\x8E\xA8", "Caf\xC3\xA9 \xF0\x9F\x8E\xA8"}, {"a\tb\x7F", "a b "},
+      {tooLong, std::string(kLongestColourName - 1, 'a')},
+      {"\xC0\xAF", std::nullopt}, {"\xED\xA0\x80", std::nullopt}, {"\xF4\x90\x80\x80", std::nullopt},
+      {"\xE2\x82", std::nullopt}, {"\x80", std::nullopt},
+  };
+  for (const auto& [text, name] : cases) EXPECT_EQ(ColourNameOf(text), name) << text.size();
 }
 
 TEST(Centring, CentresThenPushesBackInsideTheArea) {

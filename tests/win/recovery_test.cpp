@@ -113,5 +113,45 @@ TEST_F(MainWindowTest, TheCopyIsWrittenAtTheIdleMomentAfterAChangeAndAtOnceWhenT
   EXPECT_EQ(folder.Files(), Copies{}) << "the colours were let go: no copy, no lock";
 }
 
+// A recovered colour keeps its name: the list reads "name (r, g, b)", Ctrl+C in
+// the list copies the colour as the format box writes it, never the name, and
+// the copy the window keeps from then on holds the name.
+TEST_F(MainWindowTest, ARecoveredNamedColourReadsWithItsNameAndCopiesAsItsColour) {
+  RecoveryFolderPath folder;
+  const std::string root = folder.path.substr(0, folder.path.rfind("\\Tintlens\\Recovery"));
+  for (const std::string& made : {root, root + "\\Tintlens", folder.path}) ::CreateDirectoryA(made.c_str(), nullptr);
+  const std::string name = "Caf\xC3\xA9 \xE6\xB7\xB1";
+  ASSERT_TRUE(WriteFileReplacing(folder.path + "\\1-1.clf",
+                                 EncodeColourListFile({MakeColour(18, 52, 86), kWhite}, {name})));
+  m_window.StartRecovery(folder.path);
+  const HWND list = Item(IDC_COLOUR_LIST), box = Item(IDC_FORMAT_BOX);
+  char entry[64] = {};
+  ::SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
+  EXPECT_EQ(entry, name + " (18, 52, 86)");
+  ::SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(entry));
+  EXPECT_STREQ(entry, "255, 255, 255");
+
+  ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(NotationRowOf(kNotationHtml)), 0);
+  Command(IDC_FORMAT_BOX, CBN_SELCHANGE, box);
+  ::ShowWindow(Window(), SW_SHOW);
+  ::SetForegroundWindow(Window());
+  ::SendMessageA(list, LB_SETCURSEL, 0, 0);
+  ::SetFocus(list);
+  Command(ID_EDIT_COPY);
+  EXPECT_EQ(testing_support::ClipboardText(), "#123456");
+
+  m_window.OnIdle();
+  for (const auto& [file, colours] : folder.Files()) {
+    if (file.find(".clf") == std::string::npos) continue;
+    const FileBytes copy = ReadWholeFile(folder.path + "\\" + file);
+    EXPECT_EQ(ReadColourListFile(copy.bytes.data(), copy.bytes.size()).names, std::vector<std::string>{name}) << file;
+  }
+  DialogCloser closer(Window(), IDNO);
+  Command(ID_CLEAR_ALL);
+  closer.Caption();
+  m_window.OnIdle();
+  EXPECT_EQ(folder.Files(), Copies{});
+}
+
 }  // namespace
 }  // namespace tl
