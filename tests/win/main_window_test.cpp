@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -293,6 +295,40 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
 
 // The check mark follows the window's state, and the next start is topmost
 // again. (Exit and its code are the journeys' to check, on the real process.)
+// The tools of the tooltip windows a window owns, each control with its text.
+struct OwnedTooltips {
+  HWND owner;
+  std::map<HWND, std::string> texts;
+};
+
+BOOL CALLBACK CollectTooltips(HWND window, LPARAM parameter) {
+  auto* found = reinterpret_cast<OwnedTooltips*>(parameter);
+  char name[32] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  if (std::string(name) != TOOLTIPS_CLASSA || ::GetWindow(window, GW_OWNER) != found->owner) {
+    return TRUE;
+  }
+  const auto count = ::SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    char text[128] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    ::SendMessageA(window, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = text;
+    ::SendMessageA(window, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    found->texts[reinterpret_cast<HWND>(tool.uId)] = text;
+  }
+  return TRUE;
+}
+
+// The eyedropper and the Pick button say what they do where the pointer rests.
+TEST_F(MainWindowTest, TheEyedropperAndPickSayWhatTheyDo) {
+  OwnedTooltips found{Window(), {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), CollectTooltips, reinterpret_cast<LPARAM>(&found));
+  EXPECT_EQ(found.texts[Item(IDC_PICKER_ICON)], "Drag onto any pixel to keep its colour");
+  EXPECT_EQ(found.texts[Item(IDC_PICK_BUTTON)], "Pick colours anywhere on the screen");
+}
+
 TEST_F(MainWindowTest, AlwaysOnTopTogglesWithItsCheckAndHoldsAtTheNextStart) {
   auto topmost = [](HWND w) { return (::GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
   ::ShowWindow(Window(), SW_SHOWNOACTIVATE);  // the menu is used on a visible window
