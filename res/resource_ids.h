@@ -12,6 +12,7 @@
 #define IDB_COPY 210
 #define IDB_DELETE 212
 #define IDR_LISTMENU 209 /* the never-shown "__List_" popup */
+#define IDD_FORMATS 230
 
 /* The eyedropper, the drag cursor and the two button pictures drawn again for
    displays scaled to 125, 150 and 200 per cent: one set of four per scale. */
@@ -46,12 +47,31 @@
 #define IDC_BLUE_SLIDER 1014
 #define IDC_RGB_GROUP 1015
 #define IDC_PICKER_ICON 1019
+/* The sliders' model, their labels and their value boxes */
+#define IDC_SLIDER_MODEL 1040
+#define IDC_SLIDER_LABEL_1 1041
+#define IDC_SLIDER_LABEL_2 1042
+#define IDC_SLIDER_LABEL_3 1043
+#define IDC_SLIDER_VALUE_1 1044
+#define IDC_SLIDER_VALUE_2 1045
+#define IDC_SLIDER_VALUE_3 1046
 
 /* Options and About dialog controls */
 #define IDC_START_HOTKEY 1017
 #define IDC_STOP_HOTKEY 1018
 #define IDC_WEB_LINK 1025
 #define IDC_MAIL_LINK 1026
+
+/* Formats dialog controls */
+#define IDC_FORMAT_LIST 1050
+#define IDC_FORMAT_NAME 1051
+#define IDC_FORMAT_TEMPLATE 1052
+#define IDC_FORMAT_PREVIEW 1053
+#define IDC_FORMAT_ADD 1054
+#define IDC_FORMAT_CHANGE 1055
+#define IDC_FORMAT_REMOVE 1056
+#define IDC_FORMAT_UP 1057
+#define IDC_FORMAT_DOWN 1058
 
 /* Commands */
 #define ID_CLEAR_ALL 32775
@@ -69,6 +89,7 @@
 #define ID_EXPORT_ACO 32801
 #define ID_EXPORT_GPL 32802
 #define ID_COPY_WHEN_KEPT 32803
+#define ID_FORMATS 32811
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601
 #define ID_APP_EXIT 57602

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "core/settings_codec.h"
 
@@ -20,6 +21,9 @@ class SettingsStore {
   static void SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey);
   static void SaveNotation(int notation);
   static void SaveCopyOnKeep(bool copyOnKeep);
+  static void SaveSliderModel(SliderModel model);
+  // An empty list removes the value.
+  static void SaveCustomFormats(const std::vector<CustomFormat>& formats);
 };
 
 }  // namespace tl
