@@ -43,6 +43,7 @@ void BalloonTip::Show(HWND control, const std::string& text) {
   }
   m_text = text;
   m_control = control;
+  ::SetWindowTextA(Handle(), text.c_str());  // also its caption, for readers from outside
   TOOLINFOA tool = ToolFor(control);
   ::SendMessageA(Handle(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   RECT box{};
