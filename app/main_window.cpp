@@ -418,7 +418,8 @@ void MainWindow::OnFormatChange() {
 void MainWindow::TakeTypedColour() {
   const HWND box = m_readouts.ColourTextBox();
   std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(box)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(::GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
   if (const std::optional<ColourValue> colour = ParseColourText(text, m_currentNotation)) {
     m_balloon.Hide();
     ShowColour(*colour);
@@ -604,7 +605,9 @@ bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows) {
 // when the user wants it, on the clipboard as the copy button would put it there.
 void MainWindow::KeepCurrentColour() {
   m_list.AddColour(m_currentColour);
-  if (m_copyOnKeep) CopyTextToClipboard(Handle(), m_formats.Text(m_currentColour, m_currentNotation));
+  if (m_copyOnKeep) {
+    CopyTextToClipboard(Handle(), m_formats.Text(m_currentColour, m_currentNotation));
+  }
 }
 
 void MainWindow::Zoom(bool in) {

@@ -62,7 +62,7 @@ class SliderPanel {
   Label m_values[3];
   SliderModel m_model = SliderModel::Rgb;
   SliderCoordinates m_coordinates{};
-  int m_placed[3] = {-1, -1, -1};  // the slider positions last set
+  int m_placed[3] = {-1, -1, -1};          // the slider positions last set
   std::optional<ColourValue> m_standsFor;  // the colour the sliders stand for
 };
 

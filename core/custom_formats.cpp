@@ -27,7 +27,8 @@ std::vector<CustomFormat> DecodeCustomFormats(const std::vector<std::string>& st
 
 std::vector<std::string> EncodeCustomFormats(const std::vector<CustomFormat>& formats) {
   std::vector<std::string> stored;
-  for (const CustomFormat& format : formats) stored.push_back(format.name + '\t' + format.templateText);
+  for (const CustomFormat& format : formats)
+    stored.push_back(format.name + '\t' + format.templateText);
   return stored;
 }
 
@@ -126,8 +127,8 @@ bool CustomFormatEditor::Move(std::size_t index, bool up) {
 
 int CustomFormatEditor::NotationAfter(int notationBefore) const {
   if (notationBefore < kFirstCustomNotation) return notationBefore;
-  const auto found = std::find(m_origins.begin(), m_origins.end(),
-                               notationBefore - kFirstCustomNotation);
+  const auto found =
+      std::find(m_origins.begin(), m_origins.end(), notationBefore - kFirstCustomNotation);
   if (found == m_origins.end()) return kNotationRgb;
   return CustomNotationId(static_cast<std::size_t>(found - m_origins.begin()));
 }

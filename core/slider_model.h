@@ -19,8 +19,8 @@ constexpr int kSliderModelCount = 4;
 
 struct SliderPart {
   const char* label;
-  int maximum;   // positions run from 0 to this
-  int decimals;  // a position is the value times 10 to this
+  int maximum;        // positions run from 0 to this
+  int decimals;       // a position is the value times 10 to this
   bool turn = false;  // a hue: its maximum + 1 is 0 again
 };
 

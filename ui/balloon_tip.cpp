@@ -1,6 +1,3 @@
-#include <windows.h>
-#include <commctrl.h>
-
 #include "ui/balloon_tip.h"
 
 #include "platform/module.h"
@@ -33,11 +30,11 @@ TOOLINFOA BalloonTip::ToolFor(HWND control) const {
 void BalloonTip::Show(HWND control, const std::string& text) {
   Hide();
   if (!Handle()) {
-    const HWND tip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                       WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                       ::GetAncestor(control, GA_ROOT), nullptr,
-                                       Module::Instance(), nullptr);
+    const HWND tip =
+        ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                          WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          ::GetAncestor(control, GA_ROOT), nullptr, Module::Instance(), nullptr);
     if (!tip || !Attach(tip)) return;  // nothing to say it with; the text stays as typed
     ::SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, 300);
   }

@@ -5,6 +5,7 @@
 // of its own, so its text can be read back like any window's.
 
 #include <windows.h>
+// after windows.h, which it needs
 #include <commctrl.h>
 
 #include <string>

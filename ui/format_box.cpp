@@ -50,7 +50,9 @@ int FormatBox::TextWidth(HWND window, const std::string& text) const {
 
 void FormatBox::Fit(UINT dpi) {
   if (!m_measuredDpi) return;
-  const auto scaled = [&](LONG v) { return ::MulDiv(v, static_cast<int>(dpi), static_cast<int>(m_measuredDpi)); };
+  const auto scaled = [&](LONG v) {
+    return ::MulDiv(v, static_cast<int>(dpi), static_cast<int>(m_measuredDpi));
+  };
   const RECT box{scaled(m_boxPlace.left), scaled(m_boxPlace.top), scaled(m_boxPlace.right),
                  scaled(m_boxPlace.bottom)};
   const RECT text{scaled(m_textPlace.left), scaled(m_textPlace.top), scaled(m_textPlace.right),
@@ -62,9 +64,10 @@ void FormatBox::Fit(UINT dpi) {
   info.cbSize = sizeof info;
   RECT now{};
   ::GetWindowRect(m_box, &now);
-  const int around = ::GetComboBoxInfo(m_box, &info)
-                         ? Width(now) - Width(info.rcItem) + ::MulDiv(2, static_cast<int>(dpi), 96)
-                         : SystemMetricForDpi(SM_CXVSCROLL, dpi) + ::MulDiv(10, static_cast<int>(dpi), 96);
+  const int around =
+      ::GetComboBoxInfo(m_box, &info)
+          ? Width(now) - Width(info.rcItem) + ::MulDiv(2, static_cast<int>(dpi), 96)
+          : SystemMetricForDpi(SM_CXVSCROLL, dpi) + ::MulDiv(10, static_cast<int>(dpi), 96);
   int widest = 0;
   const int rows = static_cast<int>(::SendMessageA(m_box, CB_GETCOUNT, 0, 0));
   std::string chosen;
@@ -77,8 +80,9 @@ void FormatBox::Fit(UINT dpi) {
     if (row == chosenRow) chosen = name;
   }
   // The list has a scroll bar when it is longer than it may drop.
-  ::SendMessageA(m_box, CB_SETDROPPEDWIDTH,
-                 widest + SystemMetricForDpi(SM_CXVSCROLL, dpi) + ::MulDiv(12, static_cast<int>(dpi), 96), 0);
+  ::SendMessageA(
+      m_box, CB_SETDROPPEDWIDTH,
+      widest + SystemMetricForDpi(SM_CXVSCROLL, dpi) + ::MulDiv(12, static_cast<int>(dpi), 96), 0);
 
   RECT textNow{}, textClient{};
   ::GetWindowRect(m_textBox, &textNow);
@@ -87,7 +91,8 @@ void FormatBox::Fit(UINT dpi) {
   const int textRoom = TextWidth(m_textBox, "255, 255, 255") + LOWORD(margins) + HIWORD(margins) +
                        Width(textNow) - textClient.right;
   const int most = Width(box) + std::max(0, Width(text) - textRoom);
-  const int width = std::clamp(TextWidth(m_box, chosen) + around, static_cast<int>(Width(box)), most);
+  const int width =
+      std::clamp(TextWidth(m_box, chosen) + around, static_cast<int>(Width(box)), most);
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   // A combo box's height is that of the box with its list dropped.
   RECT dropped{};

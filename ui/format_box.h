@@ -33,7 +33,7 @@ class FormatBox {
 
   HWND m_box = nullptr;
   HWND m_textBox = nullptr;
-  RECT m_boxPlace{};   // at m_measuredDpi, in the window's client area
+  RECT m_boxPlace{};  // at m_measuredDpi, in the window's client area
   RECT m_textPlace{};
   UINT m_measuredDpi = 0;
 };

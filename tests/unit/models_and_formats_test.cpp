@@ -6,8 +6,8 @@
 
 #include <array>
 #include <optional>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/custom_formats.h"
@@ -29,19 +29,33 @@ SliderPositions Positions(ColourValue colour, SliderModel model, SliderCoordinat
 }
 
 TEST(SliderModels, OnlyTheFourStoredModelsReadAsThemselves) {
-  const struct { std::optional<std::uint16_t> stored; SliderModel model; } cases[] = {
-      {std::nullopt, SliderModel::Rgb}, {0, SliderModel::Rgb}, {1, SliderModel::Hsl},
-      {2, SliderModel::Hsv}, {3, SliderModel::Oklch}, {4, SliderModel::Rgb}, {0xFFFF, SliderModel::Rgb}};
-  for (const auto& c : cases) EXPECT_EQ(SliderModelFromStored(c.stored), c.model) << c.stored.value_or(-1);
+  const struct {
+    std::optional<std::uint16_t> stored;
+    SliderModel model;
+  } cases[] = {{std::nullopt, SliderModel::Rgb},
+               {0, SliderModel::Rgb},
+               {1, SliderModel::Hsl},
+               {2, SliderModel::Hsv},
+               {3, SliderModel::Oklch},
+               {4, SliderModel::Rgb},
+               {0xFFFF, SliderModel::Rgb}};
+  for (const auto& c : cases)
+    EXPECT_EQ(SliderModelFromStored(c.stored), c.model) << c.stored.value_or(-1);
 }
 
 // 18, 52, 86 as the notations write it; the sliders stand where the texts say.
 TEST(SliderModels, AColourStandsWhereItsNotationsPlaceIt) {
-  const struct { SliderModel model; SliderPositions positions; const char* labels[3]; } cases[] = {
+  const struct {
+    SliderModel model;
+    SliderPositions positions;
+    const char* labels[3];
+  } cases[] = {
       {SliderModel::Rgb, {18, 52, 86}, {"Red", "Green", "Blue"}},
       {SliderModel::Hsl, {210, 65, 20}, {"Hue", "Saturation", "Lightness"}},
       {SliderModel::Hsv, {210, 79, 34}, {"Hue", "Saturation", "Value"}},
-      {SliderModel::Oklch, {32, 72, 251}, {"Lightness", "Chroma", "Hue"}},  // oklch(31.92% 0.0725 251.17)
+      {SliderModel::Oklch,
+       {32, 72, 251},
+       {"Lightness", "Chroma", "Hue"}},  // oklch(31.92% 0.0725 251.17)
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Positions(kSample, c.model), c.positions) << SliderModelInfoOf(c.model).name;
@@ -69,7 +83,11 @@ TEST(SliderModels, EveryColourComesBackFromItsPlaceInEveryModel) {
 }
 
 TEST(SliderModels, CoordinatesGiveTheColoursWorkedByHandClippedIntoSrgb) {
-  const struct { SliderModel model; SliderCoordinates at; ColourValue colour; } cases[] = {
+  const struct {
+    SliderModel model;
+    SliderCoordinates at;
+    ColourValue colour;
+  } cases[] = {
       {SliderModel::Hsl, {0, 100, 50}, MakeColour(255, 0, 0)},
       {SliderModel::Hsl, {210, 100, 20}, MakeColour(0, 51, 102)},
       {SliderModel::Hsl, {359, 0, 20}, MakeColour(51, 51, 51)},
@@ -77,11 +95,13 @@ TEST(SliderModels, CoordinatesGiveTheColoursWorkedByHandClippedIntoSrgb) {
       {SliderModel::Hsv, {300, 50, 100}, MakeColour(255, 128, 255)},
       {SliderModel::Oklch, {100, 0, 0}, kWhite},
       {SliderModel::Oklch, {0, 0, 120}, kBlack},
-      {SliderModel::Oklch, {50, 0.37, 30}, MakeColour(244, 0, 0)},  // far outside: clipped per channel
+      {SliderModel::Oklch,
+       {50, 0.37, 30},
+       MakeColour(244, 0, 0)},  // far outside: clipped per channel
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ColourAtCoordinates(c.at, c.model), c.colour) << SliderModelInfoOf(c.model).name
-                                                           << " " << c.at[0];
+    EXPECT_EQ(ColourAtCoordinates(c.at, c.model), c.colour)
+        << SliderModelInfoOf(c.model).name << " " << c.at[0];
   }
 }
 
@@ -101,46 +121,66 @@ TEST(SliderModels, ValueBoxesShowAndTakeValuesWithinTheirRange) {
   EXPECT_EQ(SliderValueText(210, hue), "210");
   EXPECT_EQ(SliderValueText(72, chroma), "0.072");
   EXPECT_EQ(SliderValueText(370, chroma), "0.370");
-  const struct { const char* text; const SliderPart& part; std::optional<int> position; } cases[] = {
-      {"210", hue, 210}, {" 65 % ", percent, 65}, {"0.0726", chroma, 73}, {"0.5", chroma, 370},
-      {"400", hue, 359}, {"359.7", hue, 359}, {"-5", percent, 0}, {"12.4", percent, 12},
-      {"", hue, std::nullopt}, {"abc", hue, std::nullopt}, {"12abc", hue, std::nullopt},
-      {"nan", hue, std::nullopt}};
+  const struct {
+    const char* text;
+    const SliderPart& part;
+    std::optional<int> position;
+  } cases[] = {{"210", hue, 210},
+               {" 65 % ", percent, 65},
+               {"0.0726", chroma, 73},
+               {"0.5", chroma, 370},
+               {"400", hue, 359},
+               {"359.7", hue, 359},
+               {"-5", percent, 0},
+               {"12.4", percent, 12},
+               {"", hue, std::nullopt},
+               {"abc", hue, std::nullopt},
+               {"12abc", hue, std::nullopt},
+               {"nan", hue, std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(SliderPositionOfText(c.text, c.part), c.position) << c.text;
 }
 
 TEST(CustomFormats, StoredStringsWithoutATabANameOrAUsableTemplateAreLeftOut) {
-  const std::vector<CustomFormat> decoded = DecodeCustomFormats(
-      {"Hex\t#{rx}{gx}{bx}", "no tab", "\t{r}", "Bad\t{nope}", "Empty\t", "Tabs\tA\t{r}",
-       "Lone\t{r}}"});
+  const std::vector<CustomFormat> decoded =
+      DecodeCustomFormats({"Hex\t#{rx}{gx}{bx}", "no tab", "\t{r}", "Bad\t{nope}", "Empty\t",
+                           "Tabs\tA\t{r}", "Lone\t{r}}"});
   ASSERT_EQ(decoded.size(), 2u);
   EXPECT_EQ(decoded[0].name, "Hex");
   EXPECT_EQ(decoded[0].templateText, "#{rx}{gx}{bx}");
   EXPECT_EQ(decoded[1].templateText, "A\t{r}") << "only the first tab ends the name";
-  EXPECT_EQ(EncodeCustomFormats(decoded), (std::vector<std::string>{"Hex\t#{rx}{gx}{bx}", "Tabs\tA\t{r}"}));
+  EXPECT_EQ(EncodeCustomFormats(decoded),
+            (std::vector<std::string>{"Hex\t#{rx}{gx}{bx}", "Tabs\tA\t{r}"}));
 }
 
 TEST(CustomFormats, ErrorsNameWhatIsWrong) {
-  const struct { CustomFormat format; const char* error; } cases[] = {
+  const struct {
+    CustomFormat format;
+    const char* error;
+  } cases[] = {
       {{"Hex", "#{RX}{GX}{BX}"}, ""},
       {{"", "{r}"}, "The format needs a name."},
       {{"a\tb", "{r}"}, "A name cannot hold a tab."},
       {{"Hex", ""}, "The format needs a template."},
       {{"Hex", "#{rgb}"}, "The template has unknown token '{rgb}'."},
   };
-  for (const auto& c : cases) EXPECT_EQ(CustomFormatError(c.format), c.error) << c.format.templateText;
+  for (const auto& c : cases)
+    EXPECT_EQ(CustomFormatError(c.format), c.error) << c.format.templateText;
 }
 
 TEST(CustomFormats, MultiStringsSplitAtZerosAndEndAtTheFirstEmptyOne) {
   using Strings = std::vector<std::string>;
-  const struct { std::string bytes; Strings strings; } cases[] = {
+  const struct {
+    std::string bytes;
+    Strings strings;
+  } cases[] = {
       {std::string("a\0bc\0\0", 6), {"a", "bc"}},
       {std::string("a\0bc", 4), {"a", "bc"}},  // no final zeros
       {std::string("a\0\0c\0\0", 6), {"a"}},
       {std::string("\0", 1), {}},
       {std::string(), {}},
   };
-  for (const auto& c : cases) EXPECT_EQ(SplitMultiString(c.bytes.data(), c.bytes.size()), c.strings);
+  for (const auto& c : cases)
+    EXPECT_EQ(SplitMultiString(c.bytes.data(), c.bytes.size()), c.strings);
   EXPECT_EQ(JoinMultiString({"a", "bc"}), std::string("a\0bc\0\0", 6));
   EXPECT_EQ(SplitMultiString(nullptr, 4), Strings{});
 }
@@ -148,14 +188,19 @@ TEST(CustomFormats, MultiStringsSplitAtZerosAndEndAtTheFirstEmptyOne) {
 // Custom formats take the ids from 1000 in their order; a stored id reads as
 // itself only while its format is there, and the built-in ids keep their meaning.
 TEST(CustomFormats, StoredNotationIdsOfCustomFormatsReadOnlyWhileTheFormatIsThere) {
-  const struct { std::optional<std::uint16_t> stored; std::size_t custom; int notation; } cases[] = {
-      {1000, 1, 1000}, {1001, 2, 1001}, {1001, 1, kNotationRgb}, {1000, 0, kNotationRgb},
-      {999, 5, kNotationRgb}, {113, 0, kNotationCssName}, {0, 3, kNotationInteger},
-      {std::nullopt, 3, kNotationRgb}};
+  const struct {
+    std::optional<std::uint16_t> stored;
+    std::size_t custom;
+    int notation;
+  } cases[] = {{1000, 1, 1000},          {1001, 2, 1001},
+               {1001, 1, kNotationRgb},  {1000, 0, kNotationRgb},
+               {999, 5, kNotationRgb},   {113, 0, kNotationCssName},
+               {0, 3, kNotationInteger}, {std::nullopt, 3, kNotationRgb}};
   for (const auto& c : cases) {
     EXPECT_EQ(NotationFromStored(c.stored, c.custom), c.notation) << c.stored.value_or(-1);
   }
-  const FormatList formats({{"Hex", "#{rx}{gx}{bx}"}, {"Bad", "{nope}"}, {"Upper", "{RX}{GX}{BX}"}});
+  const FormatList formats(
+      {{"Hex", "#{rx}{gx}{bx}"}, {"Bad", "{nope}"}, {"Upper", "{RX}{GX}{BX}"}});
   ASSERT_EQ(formats.Count(), kNotationTable.size() + 2) << "the bad one is left out";
   EXPECT_EQ(formats.NameAt(17), "Upper");
   EXPECT_EQ(formats.IdAt(17), 1001);
@@ -177,13 +222,17 @@ TEST(CustomFormats, TheChosenFormatIsFollowedThroughTheEditing) {
   EXPECT_FALSE(editor.Move(3, false));  // already last
   EXPECT_EQ(editor.Change(1, {"A2", "{rx}"}), "");
   EXPECT_NE(editor.Change(1, {"", "{rx}"}), "") << "refused, A2 stays";
-  editor.Remove(2);                     // B A2 D
+  editor.Remove(2);  // B A2 D
   std::vector<std::string> names;
   for (const CustomFormat& format : editor.Formats()) names.push_back(format.name);
   EXPECT_EQ(names, (std::vector<std::string>{"B", "A2", "D"}));
-  const struct { int before, after; } cases[] = {
-      {1000, 1001}, {1001, 1000}, {1002, kNotationRgb}, {kNotationHtml, kNotationHtml},
-      {1005, kNotationRgb}};
+  const struct {
+    int before, after;
+  } cases[] = {{1000, 1001},
+               {1001, 1000},
+               {1002, kNotationRgb},
+               {kNotationHtml, kNotationHtml},
+               {1005, kNotationRgb}};
   for (const auto& c : cases) EXPECT_EQ(editor.NotationAfter(c.before), c.after) << c.before;
 }
 

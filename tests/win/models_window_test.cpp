@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "core/slider_model.h"
 #include "settings/global_hotkeys.h"
@@ -37,13 +37,16 @@ std::string Stored(const char* name) {
 // The text of the balloon the thread shows, or "" when none is shown.
 std::string BalloonText() {
   std::string text;
-  ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND window, LPARAM found) {
-    char className[32] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != TOOLTIPS_CLASSA || !::IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<std::string*>(found) = TextOf(window);
-    return FALSE;
-  }, reinterpret_cast<LPARAM>(&text));
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        char className[32] = {};
+        ::GetClassNameA(window, className, sizeof className);
+        if (std::string(className) != TOOLTIPS_CLASSA || !::IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<std::string*>(found) = TextOf(window);
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&text));
   return text;
 }
 
@@ -62,8 +65,10 @@ class ModelsWindowTest : public MainWindowTest {
   void Type(int boxId, const char* text, bool enter) {
     ::SetFocus(Item(boxId));
     ::SetWindowTextA(Item(boxId), text);
-    if (enter) Command(IDOK);
-    else ::SetFocus(Item(IDC_COLOUR_LIST));
+    if (enter)
+      Command(IDOK);
+    else
+      ::SetFocus(Item(IDC_COLOUR_LIST));
   }
   void Key(int sliderId, WPARAM key) {
     ::SendMessageA(Item(sliderId), WM_KEYDOWN, key, 0);
@@ -77,13 +82,16 @@ class ModelsWindowTest : public MainWindowTest {
     std::thread user([&] {
       HWND dialog = nullptr;
       for (int waited = 0; waited < 20000 && !dialog; waited += 20) {
-        ::EnumThreadWindows(thread, [](HWND window, LPARAM found) {
-          char caption[32] = {};
-          ::GetWindowTextA(window, caption, sizeof caption);
-          if (std::string(caption) != "Formats" || !::IsWindowVisible(window)) return TRUE;
-          *reinterpret_cast<HWND*>(found) = window;
-          return FALSE;
-        }, reinterpret_cast<LPARAM>(&dialog));
+        ::EnumThreadWindows(
+            thread,
+            [](HWND window, LPARAM found) {
+              char caption[32] = {};
+              ::GetWindowTextA(window, caption, sizeof caption);
+              if (std::string(caption) != "Formats" || !::IsWindowVisible(window)) return TRUE;
+              *reinterpret_cast<HWND*>(found) = window;
+              return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&dialog));
         if (!dialog) ::Sleep(20);
       }
       if (!dialog) return;
@@ -134,14 +142,17 @@ TEST_F(ModelsWindowTest, ATypedColourBecomesCurrentAndOtherTextSaysWhyNot) {
 // Arrow keys, Page Up and Down, Home, End and the wheel move the colour with the
 // slider, as the thumb does.
 TEST_F(ModelsWindowTest, EveryWayOfMovingASliderMovesTheColour) {
-  const struct { WPARAM key; LRESULT green; } cases[] = {
-      {VK_RIGHT, 53}, {VK_LEFT, 51}, {VK_DOWN, 53}, {VK_UP, 51},
-      {VK_NEXT, 52 + 51}, {VK_PRIOR, 52 - 51}, {VK_HOME, 0}, {VK_END, 255}};
+  const struct {
+    WPARAM key;
+    LRESULT green;
+  } cases[] = {{VK_RIGHT, 53},     {VK_LEFT, 51},       {VK_DOWN, 53}, {VK_UP, 51},
+               {VK_NEXT, 52 + 51}, {VK_PRIOR, 52 - 51}, {VK_HOME, 0},  {VK_END, 255}};
   for (const auto& c : cases) {
     m_window.ShowColour(kSample);
     Key(IDC_GREEN_SLIDER, c.key);
     EXPECT_EQ(Position(IDC_GREEN_SLIDER), c.green) << c.key;
-    EXPECT_EQ(m_window.CurrentColour(), MakeColour(18, static_cast<unsigned>(c.green), 86)) << c.key;
+    EXPECT_EQ(m_window.CurrentColour(), MakeColour(18, static_cast<unsigned>(c.green), 86))
+        << c.key;
     EXPECT_EQ(TextOf(Item(IDC_SLIDER_VALUE_2)), std::to_string(c.green)) << c.key;
   }
   // The wheel over the slider: a notch moves it a line, down for a turn away
@@ -149,7 +160,8 @@ TEST_F(ModelsWindowTest, EveryWayOfMovingASliderMovesTheColour) {
   Command(IDC_MODE_BUTTON, BN_CLICKED, Item(IDC_MODE_BUTTON));  // the advanced layout shows them
   RECT slider{};
   ::GetWindowRect(Item(IDC_GREEN_SLIDER), &slider);
-  const LPARAM over = MAKELPARAM((slider.left + slider.right) / 2, (slider.top + slider.bottom) / 2);
+  const LPARAM over =
+      MAKELPARAM((slider.left + slider.right) / 2, (slider.top + slider.bottom) / 2);
   for (const auto& [delta, green] : {std::pair{WHEEL_DELTA, 51}, std::pair{-2 * WHEEL_DELTA, 54}}) {
     m_window.ShowColour(kSample);
     ::SendMessageA(Item(IDC_GREEN_SLIDER), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), over);
@@ -166,7 +178,13 @@ TEST_F(ModelsWindowTest, TheSliderModelRenamesAndRespansTheSlidersAndIsKept) {
   const int values[] = {IDC_SLIDER_VALUE_1, IDC_SLIDER_VALUE_2, IDC_SLIDER_VALUE_3};
   EXPECT_EQ(Stored("SliderModel"), "") << "the default is not stored";
   m_window.ShowColour(kSample);
-  const struct { int row; const char* group; const char* parts[3]; const char* shown[3]; LRESULT spans[3]; } cases[] = {
+  const struct {
+    int row;
+    const char* group;
+    const char* parts[3];
+    const char* shown[3];
+    LRESULT spans[3];
+  } cases[] = {
       {1, "HSL Values", {"Hue", "Saturation", "Lightness"}, {"210", "65", "20"}, {359, 100, 100}},
       {2, "HSV Values", {"Hue", "Saturation", "Value"}, {"210", "79", "34"}, {359, 100, 100}},
       {3, "OKLCH Values", {"Lightness", "Chroma", "Hue"}, {"32", "0.072", "251"}, {100, 370, 359}},
@@ -210,7 +228,8 @@ TEST_F(ModelsWindowTest, TheSliderModelRenamesAndRespansTheSlidersAndIsKept) {
 
 int TextWidth(HWND window, const std::string& text) {
   const HDC dc = ::GetDC(window);
-  const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
+  const HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
   SIZE size{};
   ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   ::SelectObject(dc, old);
@@ -228,7 +247,8 @@ TEST_F(ModelsWindowTest, TheFormatsDialogAddsMovesAndRemovesFormatsOfOnesOwn) {
   ASSERT_TRUE(::GetComboBoxInfo(box, &info));
   EXPECT_GE(info.rcItem.right - info.rcItem.left, TextWidth(box, "RGB (Red,Green,Blue)"))
       << "the chosen entry whole";
-  EXPECT_GE(::SendMessageA(box, CB_GETDROPPEDWIDTH, 0, 0), TextWidth(box, "RGB Float (Red,Green,Blue)"));
+  EXPECT_GE(::SendMessageA(box, CB_GETDROPPEDWIDTH, 0, 0),
+            TextWidth(box, "RGB Float (Red,Green,Blue)"));
 
   std::string previews[2];
   LRESULT counts[2] = {};
@@ -254,9 +274,11 @@ TEST_F(ModelsWindowTest, TheFormatsDialogAddsMovesAndRemovesFormatsOfOnesOwn) {
   EXPECT_EQ(previews[1], "#123456") << "the current colour, live";
   EXPECT_EQ(counts[0], 0) << "refused";
   EXPECT_EQ(counts[1], 2);
-  EXPECT_EQ(::SendMessageA(box, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(kNotationTable.size()) + 2);
+  EXPECT_EQ(::SendMessageA(box, CB_GETCOUNT, 0, 0),
+            static_cast<LRESULT>(kNotationTable.size()) + 2);
   EXPECT_EQ(Stored("CustomFormats"),
-            std::string("Hex\t#{rx}{gx}{bx}\0Upper hex without a sign, a long name\t{RX}{GX}{BX}\0\0", 70));
+            std::string(
+                "Hex\t#{rx}{gx}{bx}\0Upper hex without a sign, a long name\t{RX}{GX}{BX}\0\0", 70));
   EXPECT_GE(::SendMessageA(box, CB_GETDROPPEDWIDTH, 0, 0),
             TextWidth(box, "Upper hex without a sign, a long name"));
 
@@ -279,7 +301,8 @@ TEST_F(ModelsWindowTest, TheFormatsDialogAddsMovesAndRemovesFormatsOfOnesOwn) {
     ::SendDlgItemMessageA(dialog, IDC_FORMAT_LIST, LB_SETCURSEL, 0, 0);
     ::SendMessageA(dialog, WM_COMMAND, IDC_FORMAT_REMOVE, 0);
   });
-  EXPECT_EQ(::SendMessageA(box, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(kNotationTable.size()) + 1);
+  EXPECT_EQ(::SendMessageA(box, CB_GETCOUNT, 0, 0),
+            static_cast<LRESULT>(kNotationTable.size()) + 1);
   EXPECT_EQ(::SendMessageA(box, CB_GETCURSEL, 0, 0), NotationRowOf(kNotationRgb));
   EXPECT_EQ(TextOf(Item(IDC_COLOUR_TEXT)), "18, 52, 86");
   EXPECT_EQ(Stored("Notation"), std::string("\x01\x00", 2));
