@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/colour_text.h"
 #include "core/magnifier_geometry.h"
 #include "platform/clipboard.h"
 #include "platform/dpi.h"
@@ -18,6 +19,7 @@
 #include "settings/global_hotkeys.h"
 #include "settings/settings_store.h"
 #include "ui/about_dialog.h"
+#include "ui/formats_dialog.h"
 #include "ui/options_dialog.h"
 
 namespace tl {
@@ -94,11 +96,14 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       OnHotkey(static_cast<int>(wParam));
       return true;
     case WM_HSCROLL:
-      if (const std::optional<ColourValue> edited = m_readouts.OnSliderScroll(
-              reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) {
+      if (const std::optional<ColourValue> edited =
+              m_readouts.OnSliderScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam))) {
         ShowColour(*edited);
       }
       return true;
+    case WM_MOUSEWHEEL:
+      return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam),
+                          POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_INITMENUPOPUP:
       CheckMenuItems();
       return true;
@@ -158,6 +163,9 @@ bool MainWindow::OnInitDialog() {
   AttachControls();
   const Settings settings = SettingsStore::Load();
   m_currentNotation = settings.notation;
+  m_formats = FormatList(settings.customFormats);
+  m_readouts.SetFormats(&m_formats);
+  m_readouts.Sliders().SetModel(settings.sliderModel);
   FillFormatBox();
   m_startHotkey = settings.startHotkey;
   m_stopHotkey = settings.stopHotkey;
@@ -179,6 +187,8 @@ bool MainWindow::OnInitDialog() {
   m_dpi = WindowDpi(Handle());
   ApplyDpi();
   m_dpiLayout.Measure(Handle(), m_dpi);
+  m_formatRow.Measure(m_dpi);
+  m_formatRow.Fit(m_dpi);
   MeasureMagnifier();
   m_readouts.ShowZoom(m_zoomLevel);
   ShowColour(kWhite);
@@ -192,6 +202,7 @@ bool MainWindow::OnInitDialog() {
 void MainWindow::AttachControls() {
   m_readouts.Attach(Handle());
   m_formatBox = ::GetDlgItem(Handle(), IDC_FORMAT_BOX);
+  m_formatRow.Attach(m_formatBox, m_readouts.ColourTextBox());
   m_list.AttachDlgItem(Handle(), IDC_COLOUR_LIST);
   m_pickButton.AttachDlgItem(Handle(), IDC_PICK_BUTTON);
   m_pickButton.onPressEnded = [this] { m_session.PressEnded(); };
@@ -235,13 +246,7 @@ void MainWindow::CreateTrayIcon() {
 }
 
 void MainWindow::FillFormatBox() {
-  int selected = 0;
-  for (std::size_t row = 0; row < kNotationTable.size(); ++row) {
-    ::SendMessageA(m_formatBox, CB_ADDSTRING, 0,
-                   reinterpret_cast<LPARAM>(kNotationTable[row].name));
-    if (kNotationTable[row].id == m_currentNotation) selected = static_cast<int>(row);
-  }
-  ::SendMessageA(m_formatBox, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  m_formatRow.Fill(m_formats, m_currentNotation);
   m_readouts.SetNotation(m_currentNotation);
 }
 
@@ -316,7 +321,12 @@ bool MainWindow::OnCommand(int id, int code) {
     case ID_APP_ABOUT:
       ShowAbout();
       return true;
-    case IDOK:  // Enter outside a push button does nothing
+    case IDOK:  // Enter outside a push button takes what was typed, if anything
+      if (::GetFocus() == m_readouts.ColourTextBox()) {
+        TakeTypedColour();
+      } else if (const int box = m_readouts.Sliders().ValueBoxIndex(::GetFocus()); box >= 0) {
+        TakeSliderValue(box);
+      }
       return true;
     case IDCANCEL:
       OnClose();
@@ -342,8 +352,25 @@ bool MainWindow::OnCommand(int id, int code) {
       SetLayout(!IsAdvancedLayout());
       return true;
     case IDC_COLOUR_TEXT:
-      if (code == EN_CHANGE) m_readouts.OnColourTextEdited();
+      if (code == EN_CHANGE) {
+        m_readouts.OnColourTextEdited();
+        if (m_readouts.ColourTextEdited()) m_balloon.Hide();
+      }
+      if (code == EN_KILLFOCUS && m_readouts.ColourTextEdited()) TakeTypedColour();
       return false;  // passed back to the box as before
+    case IDC_SLIDER_VALUE_1:
+    case IDC_SLIDER_VALUE_2:
+    case IDC_SLIDER_VALUE_3:
+      if (code == EN_CHANGE) m_readouts.Sliders().OnValueEdited(id - IDC_SLIDER_VALUE_1);
+      if (code == EN_KILLFOCUS) TakeSliderValue(id - IDC_SLIDER_VALUE_1);
+      return true;
+    case IDC_SLIDER_MODEL:
+      if (code != CBN_SELCHANGE) return false;
+      OnSliderModelChange();
+      return true;
+    case ID_FORMATS:
+      EditFormats();
+      return true;
     case IDC_COLOUR_LIST:
       if (code != LBN_SELCHANGE) return false;
       OnListSelection();
@@ -438,12 +465,66 @@ bool MainWindow::OnCommand(int id, int code) {
 }
 
 void MainWindow::OnFormatChange() {
-  const LRESULT row = ::SendMessageA(m_formatBox, CB_GETCURSEL, 0, 0);
-  if (row < 0 || row >= static_cast<LRESULT>(kNotationTable.size())) return;
-  const int chosen = kNotationTable[static_cast<std::size_t>(row)].id;
+  const int chosen = m_formatRow.ChosenId(m_formats);
+  if (chosen < 0) return;
   if (chosen != m_currentNotation) SettingsStore::SaveNotation(chosen);
   m_currentNotation = chosen;
   m_readouts.SetNotation(chosen);
+  m_formatRow.Fit(m_dpi);
+}
+
+// Text that names no colour changes nothing: it stays for the user to mend, and
+// a balloon says why.
+void MainWindow::TakeTypedColour() {
+  const HWND box = m_readouts.ColourTextBox();
+  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(box)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(::GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+  if (const std::optional<ColourValue> colour = ParseColourText(text, m_currentNotation)) {
+    m_balloon.Hide();
+    ShowColour(*colour);
+  } else {
+    m_balloon.Show(box, "Not a colour: " + text);
+  }
+}
+
+// A slider under the pointer, or else one with the focus, that left the wheel to
+// the window. False when the wheel was over nothing of ours.
+bool MainWindow::OnMouseWheel(int delta, POINT screen) {
+  SliderPanel& sliders = m_readouts.Sliders();
+  std::optional<ColourValue> edited = sliders.OnWheel(sliders.SliderAt(screen), delta);
+  if (!edited) edited = sliders.OnWheel(::GetFocus(), delta);
+  if (edited) ShowColour(*edited);
+  return edited.has_value();
+}
+
+void MainWindow::TakeSliderValue(int index) {
+  SliderPanel& sliders = m_readouts.Sliders();
+  if (!sliders.ValueEdited(index)) return;
+  if (const std::optional<ColourValue> colour = sliders.TakeValue(index)) ShowColour(*colour);
+}
+
+void MainWindow::OnSliderModelChange() {
+  SliderPanel& sliders = m_readouts.Sliders();
+  const SliderModel chosen = sliders.ChosenModel();
+  if (chosen == sliders.Model()) return;
+  sliders.SetModel(chosen);
+  SettingsStore::SaveSliderModel(chosen);
+}
+
+// The formats are kept at OK; the notation chosen follows its format, or falls
+// back to RGB when its format went.
+void MainWindow::EditFormats() {
+  FormatsDialog dialog(m_formats.Custom(), m_currentColour);
+  if (dialog.Run(::GetActiveWindow()) != IDOK) return;
+  const CustomFormatEditor& editor = dialog.Editor();
+  const int notation = editor.NotationAfter(m_currentNotation);
+  SettingsStore::SaveCustomFormats(editor.Formats());
+  if (notation != m_currentNotation) SettingsStore::SaveNotation(notation);
+  m_currentNotation = notation;
+  m_formats = FormatList(editor.Formats());
+  FillFormatBox();
+  m_formatRow.Fit(m_dpi);
 }
 
 void MainWindow::OnListSelection() {
@@ -658,7 +739,9 @@ void MainWindow::OnLoupeSettled() {
 // when the user wants it, on the clipboard as the copy button would put it there.
 void MainWindow::KeepCurrentColour() {
   m_list.AddColour(m_currentColour);
-  if (m_copyOnKeep) CopyTextToClipboard(Handle(), NotationText(m_currentColour, m_currentNotation));
+  if (m_copyOnKeep) {
+    CopyTextToClipboard(Handle(), m_formats.Text(m_currentColour, m_currentNotation));
+  }
 }
 
 void MainWindow::Zoom(bool in) {
@@ -778,6 +861,7 @@ void MainWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
   m_readouts.ReplacePicture(m_sampler.Bitmap());
   ApplyDpi();
   m_loupe.Resize(m_readouts.MagnifierSize(), newDpi);
+  m_formatRow.Fit(m_dpi);
   RedrawMagnifier();  // a view of a new size starts black
   ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -12,6 +12,7 @@
 #include "app/readout_view.h"
 #include "app/window_document.h"
 #include "core/colour.h"
+#include "core/custom_formats.h"
 #include "core/magnifier_geometry.h"
 #include "core/picking_session.h"
 #include "core/pointer_hold.h"
@@ -21,8 +22,10 @@
 #include "platform/handles.h"
 #include "platform/message_loop.h"
 #include "sampling/screen_sampler.h"
+#include "ui/balloon_tip.h"
 #include "ui/colour_list_box.h"
 #include "ui/contrast_checker.h"
+#include "ui/format_box.h"
 #include "ui/image_button.h"
 #include "ui/loupe_window.h"
 #include "ui/picker_icon_static.h"
@@ -132,6 +135,12 @@ class MainWindow final : public Dialog,
   void OnExit();
   void OpenContrastChecker();
   void UseAsBackground(int index);
+  // A colour typed into the colour text, or a value into a slider's box, taken.
+  void TakeTypedColour();
+  void TakeSliderValue(int index);
+  bool OnMouseWheel(int delta, POINT screen);
+  void OnSliderModelChange();
+  void EditFormats();
 
   // Controls, attached while the window initialises.
   PickerIconStatic m_pickerIcon;
@@ -141,6 +150,8 @@ class MainWindow final : public Dialog,
   ColourListBox m_list;
   HWND m_formatBox = nullptr;
   ReadoutView m_readouts;
+  FormatBox m_formatRow;  // the format box, fitted beside the colour text
+  BalloonTip m_balloon;   // why a typed colour or value was not taken
 
   HACCEL m_accelerators = nullptr;
   UniqueIcon m_bigIcon;
@@ -174,6 +185,7 @@ class MainWindow final : public Dialog,
 
   ColourValue m_currentColour = kWhite;
   int m_currentNotation = kNotationRgb;
+  FormatList m_formats;  // the built-in notations and the user's own formats
   int m_zoomLevel = kDefaultZoomLevel;
   std::uint32_t m_startHotkey = 0;
   std::uint32_t m_stopHotkey = 0;

@@ -17,34 +17,28 @@ void ReadoutView::Attach(HWND dialog) {
   m_positionLabel.Attach(::GetDlgItem(dialog, IDC_POSITION_LABEL));
   m_rgbLabel.Attach(::GetDlgItem(dialog, IDC_RGB_LABEL));
   m_zoomLabel.Attach(::GetDlgItem(dialog, IDC_ZOOM_LABEL));
-  const int ids[3] = {IDC_RED_SLIDER, IDC_GREEN_SLIDER, IDC_BLUE_SLIDER};
-  for (int i = 0; i < 3; ++i) {
-    m_sliders[i] = ::GetDlgItem(dialog, ids[i]);
-    ::SendMessageA(m_sliders[i], TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
-  }
+  m_sliders.Attach(dialog);
+}
+
+std::string ReadoutView::Text(ColourValue colour) const {
+  return m_formats ? m_formats->Text(colour, m_notation) : NotationText(colour, m_notation);
 }
 
 void ReadoutView::Show(ColourValue colour) {
   // The text is offered every time: the user may have typed over it.
-  m_colourText.SetText(NotationText(colour, m_notation));
+  m_colourText.SetText(Text(colour));
   if (m_shown != colour) {
     m_rgbLabel.SetText(RgbLabelText(colour));
     m_swatch.fillColour = colour;
     ::InvalidateRect(m_swatch.Handle(), nullptr, TRUE);
   }
-  const int positions[3] = {static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)),
-                            static_cast<int>(BlueOf(colour))};
-  for (int i = 0; i < 3; ++i) {
-    if (m_sliderShown[i] == positions[i]) continue;
-    ::SendMessageA(m_sliders[i], TBM_SETPOS, TRUE, positions[i]);
-    m_sliderShown[i] = positions[i];
-  }
+  m_sliders.Show(colour);
   m_shown = colour;
 }
 
 void ReadoutView::SetNotation(int notation) {
   m_notation = notation;
-  if (m_shown) m_colourText.SetText(NotationText(*m_shown, m_notation));
+  if (m_shown) m_colourText.SetText(Text(*m_shown));
 }
 
 void ReadoutView::ShowSample(HBITMAP magnified, POINT pointer) {
@@ -62,26 +56,6 @@ SIZE ReadoutView::MagnifierSize() const {
   RECT view{};
   ::GetWindowRect(m_magnifier.Handle(), &view);
   return {view.right - view.left, view.bottom - view.top};
-}
-
-int ReadoutView::SliderIndex(HWND slider) const {
-  for (int i = 0; i < 3; ++i) {
-    if (m_sliders[i] == slider) return i;
-  }
-  return -1;
-}
-
-std::optional<ColourValue> ReadoutView::OnSliderScroll(HWND slider, int code, int position) {
-  const int index = SliderIndex(slider);
-  if (index < 0) return std::nullopt;
-  const bool dragged = code == TB_THUMBPOSITION || code == TB_THUMBTRACK;
-  // A dragged thumb stands where the new colour puts it: it is not moved back
-  // under the user's hand. Anything else leaves the slider unknown.
-  m_sliderShown[index] = dragged ? (position & 0xFF) : -1;
-  if (!dragged || !m_shown) return std::nullopt;
-  unsigned parts[3] = {RedOf(*m_shown), GreenOf(*m_shown), BlueOf(*m_shown)};
-  parts[index] = static_cast<unsigned>(position) & 0xFF;
-  return MakeColour(parts[0], parts[1], parts[2]);
 }
 
 // Redrawn only when it replaces another font: at start the window is not shown yet.

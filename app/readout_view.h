@@ -1,7 +1,7 @@
 #pragma once
 // What the main window shows of a sample and of the current colour: the
 // magnifier, the pointer's position, the zoom level, the colour text in the
-// chosen notation, the "R G B" label, the swatch and the three sliders. Each
+// chosen notation or custom format, the "R G B" label, the swatch and the sliders. Each
 // control is written only when what it shows changes: this runs on every pointer
 // move, and most moves land on the same colour.
 
@@ -9,7 +9,9 @@
 
 #include <optional>
 
+#include "app/slider_panel.h"
 #include "core/colour.h"
+#include "core/custom_formats.h"
 #include "platform/gdi.h"
 #include "ui/framed_fill_static.h"
 #include "ui/label.h"
@@ -20,6 +22,8 @@ class ReadoutView {
  public:
   // The controls of the main window's template.
   void Attach(HWND dialog);
+  // Where the texts of custom formats come from; kept by the caller.
+  void SetFormats(const FormatList* formats) { m_formats = formats; }
 
   void Show(ColourValue colour);
   // The colour text for the colour shown, in another notation.
@@ -31,19 +35,21 @@ class ReadoutView {
   SIZE MagnifierSize() const;
   HWND Magnifier() const { return m_magnifier.Handle(); }
 
-  // A slider the user moved: a dragged thumb gives the shown colour with that
-  // slider's part changed; keys and page clicks only move the slider, which the
-  // next colour shown puts right again.
-  std::optional<ColourValue> OnSliderScroll(HWND slider, int code, int position);
+  // A slider the user moved, in any way: the colour it sets.
+  std::optional<ColourValue> OnSliderScroll(HWND slider, int code) {
+    return m_sliders.OnScroll(slider, code);
+  }
+  SliderPanel& Sliders() { return m_sliders; }
   // The user typed into the colour text: it no longer shows what we wrote.
   void OnColourTextEdited() { m_colourText.OnChanged(); }
+  bool ColourTextEdited() const { return !m_colourText.Known(); }
   HWND ColourTextBox() const { return m_colourText.Handle(); }
 
   // Twelve points at the window's DPI.
   void MakeFont(UINT dpi);
 
  private:
-  int SliderIndex(HWND slider) const;
+  std::string Text(ColourValue colour) const;
 
   FramedFillStatic m_magnifier;
   FramedFillStatic m_swatch;
@@ -51,8 +57,8 @@ class ReadoutView {
   Label m_positionLabel;
   Label m_rgbLabel;
   Label m_zoomLabel;
-  HWND m_sliders[3] = {};  // red, green, blue
-  int m_sliderShown[3] = {-1, -1, -1};  // -1: moved by the user since we set it
+  SliderPanel m_sliders;
+  const FormatList* m_formats = nullptr;
   GdiObject<HFONT> m_colourTextFont;
   std::optional<ColourValue> m_shown;
   int m_notation = kNotationRgb;

@@ -33,8 +33,12 @@ std::optional<std::uint16_t> DecodeTwoByteValue(bool binary, const std::uint8_t*
   return static_cast<std::uint16_t>(data[0] | (data[1] << 8));
 }
 
-int NotationFromStored(std::optional<std::uint16_t> stored) {
-  return stored && NotationRowOf(*stored) >= 0 ? int{*stored} : kNotationRgb;
+int NotationFromStored(std::optional<std::uint16_t> stored, std::size_t customFormatCount) {
+  if (!stored) return kNotationRgb;
+  const int id = *stored;
+  const bool custom = id >= kFirstCustomNotation &&
+                      static_cast<std::size_t>(id - kFirstCustomNotation) < customFormatCount;
+  return custom || NotationRowOf(id) >= 0 ? id : kNotationRgb;
 }
 
 bool CopyOnKeepFromStored(std::optional<std::uint16_t> stored) { return stored == 1; }

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/custom_formats.h"
 #include "core/magnifier_geometry.h"
+#include "core/slider_model.h"
 
 namespace tl {
 
@@ -26,6 +28,8 @@ constexpr const char* kPixelGridValue = "PixelGrid";
 constexpr const char* kSampleSizeValue = "SampleSize";
 constexpr const char* kClickKeepsValue = "ClickKeeps";
 constexpr const char* kLoupeAtPointerValue = "LoupeAtPointer";
+constexpr const char* kSliderModelValue = "SliderModel";
+constexpr const char* kCustomFormatsValue = "CustomFormats";  // REG_MULTI_SZ
 
 constexpr std::uint32_t kDefaultStartHotkey = 0x027A;  // Ctrl + F11
 constexpr std::uint32_t kDefaultStopHotkey = 0x037A;   // Ctrl + Shift + F11
@@ -51,14 +55,17 @@ struct Settings {
   int sampleSize = 1;
   bool clickKeeps = false;
   bool loupeAtPointer = false;
+  SliderModel sliderModel = SliderModel::Rgb;
+  std::vector<CustomFormat> customFormats;
 };
 
 // A later setting's value, taken only when it is what the program writes: 2 bytes
 // of REG_BINARY. Any other type or size reads as missing.
 std::optional<std::uint16_t> DecodeTwoByteValue(bool binary, const std::uint8_t* data,
                                                 std::size_t size);
-// The stored notation id when it is in the table, else RGB.
-int NotationFromStored(std::optional<std::uint16_t> stored);
+// The stored notation id when it is in the table or names one of the custom
+// formats there are, else RGB.
+int NotationFromStored(std::optional<std::uint16_t> stored, std::size_t customFormatCount = 0);
 // On only for exactly 01 00: Copy When Kept and every later check item.
 bool CopyOnKeepFromStored(std::optional<std::uint16_t> stored);
 inline bool SwitchFromStored(std::optional<std::uint16_t> stored) {

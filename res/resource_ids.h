@@ -13,6 +13,7 @@
 #define IDB_DELETE 212
 #define IDR_LISTMENU 209 /* the "__List_" popup: the colour list's context menu */
 #define IDD_CONTRAST 230
+#define IDD_FORMATS 231
 
 /* The eyedropper, the drag cursor and the two button pictures drawn again for
    displays scaled to 125, 150 and 200 per cent: one set of four per scale. */
@@ -47,6 +48,14 @@
 #define IDC_BLUE_SLIDER 1014
 #define IDC_RGB_GROUP 1015
 #define IDC_PICKER_ICON 1019
+/* The sliders' model, their labels and their value boxes */
+#define IDC_SLIDER_MODEL 1040
+#define IDC_SLIDER_LABEL_1 1041
+#define IDC_SLIDER_LABEL_2 1042
+#define IDC_SLIDER_LABEL_3 1043
+#define IDC_SLIDER_VALUE_1 1044
+#define IDC_SLIDER_VALUE_2 1045
+#define IDC_SLIDER_VALUE_3 1046
 
 /* Options and About dialog controls */
 #define IDC_START_HOTKEY 1017
@@ -94,6 +103,17 @@
 #define IDC_CHECKER_VISION_3 1135
 #define IDC_CHECKER_VISION_4 1136
 
+/* Formats dialog controls */
+#define IDC_FORMAT_LIST 1050
+#define IDC_FORMAT_NAME 1051
+#define IDC_FORMAT_TEMPLATE 1052
+#define IDC_FORMAT_PREVIEW 1053
+#define IDC_FORMAT_ADD 1054
+#define IDC_FORMAT_CHANGE 1055
+#define IDC_FORMAT_REMOVE 1056
+#define IDC_FORMAT_UP 1057
+#define IDC_FORMAT_DOWN 1058
+
 /* Commands */
 #define ID_CLEAR_ALL 32775
 #define ID_ALWAYS_ON_TOP 32776
@@ -120,6 +140,7 @@
 #define ID_CLICK_KEEPS 32815
 #define ID_CONTRAST_CHECKER 32812
 #define ID_USE_AS_BACKGROUND 32813
+#define ID_FORMATS 32811
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601
 #define ID_APP_EXIT 57602

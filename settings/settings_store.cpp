@@ -1,6 +1,8 @@
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "platform/handles.h"
@@ -26,12 +28,29 @@ std::optional<std::uint16_t> ReadTwoBytes(HKEY key, const char* name) {
   return DecodeTwoByteValue(type == REG_BINARY, buffer, size);
 }
 
+// REG_MULTI_SZ, read whole whatever its length; another type reads as missing.
+std::vector<std::string> ReadStrings(HKEY key, const char* name) {
+  DWORD size = 0, type = REG_NONE;
+  if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      type != REG_MULTI_SZ) {
+    return {};
+  }
+  std::string buffer(size, '\0');
+  if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &size) != ERROR_SUCCESS || type != REG_MULTI_SZ) {
+    return {};
+  }
+  return SplitMultiString(buffer.data(), std::min<std::size_t>(size, buffer.size()));
+}
+
+bool OpenForWriting(UniqueKey& key) {
+  return ::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                           KEY_ALL_ACCESS, nullptr, key.Put(), nullptr) == ERROR_SUCCESS;
+}
+
 void Write(std::initializer_list<std::pair<const char*, std::uint32_t>> values) {
   UniqueKey key;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, key.Put(), nullptr) != ERROR_SUCCESS) {
-    return;
-  }
+  if (!OpenForWriting(key)) return;
   for (const auto& [name, value] : values) {
     const std::vector<std::uint8_t> bytes = EncodeSettingValue(value);
     ::RegSetValueExA(key.Get(), name, 0, REG_BINARY, bytes.data(),
@@ -51,13 +70,17 @@ Settings SettingsStore::Load() {
   const std::uint32_t onTop = Read(key.Get(), kAlwaysOnTopValue);
   const std::uint32_t zoom = Read(key.Get(), kZoomLevelValue);
   Settings settings = ApplyStoredValues(start, stop, onTop, zoom);
-  settings.notation = NotationFromStored(ReadTwoBytes(key.Get(), kNotationValue));
   settings.copyOnKeep = CopyOnKeepFromStored(ReadTwoBytes(key.Get(), kCopyOnKeepValue));
   settings.maxZoomLevel = LargestZoomFromStored(ReadTwoBytes(key.Get(), kMaxZoomLevelValue));
   settings.pixelGrid = SwitchFromStored(ReadTwoBytes(key.Get(), kPixelGridValue));
   settings.sampleSize = SampleSizeFromStored(ReadTwoBytes(key.Get(), kSampleSizeValue));
   settings.clickKeeps = SwitchFromStored(ReadTwoBytes(key.Get(), kClickKeepsValue));
   settings.loupeAtPointer = SwitchFromStored(ReadTwoBytes(key.Get(), kLoupeAtPointerValue));
+  settings.sliderModel = SliderModelFromStored(ReadTwoBytes(key.Get(), kSliderModelValue));
+  settings.customFormats = DecodeCustomFormats(ReadStrings(key.Get(), kCustomFormatsValue));
+  // A custom format's id means something only beside the formats stored with it.
+  settings.notation = NotationFromStored(ReadTwoBytes(key.Get(), kNotationValue),
+                                         settings.customFormats.size());
   return settings;
 }
 
@@ -78,6 +101,21 @@ void SettingsStore::SaveCopyOnKeep(bool copyOnKeep) {
 }
 
 void SettingsStore::SaveTwoBytes(const char* name, std::uint16_t value) { Write({{name, value}}); }
+void SettingsStore::SaveSliderModel(SliderModel model) {
+  Write({{kSliderModelValue, static_cast<std::uint32_t>(model)}});
+}
+
+void SettingsStore::SaveCustomFormats(const std::vector<CustomFormat>& formats) {
+  UniqueKey key;
+  if (!OpenForWriting(key)) return;
+  if (formats.empty()) {
+    ::RegDeleteValueA(key.Get(), kCustomFormatsValue);
+    return;
+  }
+  const std::string joined = JoinMultiString(EncodeCustomFormats(formats));
+  ::RegSetValueExA(key.Get(), kCustomFormatsValue, 0, REG_MULTI_SZ,
+                   reinterpret_cast<const BYTE*>(joined.data()), static_cast<DWORD>(joined.size()));
+}
 
 void SettingsStore::SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey) {
   Write({{kStartHotkeyValue, startHotkey}, {kStopHotkeyValue, stopHotkey}});

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "core/settings_codec.h"
 
@@ -22,6 +23,9 @@ class SettingsStore {
   static void SaveCopyOnKeep(bool copyOnKeep);
   // A later setting by its value's name: 2 bytes of REG_BINARY.
   static void SaveTwoBytes(const char* name, std::uint16_t value);
+  static void SaveSliderModel(SliderModel model);
+  // An empty list removes the value.
+  static void SaveCustomFormats(const std::vector<CustomFormat>& formats);
 };
 
 }  // namespace tl

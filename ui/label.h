@@ -30,6 +30,10 @@ class Label {
   void OnChanged() {
     if (!m_writing) m_known = false;
   }
+  // Whether the control still shows what we wrote last.
+  bool Known() const { return m_known; }
+  // The next SetText writes even the same text again.
+  void Forget() { m_known = false; }
 
  private:
   HWND m_window = nullptr;

@@ -201,7 +201,8 @@ int main(int argc, char** argv) {
     const HWND window = ParseWindow(argv[2]);
     // The control that the third argument names, or the window itself.
     const bool onItem = command == "rect" || command == "text" || command == "item-message" ||
-                        command == "select-row" || command == "list-items";
+                        command == "select-row" || command == "list-items" ||
+                        command == "combo-items";
     const HWND item = onItem && argc >= 4 ? ::GetDlgItem(window, std::atoi(argv[3])) : window;
     if (!item) return Fail("no such control");
     GUITHREADINFO thread{};
@@ -246,6 +247,14 @@ int main(int argc, char** argv) {
         wchar_t text[256] = {};
         if (::SendMessageW(item, LB_GETTEXTLEN, i, 0) >= 256) return Fail("item too long");
         ::SendMessageW(item, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", Narrow(text).c_str());
+      }
+    } else if (command == "combo-items" && argc >= 4) {
+      const LRESULT count = ::SendMessageW(item, CB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        if (::SendMessageW(item, CB_GETLBTEXTLEN, i, 0) >= 256) return Fail("item too long");
+        ::SendMessageW(item, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
         std::printf("%s\n", Narrow(text).c_str());
       }
     } else if (command == "children") {

@@ -15,7 +15,7 @@ from harness import *  # noqa: F403 (the journeys' shared vocabulary)
 # right end of the taskbar below it.
 WORK_AREA, NOTIFICATION_AREA = (0, 0, 1024, 748), (900, 748, 1024, 768)
 PURPLE = (128, 0, 128)  # a visited link
-WEB_LINK, MAIL_LINK, LB_GETITEMHEIGHT = 1025, 1026, 0x01A1
+WEB_LINK, MAIL_LINK, LB_GETITEMHEIGHT, FORMATS = 1025, 1026, 0x01A1, 32811
 ENTRY_COLOURS = (PATTERN_LINE, tuple(255 - c for c in PATTERN_LINE))  # framed while focused
 
 
@@ -100,7 +100,8 @@ class MainWindowTrayAndScaling(Journey):
         self.assertEqual(layout_faults(window), [], 'the advanced layout at %d DPI' % dpi)
         if dpi in (144, 192):
             screenshot('main-window-%d-dpi' % dpi, rect(window))
-        for command, title, close in ((ABOUT, 'About', OK), (OPTIONS, 'Options', CANCEL)):
+        for command, title, close in ((ABOUT, 'About', OK), (OPTIONS, 'Options', CANCEL),
+                                      (FORMATS, 'Formats', CANCEL)):
             probe('post-command', window, command)
             dialog = wait_for('the %s dialog' % title, lambda: find_window(title))
             self.assertEqual(layout_faults(dialog), [], '%s at %d DPI' % (title, dpi))

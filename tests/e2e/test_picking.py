@@ -2,8 +2,10 @@
 follows the pointer and reads exact pixels, the Contrast Checker following it,
 the loupe's marks, grid, mean, wheel zoom, click to keep and the loupe at the
 pointer, the Stop button, icon drags, the global hotkeys from another window, the
-Options dialog, and what Exit stores for the next start, which finds one of its
-hotkeys held by another program and keeps every loupe setting."""
+Options dialog, a typed colour, and what Exit and the slider model store for the
+next start, which finds one of its hotkeys held by another program and a format
+of the user's own in the registry and keeps every loupe setting, and a start
+after it that remembers that format."""
 import unittest
 
 from harness import *  # noqa: F403 (the journeys' shared vocabulary)
@@ -17,6 +19,7 @@ WHITE, BLACK = (255, 255, 255), (0, 0, 0)
 PATTERN_BLOCK_CORNER = (770, 200)
 CORNER_MEAN = '140, 38, 122'
 CB_GETCURSEL, HKM_GETHOTKEY, START_HOTKEY_CONTROL = 0x0147, 0x0402, 1017
+RGB_LABEL, SLIDER_MODEL, THIRD_SLIDER_LABEL = 1005, 1040, 1043
 MOD_ALT, MOD_CONTROL, VK_P = 0x0001, 0x0002, 0x50
 CHECKER_RATIO = 1109
 BACKGROUND, BLOCK = rgb_text(PATTERN_BACKGROUND), rgb_text(PATTERN_BLOCK)
@@ -43,9 +46,11 @@ class PickingWithSettings(Journey):
                   self.a_click_keeps_a_colour_only_when_asked,
                   self.the_loupe_follows_the_pointer_beside_what_is_read,
                   self.a_3_by_3_sample_keeps_the_mean,
+                  self.a_typed_colour_becomes_current,
                   self.exit_stores_the_zoom_level_and_the_notation,
                   self.the_next_start_names_a_held_hotkey_and_uses_the_settings,
-                  self.the_loupe_settings_hold_at_the_next_start)
+                  self.the_loupe_settings_hold_at_the_next_start,
+                  self.a_format_of_ones_own_is_remembered_at_the_next_start)
 
     def text(self, control):
         return self.program.text(control)
@@ -346,14 +351,40 @@ class PickingWithSettings(Journey):
         self.assertEqual((setting('Start Hotkey'), setting('Stop Hotkey')), ('5006', '7a03'))
         self.keep_with('ctrl+alt+p', [BACKGROUND] * 3 + [BLOCK])
 
+    def type_colour(self, text):
+        """Replaces the colour text with `text`, as typed, and presses Enter."""
+        click_item(self.program.window, COLOUR_TEXT)
+        xdotool('key', 'End', 'shift+Home', 'BackSpace')
+        wait_for('the colour text emptied', lambda: self.text(COLOUR_TEXT) == '')
+        xdotool('type', text)
+        self.wait_text(COLOUR_TEXT, text)
+        xdotool('key', 'Return')
+
+    def a_typed_colour_becomes_current(self):
+        self.type_colour('steelblue')
+        self.wait_text(COLOUR_TEXT, '70, 130, 180')
+        self.assertEqual(self.text(RGB_LABEL), 'R: 70 G: 130 B: 180')
+        # Text that is no colour stays as typed, changes nothing and says why.
+        self.type_colour('no colour')
+        wait_for('the balloon', lambda: find_window('Not a colour: no colour', 'tooltips_class32'))
+        self.assertEqual(self.text(COLOUR_TEXT), 'no colour')
+        self.assertEqual(self.text(RGB_LABEL), 'R: 70 G: 130 B: 180')
+        self.assertIsNone(find_dialog('Not a colour'), 'no message box')
+
     def exit_stores_the_zoom_level_and_the_notation(self):
         probe('select-row', self.program.window, FORMAT_BOX, 9)  # CSS hsl()
         wait_for('Notation 6b 00', lambda: setting('Notation') == '6b00')
+        probe('select-row', self.program.window, SLIDER_MODEL, 3)  # OKLCH, stored at once
+        wait_for('SliderModel 03 00', lambda: setting('SliderModel') == '0300')
         self.assertEqual(self.program.exit(NO), 0)
         self.assertEqual(setting('ZoomLevel'), '0800')
+        # A format of the user's own, as the Formats dialog stores it, beside one
+        # whose template names an unknown token.
+        run('wine', 'reg', 'add', SETTINGS_KEY, '/v', 'CustomFormats', '/t', 'REG_MULTI_SZ',
+            '/d', 'Hex\t#{rx}{gx}{bx}\\0Bad\t{nope}', '/f')
 
     def the_next_start_names_a_held_hotkey_and_uses_the_settings(self):
-        self.helper('hold-hotkey', MOD_CONTROL | MOD_ALT, VK_P)
+        self.holder = self.helper('hold-hotkey', MOD_CONTROL | MOD_ALT, VK_P)
         self.program = self.launch(shown=False)
         dialog, message = wait_for('the refusal message',
                                    lambda: find_dialog("Can't register hotkey"))
@@ -366,16 +397,35 @@ class PickingWithSettings(Journey):
         self.assertEqual(self.text(ZOOM), 'Zoom Level: 8')
         self.assertEqual(probe('item-message', self.program.window, FORMAT_BOX, CB_GETCURSEL), '9')
         self.assertTrue(self.text(COLOUR_TEXT).startswith('hsl('), self.text(COLOUR_TEXT))
+        self.assertEqual(probe('item-message', self.program.window, SLIDER_MODEL, CB_GETCURSEL), '3')
+        self.assertEqual(self.text(THIRD_SLIDER_LABEL), 'Hue', 'OKLCH: lightness, chroma, hue')
         xdotool('key', 'ctrl+shift+F11')  # the hotkey nobody else holds still works
         self.wait_text(PICK, 'Stop')
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Pick')
 
+    def a_format_of_ones_own_is_remembered_at_the_next_start(self):
+        formats = probe('combo-items', self.program.window, FORMAT_BOX).splitlines()
+        self.assertEqual([f.rstrip('\r') for f in formats[15:]], ['CSS name', 'Hex'],
+                         'after the built-in ones; the bad one left out')
+        probe('select-row', self.program.window, FORMAT_BOX, 16)
+        wait_for('Notation e8 03 (1000, the first format of ones own)',
+                 lambda: setting('Notation') == 'e803')
+        self.assertRegex(self.text(COLOUR_TEXT), r'^#[0-9a-f]{6}$')
+        self.assertEqual(self.program.exit(), 0)
+        stop(self.holder)
+        self.program = self.launch()
+        self.assertEqual(probe('item-message', self.program.window, FORMAT_BOX, CB_GETCURSEL), '16')
+        self.assertRegex(self.text(COLOUR_TEXT), r'^#[0-9a-f]{6}$')
 
     def the_loupe_settings_hold_at_the_next_start(self):
-        # In the session the last step started: the loupe shows, 3 x 3 means,
-        # a click keeps, and Ctrl + wheel goes past 8.
+        # In a session: the loupe shows, 3 x 3 means, a click keeps, and Ctrl +
+        # wheel goes past 8.
         self.assertEqual([setting(name) for name in (
             'MaxZoomLevel', 'PixelGrid', 'SampleSize', 'ClickKeeps', 'LoupeAtPointer')],
             ['2000', '0000', '0300', '0100', '0100'])
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Stop')
         loupe = wait_for('the loupe', lambda: find_window('Tintlens Loupe', 'TintlensLoupe'))
         self.point_at(*PATTERN_BLOCK_CORNER)
         wait_for('the loupe shown', lambda: visible(loupe))
@@ -385,6 +435,8 @@ class PickingWithSettings(Journey):
         self.assertEqual(list_items(self.program.window)[0], CORNER_MEAN)
         xdotool('keydown', 'ctrl', 'click', '4', 'keyup', 'ctrl')
         self.wait_text(ZOOM, 'Zoom Level: 9')
+        xdotool('key', 'ctrl+shift+F11')
+        self.wait_text(PICK, 'Pick')
 
 
 if __name__ == '__main__':

@@ -112,11 +112,11 @@ TEST_F(MainWindowTest, TheListAndTheReadOutsFollowEachOtherOnly) {
   ::SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(entry));
   EXPECT_STREQ(entry, "18, 52, 86") << "entries keep their own text";
 
-  // Only a dragged thumb edits the colour, and no slider is moved back under
-  // the user's hand.
+  // Every move of a slider edits the colour (the end of a move adds nothing),
+  // and no slider is moved back under the user's hand.
   const HWND green = Item(IDC_GREEN_SLIDER);
   for (const auto& [code, edits] : {std::pair{TB_THUMBTRACK, true}, std::pair{TB_THUMBPOSITION, true},
-                                    std::pair{TB_LINEUP, false}, std::pair{TB_ENDTRACK, false}}) {
+                                    std::pair{TB_LINEUP, true}, std::pair{TB_ENDTRACK, false}}) {
     m_window.ShowColour(kSample);
     ::SendMessageA(green, TBM_SETPOS, TRUE, 200);
     ::SendMessageA(Window(), WM_HSCROLL, MAKEWPARAM(code, 200), reinterpret_cast<LPARAM>(green));
