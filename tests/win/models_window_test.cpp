@@ -35,19 +35,27 @@ std::string Stored(const char* name) {
 }
 
 // The text of the balloon the thread shows, or "" when none is shown.
+BOOL CALLBACK FindShownTooltip(HWND window, LPARAM found) {
+  char className[32] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (std::string(className) != TOOLTIPS_CLASSA || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<std::string*>(found) = TextOf(window);
+  return FALSE;
+}
+
 std::string BalloonText() {
   std::string text;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
-        char className[32] = {};
-        ::GetClassNameA(window, className, sizeof className);
-        if (std::string(className) != TOOLTIPS_CLASSA || !::IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<std::string*>(found) = TextOf(window);
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&text));
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindShownTooltip, reinterpret_cast<LPARAM>(&text));
   return text;
+}
+
+// The thread's shown window captioned "Formats".
+BOOL CALLBACK FindFormatsDialog(HWND window, LPARAM found) {
+  char caption[32] = {};
+  ::GetWindowTextA(window, caption, sizeof caption);
+  if (std::string(caption) != "Formats" || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
 }
 
 class ModelsWindowTest : public MainWindowTest {
@@ -82,16 +90,7 @@ class ModelsWindowTest : public MainWindowTest {
     std::thread user([&] {
       HWND dialog = nullptr;
       for (int waited = 0; waited < 20000 && !dialog; waited += 20) {
-        ::EnumThreadWindows(
-            thread,
-            [](HWND window, LPARAM found) {
-              char caption[32] = {};
-              ::GetWindowTextA(window, caption, sizeof caption);
-              if (std::string(caption) != "Formats" || !::IsWindowVisible(window)) return TRUE;
-              *reinterpret_cast<HWND*>(found) = window;
-              return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&dialog));
+        ::EnumThreadWindows(thread, FindFormatsDialog, reinterpret_cast<LPARAM>(&dialog));
         if (!dialog) ::Sleep(20);
       }
       if (!dialog) return;
