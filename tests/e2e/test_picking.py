@@ -412,7 +412,7 @@ class PickingWithSettings(Journey):
         wait_for('Notation e8 03 (1000, the first format of ones own)',
                  lambda: setting('Notation') == 'e803')
         self.assertRegex(self.text(COLOUR_TEXT), r'^#[0-9a-f]{6}$')
-        self.assertEqual(self.program.exit(), 0)
+        self.assertEqual(self.program.exit(NO), 0)  # the colour a click kept is not saved
         stop(self.holder)
         self.program = self.launch()
         self.assertEqual(probe('item-message', self.program.window, FORMAT_BOX, CB_GETCURSEL), '16')
