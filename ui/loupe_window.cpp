@@ -52,11 +52,6 @@ bool LoupeWindow::Create(SIZE pictureSize, UINT dpi) {
   if (!m_window) return false;
   ::SetLayeredWindowAttributes(m_window, 0, 255, LWA_ALPHA);
   ExcludeFromCapture(m_window);
-  m_text = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE |
-                                                  SS_NOPREFIX,
-                             0, 0, 0, 0, m_window, nullptr, Module::Instance(), nullptr);
-  ::SendMessageA(m_text, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
   Resize(pictureSize, dpi);
   return true;
 }
@@ -72,9 +67,6 @@ void LoupeWindow::Resize(SIZE pictureSize, UINT dpi) {
   const SIZE size = WindowSize();
   ::SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const int swatch = m_stripHeight;
-  ::MoveWindow(m_text, swatch + 4, m_pictureSize.cy + 2, size.cx - swatch - 6, m_stripHeight,
-               FALSE);
   m_origin = {-1, -1};
 }
 
@@ -86,14 +78,12 @@ void LoupeWindow::Show(HBITMAP picture, ColourValue colour, const std::string& t
   m_picture = picture;
   const RECT pictureArea{1, 1, 1 + m_pictureSize.cx, 1 + m_pictureSize.cy};
   ::InvalidateRect(m_window, &pictureArea, FALSE);
-  if (colour != m_colour) {
+  // The swatch and the text below the picture, painted with it in one pass.
+  if (colour != m_colour || text != m_shownText) {
     m_colour = colour;
-    const RECT swatch{0, m_pictureSize.cy + 2, m_stripHeight, size.cy};
-    ::InvalidateRect(m_window, &swatch, FALSE);
-  }
-  if (text != m_shownText) {
     m_shownText = text;
-    ::SetWindowTextA(m_text, text.c_str());
+    const RECT strip{0, m_pictureSize.cy + 2, size.cx, size.cy};
+    ::InvalidateRect(m_window, &strip, FALSE);
   }
 }
 
@@ -138,6 +128,14 @@ void LoupeWindow::Paint() {
   FillSolid(dc, strip, ::GetSysColor(COLOR_WINDOW));
   const RECT swatch{0, m_pictureSize.cy + 2, m_stripHeight, size.cy};
   FillSolid(dc, swatch, m_colour);
+  RECT text{m_stripHeight + 4, m_pictureSize.cy + 2, size.cx - 2, size.cy};
+  const SelectGuard font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+  const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+  ::DrawTextA(dc, m_shownText.c_str(), static_cast<int>(m_shownText.size()), &text,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  ::SetTextColor(dc, oldColour);
+  ::SetBkMode(dc, oldMode);
   ::EndPaint(m_window, &paint);
 }
 

@@ -6,8 +6,9 @@
 // magnifier's source rectangle, never over it, so that it is never read itself.
 // Where the system can leave a window out of screen captures, it is left out too.
 //
-// Window class `TintlensLoupe`, title `Tintlens Loupe`; the colour text is an
-// ordinary static control, for screen readers and tests.
+// Window class `TintlensLoupe`, title `Tintlens Loupe`. Its picture, swatch and
+// text are painted in one pass; the main window's colour text, an ordinary
+// control, says the same for screen readers.
 
 #include <windows.h>
 
@@ -49,7 +50,6 @@ class LoupeWindow {
   SIZE WindowSize() const;
 
   HWND m_window = nullptr;
-  HWND m_text = nullptr;
   HBITMAP m_picture = nullptr;
   SIZE m_pictureSize{};
   int m_stripHeight = 0;
