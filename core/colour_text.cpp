@@ -308,6 +308,13 @@ std::optional<ColourValue> NamedOrFunction(std::string_view text) {
 
 }  // namespace
 
+std::optional<double> NumberOfText(std::string_view text) {
+  std::size_t pos = 0;
+  Component number;
+  if (!ReadNumber(text, pos, number) || pos != text.size()) return std::nullopt;
+  return number.value;
+}
+
 std::optional<ColourValue> ParseColourText(std::string_view text, int currentNotation) {
   if (text.size() > kMaxTextLength) return std::nullopt;
   while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);

@@ -18,6 +18,12 @@ namespace tl {
 //
 // Six decimal digits are both an Integer notation number and rrggbb; they are
 // read as the number when `currentNotation` is Integer, as rrggbb otherwise.
+// A whole text that is one CSS number (a sign, digits with at most one point, an
+// exponent), read as the colour parser reads its parts; none for anything else
+// or for what a double cannot hold. The one number reader of typed text: the
+// C library's strtod would bring its whole float parser into the programs.
+std::optional<double> NumberOfText(std::string_view text);
+
 std::optional<ColourValue> ParseColourText(std::string_view text,
                                            int currentNotation = kNotationHtml);
 

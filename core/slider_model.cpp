@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "core/colour_spaces.h"
+#include "core/colour_text.h"
 #include "core/number_text.h"
 
 namespace tl {
@@ -151,11 +151,9 @@ std::optional<int> SliderPositionOfText(std::string_view text, const SliderPart&
   if (first == std::string_view::npos || last == std::string_view::npos || last < first) {
     return std::nullopt;
   }
-  const std::string number(text.substr(first, last - first + 1));
-  char* end = nullptr;
-  const double value = std::strtod(number.c_str(), &end);
-  if (end != number.c_str() + number.size() || !std::isfinite(value)) return std::nullopt;
-  return SliderPositionOf(std::min(value, SliderValueAt(part.maximum, part)), part);
+  const std::optional<double> value = NumberOfText(text.substr(first, last - first + 1));
+  if (!value) return std::nullopt;
+  return SliderPositionOf(std::min(*value, SliderValueAt(part.maximum, part)), part);
 }
 
 }  // namespace tl
