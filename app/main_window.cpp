@@ -719,8 +719,10 @@ bool MainWindow::TakeSample(POINT pointer, bool skipOwnWindows, bool settle) {
   return sample.read;
 }
 
+// From the view size the sampler keeps: asking the view's window for it would
+// cost a trip to the system on every pointer move while the loupe shows.
 Rect MainWindow::SourceRectAt(POINT pointer) const {
-  const SIZE view = m_readouts.MagnifierSize();
+  const SIZE view = m_sampler.ViewSize();
   return SourceRect(pointer.x, pointer.y, view.cx, view.cy, m_zoomLevel);
 }
 

@@ -29,6 +29,7 @@ class ScreenSampler {
   // whenever the view's size changes (a move to a monitor of another scale).
   void SetViewSize(int width, int height);
   HBITMAP Bitmap() const { return m_magnifier.Get(); }
+  SIZE ViewSize() const { return {m_viewWidth, m_viewHeight}; }
 
   // The virtual screen's rectangle is read once and kept: asking for it on every
   // pointer move costs more than the copy itself on some systems. Read it again
