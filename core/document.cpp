@@ -40,6 +40,7 @@ bool Document::SaveThroughDialog() {
   m_path = chosen->path;
   SetFileTitle(chosen->title);
   m_host.SetModified(false);
+  m_host.FileUsed(m_path);
   return true;
 }
 
@@ -48,6 +49,7 @@ bool Document::Save() {
   if (!m_host.Modified()) return true;
   if (!WriteTo(m_path)) return false;
   m_host.SetModified(false);
+  m_host.FileUsed(m_path);
   return true;
 }
 
@@ -94,25 +96,35 @@ bool Document::ReadPaletteOf(const std::string& path, const Bytes& bytes, Palett
 
 void Document::Open() {
   if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return;
-  const std::optional<ChosenFile> chosen = m_host.ChooseFileToOpen();
-  if (!chosen) return;
+  if (const std::optional<ChosenFile> chosen = m_host.ChooseFileToOpen()) OpenChosen(*chosen);
+}
+
+bool Document::OpenFile(const std::string& path) {
+  if (m_host.Modified() && !m_host.Colours().empty() && !SaveChangesFirst()) return false;
+  return OpenChosen({path, FileNameOf(path)});
+}
+
+bool Document::OpenChosen(const ChosenFile& chosen) {
   // A file that fails part-way gives nothing, never a list cut short.
-  const std::optional<Bytes> bytes = ReadChosenFile(chosen->path);
-  if (!bytes) return;
-  if (IsAnotherPaletteKind(*bytes, chosen->path)) {
+  const std::optional<Bytes> bytes = ReadChosenFile(chosen.path);
+  if (!bytes) return false;
+  if (IsAnotherPaletteKind(*bytes, chosen.path)) {
     PaletteRead read;
-    if (!ReadPaletteOf(chosen->path, *bytes, read)) return;
+    if (!ReadPaletteOf(chosen.path, *bytes, read)) return false;
     m_host.ReplaceColours(read.colours, read.names);
     m_path.clear();
     SetFileTitle("");
     m_host.SetModified(true);
-    return;
+    m_host.FileUsed(chosen.path);
+    return true;
   }
   const PaletteRead list = ReadColourListFile(bytes->data(), bytes->size());
   m_host.ReplaceColours(list.colours, list.names);
-  m_path = chosen->path;
-  SetFileTitle(chosen->title);
+  m_path = chosen.path;
+  SetFileTitle(chosen.title);
   m_host.SetModified(false);
+  m_host.FileUsed(m_path);
+  return true;
 }
 
 void Document::Export(FileKind kind) {
@@ -126,11 +138,13 @@ void Document::Export(FileKind kind) {
 }
 
 void Document::Import() {
-  const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport();
-  if (!chosen) return;
-  const std::optional<Bytes> bytes = ReadChosenFile(chosen->path);
+  if (const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport()) ImportFile(chosen->path);
+}
+
+void Document::ImportFile(const std::string& path) {
+  const std::optional<Bytes> bytes = ReadChosenFile(path);
   PaletteRead read;
-  if (!bytes || !ReadPaletteOf(chosen->path, *bytes, read)) return;
+  if (!bytes || !ReadPaletteOf(path, *bytes, read)) return;
   m_host.AppendColours(read.colours, read.names);
   m_host.SetModified(true);
 }

@@ -48,6 +48,8 @@ class DocumentHost {
   virtual void ShowExportFailed() = 0;
   virtual void ShowNoColoursFound(const std::string& path) = 0;
   virtual void SetTitle(const std::string& title) = 0;
+  // A file was opened or saved as the list's (Recent Files keeps it).
+  virtual void FileUsed(const std::string& /*path*/) {}
 
  protected:
   ~DocumentHost() = default;
@@ -64,12 +66,18 @@ class Document {
   // its file. A palette of another kind gives its colours as Import does, to a
   // new, untitled list: its file is never written over with a colour list.
   void Open();
+  // Open without the dialog: a file named on the command line, dropped on the
+  // window or chosen from Recent Files. False when nothing was opened (the user
+  // kept the list, or has been told why the file could not be read).
+  bool OpenFile(const std::string& path);
   // True when the colours are safe: written, or nothing needed writing.
   bool Save();
   bool SaveAs();
   void Export(FileKind kind);
   // Adds a palette file's colours after the list's; the list's file stays its own.
   void Import();
+  // Import without the dialog: a swatch file dropped on the window.
+  void ImportFile(const std::string& path);
   // Asked before the program ends; false means the user chose to stay.
   bool ConfirmExit();
   // Empties the list, asking first about unsaved colours as New does; the list's
@@ -87,6 +95,7 @@ class Document {
   bool SaveChangesFirst();
   bool WriteTo(const std::string& path);
   bool SaveThroughDialog();
+  bool OpenChosen(const ChosenFile& chosen);
   // The chosen file's bytes, or nothing once the user has been told why not.
   std::optional<Bytes> ReadChosenFile(const std::string& path);
   // Tells the user when a palette gives no colours; true when it gave some.

@@ -3,14 +3,10 @@
 #include <cctype>
 
 namespace tl {
-namespace {
-
 std::string FileNameOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
-
-}  // namespace
 
 std::optional<FileKind> FileKindOfExtension(const std::string& path) {
   const std::string name = FileNameOf(path);

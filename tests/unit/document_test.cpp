@@ -61,6 +61,7 @@ class FakeHost : public DocumentHost {
   void ShowExportFailed() override { log += "export-failed "; }
   void ShowNoColoursFound(const std::string& path) override { Show("no-colours:", path); }
   void SetTitle(const std::string& value) override { title = value; }
+  void FileUsed(const std::string& path) override { used.push_back(path); }
 
   Chosen Next(const char* dialog) {
     log += dialog;
@@ -74,6 +75,7 @@ class FakeHost : public DocumentHost {
   std::string title = "Tintlens", log;
   std::deque<Answer> answers;
   std::deque<Chosen> chosen;
+  NameList used;  // what Recent Files would hold, oldest first
 };
 
 // "no/" is a folder that does not exist and "folder" one that does: a path
@@ -121,6 +123,7 @@ TEST_F(DocumentTest, ASaveThatBreaksOffPartWayKeepsTheEarlierFileWhole) {
   EXPECT_EQ(host.log, "cannot-save:colors.clf ");
   EXPECT_EQ(Contents(Path("colors.clf")), ListFile(List(100, kWhite)));
   EXPECT_EQ(Listing(), "colors.clf/folder/") << "no partial file is left behind";
+  EXPECT_EQ(host.used, NameList(2, Path("colors.clf"))) << "each save that wrote, not the failed one";
   EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
             std::make_tuple(true, std::string("Tintlens - colors.clf"), Path("colors.clf")));
 }
@@ -135,7 +138,7 @@ TEST_F(DocumentTest, EveryCommandThatDropsTheListAsksAndStopsWhenTheColoursCanno
       {true, {1}, Answer::Yes, std::nullopt, false, "ask save-dialog "},
       {true, {1}, Answer::Yes, File("no/colors.clf"), false, "ask save-dialog cannot-save:colors.clf "},
   };
-  for (const std::string command : {"New", "Clear All", "Open", "Exit"}) {
+  for (const std::string command : {"New", "Clear All", "Open", "Open File", "Exit"}) {
     for (const auto& c : cases) {
       std::remove(Path("colors.clf").c_str());
       FakeHost host;
@@ -153,9 +156,14 @@ TEST_F(DocumentTest, EveryCommandThatDropsTheListAsksAndStopsWhenTheColoursCanno
       }
       // Open goes on to its dialog, which is cancelled.
       const bool afresh = c.goesAhead && command == "New", saved = c.goesAhead && c.chosen;
-      const bool opens = command == "Open";
-      command == "New" ? document.New() : opens ? document.Open() : document.ClearAll();
-      EXPECT_EQ(host.log, c.log + std::string(opens && c.goesAhead ? "open-dialog " : "")) << why;
+      const bool opens = command == "Open" || command == "Open File";
+      if (command == "Open File") {
+        EXPECT_FALSE(document.OpenFile(Path("missing.clf"))) << why;
+      } else {
+        command == "New" ? document.New() : opens ? document.Open() : document.ClearAll();
+      }
+      const char* then = command == "Open" ? "open-dialog " : "cannot-open:missing.clf ";
+      EXPECT_EQ(host.log, c.log + std::string(opens && c.goesAhead ? then : "")) << why;
       EXPECT_EQ(host.colours, c.goesAhead && !opens ? List{} : c.colours) << why;
       EXPECT_EQ(Contents(Path("colors.clf")), saved ? ListFile(c.colours) : "") << why;
       // New starts afresh; Clear All keeps the list's file and leaves the flag as it was.
@@ -192,8 +200,12 @@ TEST_F(DocumentTest, OpenReadsAnotherPaletteKindIntoAnUntitledListAndAnyOtherFil
       {"huge.ase", {9}, "too-large:huge.ase "}, {"missing.clf", {9}, "cannot-open:missing.clf "},
       {"folder", {9}, "cannot-open:folder "},
   };
+  // Open and Import through their dialogs, and the same without one (a file
+  // named on the command line, dropped or chosen from Recent Files).
+  enum Way { kOpen, kImport, kOpenFile, kImportFile };
   for (const auto& [name, colours, log] : cases) {
-    for (const bool import : {false, true}) {
+    for (const Way way : {kOpen, kImport, kOpenFile, kImportFile}) {
+      const bool import = way == kImport || way == kImportFile;
       if (import && (!log || !*log)) continue;
       FakeHost host;
       Document document(host);
@@ -201,11 +213,20 @@ TEST_F(DocumentTest, OpenReadsAnotherPaletteKindIntoAnUntitledListAndAnyOtherFil
       host.chosen = {File("old.clf"), File(name), std::nullopt};
       document.Open();
       host.log.clear();
-      import ? document.Import() : document.Open();
+      if (way == kOpenFile) {
+        EXPECT_EQ(document.OpenFile(Path(name)), !log || !*log) << name;
+      }
+      way == kOpen ? document.Open() : way == kImport ? document.Import()
+          : way == kImportFile ? document.ImportFile(Path(name)) : void();
       const std::string path = !log ? "" : *log ? Path("old.clf") : Path(name);
+      const char* dialog = way == kOpen ? "open-dialog " : way == kImport ? "import-dialog " : "";
       EXPECT_EQ(std::make_tuple(host.log, host.colours, host.modified, document.CurrentPath(), host.title),
-                std::make_tuple((import ? "import-dialog " : "open-dialog ") + std::string(log ? log : ""), colours,
+                std::make_tuple(dialog + std::string(log ? log : ""), colours,
                                 !log, path, log ? "Tintlens - " + path.substr(path.rfind('/') + 1) : "Tintlens"));
+      // Recent Files gains what was opened, of any kind, and nothing imported.
+      const bool opened = !import && (!log || !*log);
+      const NameList used = opened ? NameList{Path("old.clf"), Path(name)} : NameList{Path("old.clf")};
+      EXPECT_EQ(host.used, used) << name;
       document.Save();  // its dialog cancelled: never over the file opened
       EXPECT_EQ(host.log.find("save-dialog") != std::string::npos, !log) << name;
     }

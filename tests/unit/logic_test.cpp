@@ -18,6 +18,7 @@
 #include "core/magnifier_geometry.h"
 #include "core/picking_session.h"
 #include "core/pointer_hold.h"
+#include "core/recent_files.h"
 #include "core/settings_codec.h"
 
 namespace tl {
@@ -312,6 +313,44 @@ TEST(Hotkey, RegistrationNeverUsesTheWindowsKeyAndNamesJoinInOrder) {
   for (const auto& [hotkey, expected] : cases) {
     EXPECT_EQ(HotkeyName(hotkey, lookup), expected) << std::hex << hotkey;
   }
+}
+
+
+// Newest first, eight at most, one entry per file however its path is spelled;
+// the registry's UTF-16 list read as forgivingly as the other multi-strings.
+TEST(RecentFiles, KeepsTheLastEightNewestFirstOnceEach) {
+  RecentFiles recent({"C:\\a.clf", "", "c:/A.CLF", "C:\\b.clf"});
+  EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"C:\\a.clf", "C:\\b.clf"}));
+  recent.Add("C:\\B.clf");
+  EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"C:\\B.clf", "C:\\a.clf"}));
+  for (char c = '0'; c <= '9'; ++c) recent.Add(std::string("D:\\") + c + ".gpl");
+  EXPECT_EQ(recent.Paths().size(), kRecentFileCount);
+  EXPECT_EQ(recent.Paths().front(), "D:\\9.gpl");
+  EXPECT_EQ(recent.Paths().back(), "D:\\2.gpl");
+  EXPECT_TRUE(recent.Remove("d:\\5.GPL"));
+  EXPECT_FALSE(recent.Remove("D:\\5.gpl"));
+  EXPECT_EQ(recent.Paths().size(), kRecentFileCount - 1);
+  EXPECT_EQ(RecentFiles(std::vector<std::string>(9, "x")).Paths().size(), 1u);
+}
+
+TEST(RecentFiles, MenuTextAndTheStoredForm) {
+  const std::string deep = "C:\\Users\\Ann\\Documents\\Palettes\\Clients\\2026\\Spring campaign\\brand.clf";
+  const std::pair<std::string, std::string> texts[] = {
+      {"C:\\R&D\\a.clf", "&3 C:\\R&&D\\a.clf"},
+      {deep, "&3 C:\\...\\Spring campaign\\brand.clf"},
+      {"\\\\server\\share\\" + std::string(60, 'x') + "\\f.clf", "&3 \\\\server\\...\\" + std::string(60, 'x') + "\\f.clf"},
+  };
+  for (const auto& [path, text] : texts) EXPECT_EQ(RecentFileMenuText(2, path), text);
+
+  const std::string night = "C:\\\xD0\x9D\xD0\xBE\xD1\x87\xD1\x8C.clf";  // "Ночь"
+  EXPECT_EQ(DecodeRecentFiles(EncodeRecentFiles({night, "C:\\b.clf"})), (std::vector<std::string>{night, "C:\\b.clf"}));
+  const std::pair<std::u16string, std::vector<std::string>> stored[] = {
+      {std::u16string(u"C:\\a.clf"), {"C:\\a.clf"}},  // no zero at all
+      {std::u16string(u"a\0\0b\0", 5), {"a"}},        // the empty string ends the list
+      {std::u16string(u"a\0", 2) + char16_t(0xD800) + u'\0' + u"b", {"a", "b"}},  // an unpaired surrogate
+      {std::u16string(), {}},
+  };
+  for (const auto& [units, paths] : stored) EXPECT_EQ(DecodeRecentFiles(units), paths);
 }
 
 }  // namespace
