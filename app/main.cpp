@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "app/file_arrival.h"
 #include "app/startup.h"
 #include "platform/module.h"
 #include "ui/tray_icon.h"
@@ -15,7 +16,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   tl::Module::Init(instance);
   tl::TrayIcon::TaskbarCreatedMessage();  // known before any window can receive it
 
-  const int exitCode = tl::RunProgram(showCommand);
+  const int exitCode = tl::RunProgram(showCommand, tl::FilesOnCommandLine());
 
   tl::Module::Term();
   ::CoUninitialize();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/file_arrival.h"
 #include "core/colour_text.h"
 #include "core/magnifier_geometry.h"
 #include "platform/clipboard.h"
@@ -21,6 +22,7 @@
 #include "ui/about_dialog.h"
 #include "ui/formats_dialog.h"
 #include "ui/options_dialog.h"
+#include "ui/recent_files_menu.h"
 
 namespace tl {
 namespace {
@@ -105,7 +107,19 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam),
                           POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_INITMENUPOPUP:
-      CheckMenuItems();
+      if (!RecentFilesMenu::FillIfOurs(reinterpret_cast<HMENU>(wParam))) CheckMenuItems();
+      return true;
+    case WM_COPYDATA:
+      if (const auto files = HandedFiles(*reinterpret_cast<const COPYDATASTRUCT*>(lParam))) {
+        OpenFilesSoon(*files);
+        result = TRUE;
+      }
+      return true;
+    case kOpenArrivedFiles:
+      OpenArrivedFiles();
+      return true;
+    case WM_DROPFILES:
+      m_document.TakeDroppedFiles(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
       return true;
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
@@ -195,6 +209,7 @@ bool MainWindow::OnInitDialog() {
   MeasureLayouts();
   SetLayout(false);
   CreateTrayIcon();
+  ReceiveArrivingFiles(Handle());
   TakeSample(PointerNow(), false);  // wherever the pointer is, even over our own window
   return true;        // the dialog manager focuses the first tab stop
 }
@@ -460,7 +475,7 @@ bool MainWindow::OnCommand(int id, int code) {
       OnEditCommand(id);
       return true;
     default:
-      return false;
+      return m_document.OpenRecentFile(id);
   }
 }
 
@@ -669,6 +684,7 @@ void MainWindow::OnClose() {
   }
   SettingsStore::SaveZoomLevel(m_zoomLevel);
   GlobalHotkeys::Unregister(Handle());
+  StopReceivingFiles(Handle());
   ::DestroyWindow(Handle());
   m_session.Stop();
   ::PostQuitMessage(IDCANCEL);
@@ -893,6 +909,24 @@ void MainWindow::OnExit() {
   // close destroys the window, and with it anything still queued for it.
   ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
   ::PostMessageA(nullptr, WM_QUIT, 0, 0);
+}
+
+void MainWindow::OpenFilesSoon(const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  const bool waiting = !m_arrivedFiles.empty();
+  m_arrivedFiles.insert(m_arrivedFiles.end(), files.begin(), files.end());
+  if (!waiting) ::PostMessageA(Handle(), kOpenArrivedFiles, 0, 0);
+}
+
+// A window in the tray or minimised comes back first: its question about unsaved
+// colours must be seen.
+void MainWindow::OpenArrivedFiles() {
+  const std::vector<std::string> files = std::exchange(m_arrivedFiles, {});
+  if (files.empty()) return;
+  ShowMainWindow();
+  if (::IsIconic(Handle())) ::ShowWindow(Handle(), SW_RESTORE);
+  ::SetForegroundWindow(Handle());
+  m_document.OpenFiles(files);
 }
 
 }  // namespace tl

@@ -74,6 +74,9 @@ class MainWindow final : public Dialog,
   // Restores the colours that instances no longer running left in folder, and from
   // now on keeps a copy of unsaved colours there.
   void StartRecovery(const std::string& folder) { m_document.StartRecovery(folder); }
+  // Files from the command line or a second start: opened from the message loop,
+  // once the window shows, with the window brought to the front.
+  void OpenFilesSoon(const std::vector<std::string>& files);
 
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -139,6 +142,7 @@ class MainWindow final : public Dialog,
   void TakeTypedColour();
   void TakeSliderValue(int index);
   bool OnMouseWheel(int delta, POINT screen);
+  void OpenArrivedFiles();
   void OnSliderModelChange();
   void EditFormats();
 
@@ -191,6 +195,7 @@ class MainWindow final : public Dialog,
   std::uint32_t m_stopHotkey = 0;
   bool m_exiting = false;
   ContrastChecker m_checker;  // made when first opened
+  std::vector<std::string> m_arrivedFiles;  // handed over, waiting for the loop
 };
 
 }  // namespace tl

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/file_arrival.h"
 #include "app/main_window.h"
 #include "platform/message_loop.h"
 #include "res/product.h"
@@ -30,7 +31,8 @@ int ReportStartFailure(DWORD error) {
 
 }  // namespace
 
-int RunProgram(int showCommand) {
+int RunProgram(int showCommand, const std::vector<std::string>& files) {
+  if (!files.empty() && HandFilesToRunningInstance(files)) return 0;
   int exitCode = 0;
   MessageLoop loop;
   {
@@ -40,6 +42,7 @@ int RunProgram(int showCommand) {
         window.StartRecovery(*folder);
       }
       ::ShowWindow(window.Handle(), showCommand);
+      window.OpenFilesSoon(files);
       exitCode = loop.Run();
     } else {
       exitCode = ReportStartFailure(::GetLastError());

@@ -2,8 +2,12 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "files/file_io.h"
+#include "platform/code_page.h"
 #include "res/product.h"
+#include "ui/recent_files_menu.h"
 
 namespace tl {
 namespace {
@@ -111,6 +115,41 @@ void WindowDocument::ShowNoColoursFound(const std::string& path) {
 }
 
 void WindowDocument::SetTitle(const std::string& title) { ::SetWindowTextA(Owner(), title.c_str()); }
+
+void WindowDocument::FileUsed(const std::string& path) { RecentFilesMenu::Add(path); }
+
+void WindowDocument::OpenFiles(const std::vector<std::string>& files) {
+  if (files.empty() || !m_document.OpenFile(files.front())) return;
+  for (std::size_t i = 1; i < files.size(); ++i) m_document.ImportFile(files[i]);
+}
+
+// The question about unsaved colours comes before the first file is read; a
+// Cancel there drops the whole drop.
+void WindowDocument::TakeDroppedFiles(const std::vector<std::string>& files) {
+  const auto list = std::find_if(files.begin(), files.end(), [](const std::string& file) {
+    return FileKindOfExtension(file) == FileKind::ColourList;
+  });
+  if (list != files.end() && !m_document.OpenFile(*list)) return;
+  for (auto file = files.begin(); file != files.end(); ++file) {
+    if (file != list) m_document.ImportFile(*file);
+  }
+}
+
+bool WindowDocument::OpenRecentFile(int id) {
+  const std::optional<std::string> path = RecentFilesMenu::PathOf(id);
+  if (!path) return false;
+  const DWORD attributes = ::GetFileAttributesW(WideOfCodePage(*path).c_str());
+  const DWORD error = ::GetLastError();
+  if (attributes == INVALID_FILE_ATTRIBUTES &&
+      (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+    const std::string text = *path + "\n\nThis file is no longer there. It is taken off the Recent Files menu.";
+    ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONEXCLAMATION);
+    RecentFilesMenu::Remove(*path);
+    return true;
+  }
+  m_document.OpenFile(*path);
+  return true;
+}
 
 void WindowDocument::ReplaceColours(const std::vector<ColourValue>& colours,
                                     const std::vector<std::string>& names) {

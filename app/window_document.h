@@ -29,6 +29,17 @@ class WindowDocument final : private DocumentHost {
   // Restores the colours that instances no longer running left in folder, and from
   // now on keeps a copy of unsaved colours there.
   void StartRecovery(const std::string& folder);
+  // Files named on the command line or handed over by a second start: the first
+  // opens as File > Open opens it (a swatch file as an untitled list of its
+  // colours) and any others are imported after it.
+  void OpenFiles(const std::vector<std::string>& files);
+  // Files dropped on the window: the first colour list file opens, and every
+  // other file is imported, in the order given.
+  void TakeDroppedFiles(const std::vector<std::string>& files);
+  // A File > Recent Files item; false when id is not one. A file that is gone
+  // is said to be so and leaves the menu.
+  bool OpenRecentFile(int id);
+
   // Brings the copy up to date when the list changed since it was written.
   void KeepRecoveryCopy();
   // The colours are saved, or the user let them go.
@@ -53,6 +64,7 @@ class WindowDocument final : private DocumentHost {
   void ShowExportFailed() override;
   void ShowNoColoursFound(const std::string& path) override;
   void SetTitle(const std::string& title) override;
+  void FileUsed(const std::string& path) override;
   std::optional<ChosenFile> ChooseFile(bool toSave, const char* filter, const char* extension);
   HWND Owner() const { return m_window.Handle(); }
 

@@ -1,9 +1,6 @@
 #include "core/recent_files.h"
 
 #include <algorithm>
-#include <optional>
-
-#include "core/unicode_text.h"
 
 namespace tl {
 namespace {
@@ -77,25 +74,23 @@ std::string RecentFileMenuText(std::size_t index, const std::string& path) {
   return text;
 }
 
-std::vector<std::string> DecodeRecentFiles(const std::u16string& stored) {
-  std::vector<std::string> paths;
+std::vector<std::u16string> SplitStoredPaths(const std::u16string& stored) {
+  std::vector<std::u16string> paths;
   std::size_t start = 0;
   while (start < stored.size()) {
     std::size_t end = stored.find(u'\0', start);
     if (end == std::u16string::npos) end = stored.size();
     if (end == start) break;
-    if (std::optional<std::string> path = Utf8OfUtf16(stored.substr(start, end - start))) {
-      paths.push_back(std::move(*path));
-    }
+    paths.push_back(stored.substr(start, end - start));
     start = end + 1;
   }
   return paths;
 }
 
-std::u16string EncodeRecentFiles(const std::vector<std::string>& paths) {
+std::u16string JoinStoredPaths(const std::vector<std::u16string>& paths) {
   std::u16string stored;
-  for (const std::string& path : paths) {
-    stored += Utf16OfUtf8(path);
+  for (const std::u16string& path : paths) {
+    stored += path;
     stored += u'\0';
   }
   stored += u'\0';

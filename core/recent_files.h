@@ -33,10 +33,9 @@ class RecentFiles {
 // a mnemonic, and a long path shortened in the middle ("C:\...\folder\file.clf").
 std::string RecentFileMenuText(std::size_t index, const std::string& path);
 
-// The registry value's UTF-16 units to UTF-8 paths: strings each ended by a zero;
-// a missing last zero is forgiven, the first empty string ends the list, and a
-// string that is not well-formed UTF-16 is dropped.
-std::vector<std::string> DecodeRecentFiles(const std::u16string& stored);
-std::u16string EncodeRecentFiles(const std::vector<std::string>& paths);
+// The registry value's UTF-16 units: strings each ended by a zero; a missing
+// last zero is forgiven and the first empty string ends the list.
+std::vector<std::u16string> SplitStoredPaths(const std::u16string& stored);
+std::u16string JoinStoredPaths(const std::vector<std::u16string>& paths);
 
 }  // namespace tl

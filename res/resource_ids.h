@@ -141,6 +141,8 @@
 #define ID_CONTRAST_CHECKER 32812
 #define ID_USE_AS_BACKGROUND 32813
 #define ID_FORMATS 32811
+// File > Recent Files: the items 32820 to 32827, newest file first.
+#define ID_RECENT_FILE_1 32820
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601
 #define ID_APP_EXIT 57602

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "core/recent_files.h"
+#include "platform/code_page.h"
 #include "platform/handles.h"
 
 namespace tl {
@@ -119,6 +121,54 @@ void SettingsStore::SaveCustomFormats(const std::vector<CustomFormat>& formats) 
 
 void SettingsStore::SaveHotkeys(std::uint32_t startHotkey, std::uint32_t stopHotkey) {
   Write({{kStartHotkeyValue, startHotkey}, {kStopHotkeyValue, stopHotkey}});
+}
+
+// Read whole whatever its length; an odd byte count loses only its last byte.
+std::vector<std::string> SettingsStore::LoadRecentFiles() {
+  UniqueKey key;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) {
+    return {};
+  }
+  const std::wstring name = WideOfCodePage(kRecentFilesValue);
+  DWORD size = 0, type = REG_NONE;
+  if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      type != REG_MULTI_SZ) {
+    return {};
+  }
+  std::u16string units(size / sizeof(char16_t) + 1, u'\0');
+  if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(units.data()), &size) != ERROR_SUCCESS ||
+      type != REG_MULTI_SZ) {
+    return {};
+  }
+  units.resize(std::min<std::size_t>(size / sizeof(char16_t), units.size()));
+  // A path the code page cannot hold would name another file: it is left out.
+  std::vector<std::string> paths;
+  for (const std::u16string& stored : SplitStoredPaths(units)) {
+    if (std::optional<std::string> path = CodePageOfWide(std::wstring(stored.begin(), stored.end()))) {
+      paths.push_back(std::move(*path));
+    }
+  }
+  return RecentFiles(paths).Paths();
+}
+
+void SettingsStore::SaveRecentFiles(const std::vector<std::string>& paths) {
+  UniqueKey key;
+  if (!OpenForWriting(key)) return;
+  const std::wstring name = WideOfCodePage(kRecentFilesValue);
+  if (paths.empty()) {
+    ::RegDeleteValueW(key.Get(), name.c_str());
+    return;
+  }
+  std::vector<std::u16string> stored;
+  for (const std::string& path : paths) {
+    const std::wstring wide = WideOfCodePage(path);
+    stored.emplace_back(wide.begin(), wide.end());
+  }
+  const std::u16string units = JoinStoredPaths(stored);
+  ::RegSetValueExW(key.Get(), name.c_str(), 0, REG_MULTI_SZ,
+                   reinterpret_cast<const BYTE*>(units.data()),
+                   static_cast<DWORD>(units.size() * sizeof(char16_t)));
 }
 
 }  // namespace tl

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/settings_codec.h"
+#include <string>
 
 namespace tl {
 
@@ -26,6 +27,9 @@ class SettingsStore {
   static void SaveSliderModel(SliderModel model);
   // An empty list removes the value.
   static void SaveCustomFormats(const std::vector<CustomFormat>& formats);
+  // File > Recent Files, read and written through the UTF-16 registry calls.
+  static std::vector<std::string> LoadRecentFiles();
+  static void SaveRecentFiles(const std::vector<std::string>& paths);
 };
 
 }  // namespace tl

@@ -342,15 +342,15 @@ TEST(RecentFiles, MenuTextAndTheStoredForm) {
   };
   for (const auto& [path, text] : texts) EXPECT_EQ(RecentFileMenuText(2, path), text);
 
-  const std::string night = "C:\\\xD0\x9D\xD0\xBE\xD1\x87\xD1\x8C.clf";  // "Ночь"
-  EXPECT_EQ(DecodeRecentFiles(EncodeRecentFiles({night, "C:\\b.clf"})), (std::vector<std::string>{night, "C:\\b.clf"}));
-  const std::pair<std::u16string, std::vector<std::string>> stored[] = {
-      {std::u16string(u"C:\\a.clf"), {"C:\\a.clf"}},  // no zero at all
-      {std::u16string(u"a\0\0b\0", 5), {"a"}},        // the empty string ends the list
-      {std::u16string(u"a\0", 2) + char16_t(0xD800) + u'\0' + u"b", {"a", "b"}},  // an unpaired surrogate
+  using Paths16 = std::vector<std::u16string>;
+  const Paths16 two{u"C:\\\u041d\u043e\u0447\u044c.clf", u"C:\\b.clf"};  // "Ночь"
+  EXPECT_EQ(SplitStoredPaths(JoinStoredPaths(two)), two);
+  const std::pair<std::u16string, Paths16> stored[] = {
+      {u"C:\\a.clf", {u"C:\\a.clf"}},           // no zero at all
+      {std::u16string(u"a\0\0b\0", 5), {u"a"}},  // the empty string ends the list
       {std::u16string(), {}},
   };
-  for (const auto& [units, paths] : stored) EXPECT_EQ(DecodeRecentFiles(units), paths);
+  for (const auto& [units, paths] : stored) EXPECT_EQ(SplitStoredPaths(units), paths);
 }
 
 }  // namespace

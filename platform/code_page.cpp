@@ -1,0 +1,31 @@
+#include "platform/code_page.h"
+
+#include <windows.h>
+
+namespace tl {
+
+std::wstring WideOfCodePage(const std::string& text) {
+  if (text.empty()) return {};
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+  if (length > 0) {
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          length);
+  }
+  return wide;
+}
+
+std::optional<std::string> CodePageOfWide(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int length = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::nullopt;
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        length, nullptr, nullptr);
+  if (WideOfCodePage(narrow) != text) return std::nullopt;
+  return narrow;
+}
+
+}  // namespace tl
