@@ -349,8 +349,8 @@ class Program:
     through wine, stopped by its process id. Its window is the first one with
     `title` that is not one of `skip` (other instances' windows)."""
 
-    def __init__(self, path=PROGRAM, title='Tintlens', skip=(), shown=True):
-        self.process = subprocess.Popen(['wine', path], stdout=subprocess.DEVNULL,
+    def __init__(self, path=PROGRAM, title='Tintlens', skip=(), shown=True, args=()):
+        self.process = subprocess.Popen(['wine', path] + list(args), stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.window = wait_for('the main window "%s"' % title,
                                lambda: find_window(title, '#32770', skip))
