@@ -20,10 +20,6 @@ void ReadoutView::Attach(HWND dialog) {
   m_sliders.Attach(dialog);
 }
 
-std::string ReadoutView::Text(ColourValue colour) const {
-  return m_formats ? m_formats->Text(colour, m_notation) : NotationText(colour, m_notation);
-}
-
 void ReadoutView::Show(ColourValue colour) {
   // The text is offered every time: the user may have typed over it.
   m_colourText.SetText(Text(colour));

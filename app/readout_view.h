@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "app/slider_panel.h"
 #include "core/colour.h"
@@ -22,12 +24,18 @@ class ReadoutView {
  public:
   // The controls of the main window's template.
   void Attach(HWND dialog);
-  // Where the texts of custom formats come from; kept by the caller.
-  void SetFormats(const FormatList* formats) { m_formats = formats; }
+  // The built-in notations and the user's own formats.
+  void SetFormats(FormatList formats) { m_formats = std::move(formats); }
+  const FormatList& Formats() const { return m_formats; }
 
+  // The current colour: shown everywhere, and what the window keeps or copies.
   void Show(ColourValue colour);
+  ColourValue Colour() const { return m_shown.value_or(kWhite); }
   // The colour text for the colour shown, in another notation.
   void SetNotation(int notation);
+  int Notation() const { return m_notation; }
+  // A colour as the colour text writes it in the current notation.
+  std::string Text(ColourValue colour) const { return m_formats.Text(colour, m_notation); }
   void ShowZoom(int zoomLevel) { m_zoomLabel.SetText(ZoomLabelText(zoomLevel)); }
   void ShowSample(HBITMAP magnified, POINT pointer);
   // A picture remade at another size replaces the one shown, if one is.
@@ -49,8 +57,6 @@ class ReadoutView {
   void MakeFont(UINT dpi);
 
  private:
-  std::string Text(ColourValue colour) const;
-
   FramedFillStatic m_magnifier;
   FramedFillStatic m_swatch;
   Label m_colourText;  // editable: the user may type over it
@@ -58,7 +64,7 @@ class ReadoutView {
   Label m_rgbLabel;
   Label m_zoomLabel;
   SliderPanel m_sliders;
-  const FormatList* m_formats = nullptr;
+  FormatList m_formats;
   GdiObject<HFONT> m_colourTextFont;
   std::optional<ColourValue> m_shown;
   int m_notation = kNotationRgb;

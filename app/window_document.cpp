@@ -3,7 +3,9 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <utility>
 
+#include "app/file_arrival.h"
 #include "files/file_io.h"
 #include "platform/code_page.h"
 #include "res/product.h"
@@ -117,6 +119,43 @@ void WindowDocument::ShowNoColoursFound(const std::string& path) {
 void WindowDocument::SetTitle(const std::string& title) { ::SetWindowTextA(Owner(), title.c_str()); }
 
 void WindowDocument::FileUsed(const std::string& path) { RecentFilesMenu::Add(path); }
+
+bool WindowDocument::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_COPYDATA:
+      if (const auto files = HandedFiles(*reinterpret_cast<const COPYDATASTRUCT*>(lParam))) {
+        OpenFilesSoon(*files);
+        result = TRUE;
+      }
+      return true;
+    case kOpenArrivedFiles:
+      OpenArrivedFiles();
+      return true;
+    case WM_DROPFILES:
+      TakeDroppedFiles(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void WindowDocument::OpenFilesSoon(const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  const bool waiting = !m_arrivedFiles.empty();
+  m_arrivedFiles.insert(m_arrivedFiles.end(), files.begin(), files.end());
+  if (!waiting) ::PostMessageA(Owner(), kOpenArrivedFiles, 0, 0);
+}
+
+// A window in the tray or minimised comes back first: its question about unsaved
+// colours must be seen.
+void WindowDocument::OpenArrivedFiles() {
+  const std::vector<std::string> files = std::exchange(m_arrivedFiles, {});
+  if (files.empty()) return;
+  if (!::IsWindowVisible(Owner())) ::ShowWindow(Owner(), SW_SHOW);
+  if (::IsIconic(Owner())) ::ShowWindow(Owner(), SW_RESTORE);
+  ::SetForegroundWindow(Owner());
+  OpenFiles(files);
+}
 
 void WindowDocument::OpenFiles(const std::vector<std::string>& files) {
   if (files.empty() || !m_document.OpenFile(files.front())) return;

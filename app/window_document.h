@@ -29,6 +29,14 @@ class WindowDocument final : private DocumentHost {
   // Restores the colours that instances no longer running left in folder, and from
   // now on keeps a copy of unsaved colours there.
   void StartRecovery(const std::string& folder);
+  // The messages files arrive by: a second start's hand-over, a drop from the
+  // Explorer, and the request to open those that came while the loop was busy.
+  // False for any other message.
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Files from the command line or a second start: opened from the message loop,
+  // once the window shows, with the window brought to the front.
+  void OpenFilesSoon(const std::vector<std::string>& files);
+
   // Files named on the command line or handed over by a second start: the first
   // opens as File > Open opens it (a swatch file as an untitled list of its
   // colours) and any others are imported after it.
@@ -67,12 +75,14 @@ class WindowDocument final : private DocumentHost {
   void FileUsed(const std::string& path) override;
   std::optional<ChosenFile> ChooseFile(bool toSave, const char* filter, const char* extension);
   HWND Owner() const { return m_window.Handle(); }
+  void OpenArrivedFiles();
 
   const Dialog& m_window;
   ColourListBox& m_list;
   Document m_document{*this};
   std::unique_ptr<RecoveryFolder> m_recoveryFolder;
   std::unique_ptr<RecoveryKeeper> m_recovery;  // off until StartRecovery
+  std::vector<std::string> m_arrivedFiles;     // handed over, waiting for the loop
 };
 
 }  // namespace tl
