@@ -181,16 +181,6 @@ bool MainWindow::OnCommand(int id, int code) {
       {IDC_PICK_BUTTON, IDC_PICK_BUTTON, [](MainWindow& w, int) { w.m_picking.TogglePicking(); }},
       {IDC_COPY_BUTTON, IDC_COPY_BUTTON, [](MainWindow& w, int) { w.m_input.CopyColourText(); }},
       {IDC_MODE_BUTTON, IDC_MODE_BUTTON, [](MainWindow& w, int) { w.m_layout.Set(!w.m_layout.Advanced()); }},
-      {ID_FILE_NEW, ID_FILE_NEW, [](MainWindow& w, int) { w.m_document.Flow().New(); }},
-      {ID_FILE_OPEN, ID_FILE_OPEN, [](MainWindow& w, int) { w.m_document.Flow().Open(); }},
-      {ID_FILE_SAVE, ID_FILE_SAVE, [](MainWindow& w, int) { w.m_document.Flow().Save(); }},
-      {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, [](MainWindow& w, int) { w.m_document.Flow().SaveAs(); }},
-      {ID_FILE_IMPORT, ID_FILE_IMPORT, [](MainWindow& w, int) { w.m_document.Flow().Import(); }},
-      {ID_EXPORT_ASE, ID_EXPORT_ASE, [](MainWindow& w, int) { w.m_document.Flow().Export(FileKind::SwatchExchange); }},
-      {ID_EXPORT_ACT, ID_EXPORT_ACT, [](MainWindow& w, int) { w.m_document.Flow().Export(FileKind::ColourTable); }},
-      {ID_EXPORT_ACO, ID_EXPORT_ACO, [](MainWindow& w, int) { w.m_document.Flow().Export(FileKind::PhotoshopSwatches); }},
-      {ID_EXPORT_GPL, ID_EXPORT_GPL, [](MainWindow& w, int) { w.m_document.Flow().Export(FileKind::GimpPalette); }},
-      {ID_CLEAR_ALL, ID_CLEAR_ALL, [](MainWindow& w, int) { w.m_document.Flow().ClearAll(); }},
       {IDC_DELETE_BUTTON, IDC_DELETE_BUTTON, [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
       {ID_LIST_DELETE, ID_LIST_DELETE, [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
       {ID_CONTRAST_CHECKER, ID_CONTRAST_CHECKER, [](MainWindow& w, int) { w.OpenContrastChecker(); }},
@@ -214,7 +204,7 @@ bool MainWindow::OnCommand(int id, int code) {
       return true;
     }
   }
-  return m_document.OpenRecentFile(id);
+  return m_document.OnCommand(id);
 }
 
 // What is drawn or measured for the window's DPI: made at start, and made again

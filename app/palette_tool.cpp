@@ -14,17 +14,7 @@
 namespace tl {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tintlens-palette show FILE [--format FORMAT | --template TEMPLATE] [--names]\n"
-    "       tintlens-palette convert COLOUR... [--format FORMAT | --template TEMPLATE]\n"
-    "       tintlens-palette export FILE OUT.clf|OUT.ase|OUT.act|OUT.aco|OUT.gpl\n"
-    "       tintlens-palette contrast TEXT BACKGROUND\n"
-    "       tintlens-palette simulate VISION COLOUR...\n"
-    "       tintlens-palette --help | --version\n"
-    "\n"
-    "FILE is a Tintlens colour list (.clf), Adobe Swatch Exchange (.ase), Adobe\n"
-    "Color Table (.act), Photoshop swatches (.aco) or GIMP palette (.gpl) file.\n"
-    "\n"
+constexpr const char* kCommands =
     "show     prints each colour, in the file's order, one per line, as the\n"
     "         Tintlens window shows it in that notation (default rgb); with\n"
     "         --names, a tab and the colour's name (empty when it has none) after it\n"
@@ -45,6 +35,42 @@ constexpr const char* kUsage =
     "\n"
     "Exit status: 0 done, 1 a file or colour that cannot be read or written,\n"
     "2 a mistake in the command (and, for contrast, a colour it cannot read).\n";
+
+// Words joined into lines of at most `width` characters.
+std::string Wrapped(const std::string& text, std::size_t width) {
+  std::string lines, line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && line.size() + 1 + word.size() > width) {
+      lines += line + "\n";
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  return lines + line + "\n";
+}
+
+// The kinds of file, as the file-kind table names them.
+std::string Usage() {
+  std::string outputs, kinds;
+  for (std::size_t i = 0; i < kFileKinds.size(); ++i) {
+    const FileKindRow& row = kFileKinds[i];
+    outputs += std::string(i == 0 ? "OUT." : "|OUT.") + row.extension;
+    kinds += (i == 0 ? "" : i + 1 == kFileKinds.size() ? " or " : ", ") +
+             std::string(row.consoleName) + " (." + row.extension + ")";
+  }
+  return "usage: tintlens-palette show FILE [--format FORMAT | --template TEMPLATE] [--names]\n"
+         "       tintlens-palette convert COLOUR... [--format FORMAT | --template TEMPLATE]\n"
+         "       tintlens-palette export FILE " + outputs + "\n"
+         "       tintlens-palette contrast TEXT BACKGROUND\n"
+         "       tintlens-palette simulate VISION COLOUR...\n"
+         "       tintlens-palette --help | --version\n"
+         "\n" + Wrapped("FILE is a " + kinds + " file.", 76) + "\n" + kCommands;
+}
 
 int Fail(std::string& err, const std::string& message) {
   err += "tintlens-palette: " + message + "\n";
@@ -159,7 +185,7 @@ std::string Count(std::size_t n, const char* one, const char* many) {
 // asked for that kind.
 void NoteLosses(FileKind kind, const PaletteRead& read, const std::string& output,
                 std::string& err) {
-  const std::size_t most = MostColoursOf(kind), count = read.colours.size();
+  const std::size_t most = RowOf(kind).mostColours, count = read.colours.size();
   if (count > most) {
     err += "tintlens-palette: " + output + " holds at most " + std::to_string(most) +
            " colours: the last " + std::to_string(count - most) + " of " + std::to_string(count) +
@@ -167,7 +193,7 @@ void NoteLosses(FileKind kind, const PaletteRead& read, const std::string& outpu
   }
   std::size_t names = 0;
   for (const std::string& name : read.names) names += !name.empty();
-  if (names > 0 && !HoldsNames(kind)) {
+  if (names > 0 && !RowOf(kind).holdsNames) {
     err += "tintlens-palette: " + output + " holds no names: " + Count(names, "name is", "names are") +
            " left out\n";
   }
@@ -177,7 +203,7 @@ int Export(const PaletteRead& read, const std::string& input, const std::string&
            std::string& err) {
   const std::optional<FileKind> kind = FileKindOfExtension(output);
   if (!kind) {
-    return Fail(err, "unknown output type '" + output + "': use .clf, .ase, .act, .aco or .gpl");
+    return Fail(err, "unknown output type '" + output + "': use " + ExtensionList());
   }
   // Replaced whole, the input would be gone with whatever the output cannot hold.
   if (SameFile(input, output)) return Fail(err, "will not write " + output + " over its own input");
@@ -269,7 +295,7 @@ int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
   const std::string& first = arguments[0];
   for (const std::string& argument : arguments) {
     if (argument == "--help" || argument == "-h") {  // anywhere, as in most tools
-      out += kUsage;
+      out += Usage();
       out += "\nFORMAT: " + FormatNames() + "\n";
       return 0;
     }

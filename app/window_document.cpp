@@ -9,40 +9,11 @@
 #include "files/file_io.h"
 #include "platform/code_page.h"
 #include "res/product.h"
+#include "res/resource_ids.h"
 #include "ui/recent_files_menu.h"
 
 namespace tl {
 namespace {
-
-struct FileDialogKind {
-  const char* filter;  // pairs of text and pattern, each ending in a zero
-  const char* extension;
-};
-
-FileDialogKind DialogKindFor(FileKind kind) {
-  switch (kind) {
-    case FileKind::SwatchExchange:
-      return {"Adobe Swatch Exchange files(*.ase)\0*.ase\0", "ase"};
-    case FileKind::ColourTable:
-      return {"Adobe Color Table Files(*.act)\0*.act\0", "act"};
-    case FileKind::PhotoshopSwatches:
-      return {"Photoshop Swatches(*.aco)\0*.aco\0", "aco"};
-    case FileKind::GimpPalette:
-      return {"GIMP Palette(*.gpl)\0*.gpl\0", "gpl"};
-    case FileKind::ColourList:
-    default:
-      return {"Tintlens Color List File(*.clf)\0*.clf\0All Files(*.*)\0*.*\0", "clf"};
-  }
-}
-
-// Every kind Tintlens reads, together first, then each alone.
-constexpr char kImportFilter[] =
-    "All Palettes(*.clf;*.ase;*.act;*.aco;*.gpl)\0*.clf;*.ase;*.act;*.aco;*.gpl\0"
-    "Tintlens Color List File(*.clf)\0*.clf\0"
-    "Adobe Swatch Exchange files(*.ase)\0*.ase\0"
-    "Adobe Color Table Files(*.act)\0*.act\0"
-    "Photoshop Swatches(*.aco)\0*.aco\0"
-    "GIMP Palette(*.gpl)\0*.gpl\0";
 
 }  // namespace
 
@@ -70,17 +41,39 @@ std::optional<ChosenFile> WindowDocument::ChooseFile(bool toSave, const char* fi
 }
 
 std::optional<ChosenFile> WindowDocument::ChooseFileToOpen() {
-  const FileDialogKind kind = DialogKindFor(FileKind::ColourList);
-  return ChooseFile(false, kind.filter, kind.extension);
+  return ChooseFileToSaveOrOpen(false, FileKind::ColourList);
 }
 
 std::optional<ChosenFile> WindowDocument::ChooseFileToSave(FileKind kind) {
-  const FileDialogKind dialogKind = DialogKindFor(kind);
-  return ChooseFile(true, dialogKind.filter, dialogKind.extension);
+  return ChooseFileToSaveOrOpen(true, kind);
+}
+
+std::optional<ChosenFile> WindowDocument::ChooseFileToSaveOrOpen(bool toSave, FileKind kind) {
+  const std::string filter = DialogFilterOf(kind);
+  return ChooseFile(toSave, filter.c_str(), RowOf(kind).extension);
 }
 
 std::optional<ChosenFile> WindowDocument::ChooseFileToImport() {
-  return ChooseFile(false, kImportFilter, nullptr);
+  const std::string filter = ImportDialogFilter();
+  return ChooseFile(false, filter.c_str(), nullptr);
+}
+
+// The file commands, the exports as rows of the file-kind table, and Recent Files.
+bool WindowDocument::OnCommand(int id) {
+  switch (id) {
+    case ID_FILE_NEW: m_document.New(); return true;
+    case ID_FILE_OPEN: m_document.Open(); return true;
+    case ID_FILE_SAVE: m_document.Save(); return true;
+    case ID_FILE_SAVE_AS: m_document.SaveAs(); return true;
+    case ID_FILE_IMPORT: m_document.Import(); return true;
+    case ID_CLEAR_ALL: m_document.ClearAll(); return true;
+    default: break;
+  }
+  if (const FileKindRow* kind = RowOfExportCommand(id)) {
+    m_document.Export(kind->kind);
+    return true;
+  }
+  return OpenRecentFile(id);
 }
 
 Answer WindowDocument::AskToSaveColours() {

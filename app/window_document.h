@@ -37,6 +37,10 @@ class WindowDocument final : private DocumentHost {
   // once the window shows, with the window brought to the front.
   void OpenFilesSoon(const std::vector<std::string>& files);
 
+  // File > New, Open, Save, Save As, Import, Export To, Recent Files and Edit >
+  // Clear All; false for any other command.
+  bool OnCommand(int id);
+
   // Files named on the command line or handed over by a second start: the first
   // opens as File > Open opens it (a swatch file as an untitled list of its
   // colours) and any others are imported after it.
@@ -74,6 +78,7 @@ class WindowDocument final : private DocumentHost {
   void SetTitle(const std::string& title) override;
   void FileUsed(const std::string& path) override;
   std::optional<ChosenFile> ChooseFile(bool toSave, const char* filter, const char* extension);
+  std::optional<ChosenFile> ChooseFileToSaveOrOpen(bool toSave, FileKind kind);
   HWND Owner() const { return m_window.Handle(); }
   void OpenArrivedFiles();
 

@@ -38,15 +38,8 @@ std::optional<FileKind> DetectFileKind(const std::uint8_t* data, std::size_t siz
 PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::string& path) {
   const std::optional<FileKind> kind = DetectFileKind(data, size, path);
   if (!kind) return NotAPalette("not a palette file Tintlens knows");
-  switch (*kind) {
-    // The colour list has no magic Tintlens ever checked: a .clf reads as one.
-    case FileKind::ColourList: return ReadColourListFile(data, size);
-    case FileKind::SwatchExchange: return ReadSwatchExchange(data, size);
-    case FileKind::ColourTable: return ReadColourTable(data, size);
-    case FileKind::PhotoshopSwatches: return ReadPhotoshopSwatches(data, size);
-    case FileKind::GimpPalette: return ReadGimpPalette(data, size);
-  }
-  return NotAPalette("not a palette file Tintlens knows");
+  // The colour list has no magic Tintlens ever checked: a .clf reads as one.
+  return RowOf(*kind).read(data, size);
 }
 
 }  // namespace tl

@@ -23,8 +23,4 @@ bool WritePalette(FileKind kind, const std::string& path,
                   const std::vector<ColourValue>& colours, const std::string& paletteName,
                   const std::vector<std::string>& names = {}, std::string* why = nullptr);
 
-// How many colours a kind holds at most, and whether it holds names.
-std::size_t MostColoursOf(FileKind kind);
-bool HoldsNames(FileKind kind);
-
 }  // namespace tl

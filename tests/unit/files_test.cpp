@@ -289,7 +289,7 @@ TEST(PaletteWriter, NamesGoOutAndComeBackThroughEveryKindThatHoldsThem) {
     const Bytes file = EncodePalette(kind, colours, "p", names);
     const PaletteRead read = ReadPalette(file.data(), file.size(), "");
     EXPECT_EQ(read.colours, colours) << int(kind);
-    EXPECT_EQ(read.names, HoldsNames(kind) ? names : Names{}) << int(kind);
+    EXPECT_EQ(read.names, RowOf(kind).holdsNames ? names : Names{}) << int(kind);
     Bytes wide;
     PutUtf16Name(wide, "R=255 G=255 B=255");
     const Bytes narrow = Text("R=255 G=255 B=255");
