@@ -25,14 +25,14 @@ FileDialogKind DialogKindFor(FileKind kind) {
       return {"GIMP Palette(*.gpl)\0*.gpl\0", "gpl"};
     case FileKind::ColourList:
     default:
-      return {"Tintlens Color List File(*.clf)\0*.clf\0All Files(*.*)\0*.*\0", "clf"};
+      return {TL_PROGRAM_NAME " Color List File(*.clf)\0*.clf\0All Files(*.*)\0*.*\0", "clf"};
   }
 }
 
 // Every kind Tintlens reads, together first, then each alone.
 constexpr char kImportFilter[] =
     "All Palettes(*.clf;*.ase;*.act;*.aco;*.gpl)\0*.clf;*.ase;*.act;*.aco;*.gpl\0"
-    "Tintlens Color List File(*.clf)\0*.clf\0"
+    TL_PROGRAM_NAME " Color List File(*.clf)\0*.clf\0"
     "Adobe Swatch Exchange files(*.ase)\0*.ase\0"
     "Adobe Color Table Files(*.act)\0*.act\0"
     "Photoshop Swatches(*.aco)\0*.aco\0"

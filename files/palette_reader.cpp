@@ -7,6 +7,7 @@
 #include "files/gimp_palette.h"
 #include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
+#include "res/product.h"
 
 namespace tl {
 namespace {
@@ -37,7 +38,7 @@ std::optional<FileKind> DetectFileKind(const std::uint8_t* data, std::size_t siz
 
 PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::string& path) {
   const std::optional<FileKind> kind = DetectFileKind(data, size, path);
-  if (!kind) return NotAPalette("not a palette file Tintlens knows");
+  if (!kind) return NotAPalette("not a palette file " TL_PROGRAM_NAME " knows");
   switch (*kind) {
     // The colour list has no magic Tintlens ever checked: a .clf reads as one.
     case FileKind::ColourList: return ReadColourListFile(data, size);
@@ -46,7 +47,7 @@ PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::s
     case FileKind::PhotoshopSwatches: return ReadPhotoshopSwatches(data, size);
     case FileKind::GimpPalette: return ReadGimpPalette(data, size);
   }
-  return NotAPalette("not a palette file Tintlens knows");
+  return NotAPalette("not a palette file " TL_PROGRAM_NAME " knows");
 }
 
 }  // namespace tl

@@ -1,8 +1,9 @@
 ; Tintlens setup: a per-user install that needs no administrator rights.
-; tools/make-dist.sh builds it with makensis and defines VERSION, WIN32_DIR,
-; WIN64_DIR (the two build folders) and OUTFILE, all as absolute paths.
+; tools/make-dist.sh builds it with makensis and defines VERSION and
+; VERSION_FOUR (its four-part form; both from the build's version header),
+; WIN32_DIR, WIN64_DIR (the two build folders) and OUTFILE, all as absolute paths.
 ;
-; Silent use: "Tintlens-1.0-setup.exe /S" installs without asking and leaves
+; Silent use: "Tintlens-VERSION-setup.exe /S" installs without asking and leaves
 ; "Start Tintlens with Windows" off; "uninstall.exe /S" uninstalls and keeps
 ; the settings. Both end with exit code 2, changing nothing, while Tintlens runs.
 
@@ -29,7 +30,7 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
 ShowUninstDetails show
 
-VIProductVersion "${VERSION}.0.0"
+VIProductVersion "${VERSION_FOUR}"
 VIAddVersionKey "ProductName" "${PRODUCT}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "CompanyName" "${PUBLISHER}"

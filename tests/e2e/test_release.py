@@ -11,7 +11,7 @@ import zipfile
 from harness import *  # noqa: F403 (the journeys' shared vocabulary)
 
 DIST = os.environ.get('TL_DIST', 'dist')
-VERSION = '1.0'
+VERSION = program_version()
 SETUP = os.path.join(DIST, 'Tintlens-%s-setup.exe' % VERSION)
 BUILDS = {'win64': BUILD, 'win32': os.path.join(os.path.dirname(os.path.abspath(BUILD)), 'win32')}
 PROGRAMS = ('tintlens.exe', 'tintlens-palette.exe')
@@ -45,7 +45,8 @@ class Release(Journey):
         return wine(self.installed('uninstall.exe'), '/S', '_?=' + self.folder)
 
     def each_zip_holds_its_build_and_the_readme_with_crlf_lines(self):
-        readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n')
+        readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n').replace(
+            b'@TL_VERSION@', VERSION.encode())
         for arch, build in BUILDS.items():
             with zipfile.ZipFile(os.path.join(DIST, 'Tintlens-%s-%s.zip' % (VERSION, arch))) as archive:
                 self.assertEqual(sorted(archive.namelist()), sorted(PROGRAMS + ('README.txt',)), arch)
