@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kCommands =
     "show     prints each colour, in the file's order, one per line, as the\n"
-    "         Tintlens window shows it in that notation (default rgb); with\n"
+    "         " TL_PROGRAM_NAME " window shows it in that notation (default rgb); with\n"
     "         --names, a tab and the colour's name (empty when it has none) after it\n"
     "convert  prints each COLOUR (#123456, rgb(18 52 86), hsl(...), oklch(...),\n"
     "         a CSS name, or the text of any notation) the same way\n"

@@ -13,10 +13,6 @@
 #include "ui/recent_files_menu.h"
 
 namespace tl {
-namespace {
-
-}  // namespace
-
 // With UTF-8 as the code page a character can take three bytes (a surrogate pair
 // four for two units), so the buffers hold the longest path and the longest name
 // Windows allows, in UTF-16 units, three times over.

@@ -11,10 +11,11 @@
 #include "core/custom_formats.h"
 #include "core/magnifier_geometry.h"
 #include "core/slider_model.h"
+#include "res/product.h"
 
 namespace tl {
 
-constexpr const char* kSettingsKey = "Software\\Quorvane\\Tintlens\\";
+constexpr const char* kSettingsKey = "Software\\Quorvane\\" TL_PROGRAM_NAME "\\";
 constexpr const char* kStartHotkeyValue = "Start Hotkey";
 constexpr const char* kStopHotkeyValue = "Stop Hotkey";
 constexpr const char* kAlwaysOnTopValue = "AlwaysOnTop";

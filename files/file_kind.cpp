@@ -7,6 +7,7 @@
 #include "files/gimp_palette.h"
 #include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
+#include "res/product.h"
 #include "res/resource_ids.h"
 
 namespace tl {
@@ -14,7 +15,7 @@ namespace tl {
 constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 
 const std::array<FileKindRow, 5> kFileKinds{{
-    {FileKind::ColourList, "clf", "Tintlens Color List File", "Tintlens colour list",
+    {FileKind::ColourList, "clf", TL_PROGRAM_NAME " Color List File", TL_PROGRAM_NAME " colour list",
      ReadColourListFile,
      [](const std::vector<ColourValue>& colours, const std::string&,
         const std::vector<std::string>& names) { return EncodeColourListFile(colours, names); },

@@ -2,11 +2,9 @@
 
 #include <cstring>
 
-#include "files/colour_list_file.h"
 #include "files/colour_table.h"
 #include "files/gimp_palette.h"
-#include "files/photoshop_swatches.h"
-#include "files/swatch_exchange.h"
+#include "res/product.h"
 
 namespace tl {
 namespace {
@@ -37,7 +35,7 @@ std::optional<FileKind> DetectFileKind(const std::uint8_t* data, std::size_t siz
 
 PaletteRead ReadPalette(const std::uint8_t* data, std::size_t size, const std::string& path) {
   const std::optional<FileKind> kind = DetectFileKind(data, size, path);
-  if (!kind) return NotAPalette("not a palette file Tintlens knows");
+  if (!kind) return NotAPalette("not a palette file " TL_PROGRAM_NAME " knows");
   // The colour list has no magic Tintlens ever checked: a .clf reads as one.
   return RowOf(*kind).read(data, size);
 }

@@ -1,8 +1,9 @@
 ; Tintlens setup: a per-user install that needs no administrator rights.
-; tools/make-dist.sh builds it with makensis and defines VERSION, WIN32_DIR,
-; WIN64_DIR (the two build folders) and OUTFILE, all as absolute paths.
+; tools/make-dist.sh builds it with makensis and defines VERSION and
+; VERSION_FOUR (its four-part form; both from the build's version header),
+; WIN32_DIR, WIN64_DIR (the two build folders) and OUTFILE, all as absolute paths.
 ;
-; Silent use: "Tintlens-1.0-setup.exe /S" installs without asking and leaves
+; Silent use: "Tintlens-VERSION-setup.exe /S" installs without asking and leaves
 ; "Start Tintlens with Windows" off; "uninstall.exe /S" uninstalls and keeps
 ; the settings. Both end with exit code 2, changing nothing, while Tintlens runs.
 
@@ -19,6 +20,11 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define SETTINGS_KEY "Software\Quorvane\Tintlens"
+; Colour list files open in the program, for this user only.
+!define CLASSES_KEY "Software\Classes"
+!define LIST_EXTENSION ".clf"
+!define LIST_PROGID "${PRODUCT}.ColorList"
+!define SHCNE_ASSOCCHANGED 0x08000000
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -29,7 +35,7 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
 ShowUninstDetails show
 
-VIProductVersion "${VERSION}.0.0"
+VIProductVersion "${VERSION_FOUR}"
 VIAddVersionKey "ProductName" "${PRODUCT}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "CompanyName" "${PUBLISHER}"
@@ -109,6 +115,14 @@ Section "${PRODUCT}" SecProgram
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+  WriteRegStr HKCU "${CLASSES_KEY}\${LIST_EXTENSION}" "" "${LIST_PROGID}"
+  WriteRegStr HKCU "${CLASSES_KEY}\${LIST_PROGID}" "" "${PRODUCT} Color List"
+  WriteRegStr HKCU "${CLASSES_KEY}\${LIST_PROGID}\DefaultIcon" "" '"$INSTDIR\tintlens.exe",0'
+  WriteRegStr HKCU "${CLASSES_KEY}\${LIST_PROGID}\shell\open\command" "" \
+    '"$INSTDIR\tintlens.exe" "%1"'
+  ; The Explorer keeps what it knew of file types until it is told.
+  System::Call "shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)"
 SectionEnd
 
 Section "Start ${PRODUCT} with Windows" SecAutostart
@@ -136,6 +150,20 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  ; Our file type goes; .clf itself only while it still names it: another
+  ; program may have taken the extension since, and keeps it. The extension's
+  ; key goes with our value when nothing else is left in it.
+  DeleteRegKey HKCU "${CLASSES_KEY}\${LIST_PROGID}"
+  ReadRegStr $0 HKCU "${CLASSES_KEY}\${LIST_EXTENSION}" ""
+  ${If} $0 == "${LIST_PROGID}"
+    DeleteRegValue HKCU "${CLASSES_KEY}\${LIST_EXTENSION}" ""
+    EnumRegValue $0 HKCU "${CLASSES_KEY}\${LIST_EXTENSION}" 0
+    ${If} $0 == ""
+      DeleteRegKey /ifempty HKCU "${CLASSES_KEY}\${LIST_EXTENSION}"
+    ${EndIf}
+  ${EndIf}
+  System::Call "shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)"
 
   ; The settings outlive an uninstall unless the user says otherwise; a silent
   ; uninstall (an update script, say) keeps them.

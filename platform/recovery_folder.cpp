@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "files/file_io.h"
 #include "platform/handles.h"
+#include "res/product.h"
 
 namespace tl {
 namespace {
@@ -53,7 +54,7 @@ std::optional<std::string> RecoveryFolder::Standard() {
       std::wcscmp(back, wide) != 0) {
     return std::nullopt;
   }
-  return path + "\\Tintlens\\Recovery";
+  return path + "\\" TL_PROGRAM_NAME "\\Recovery";
 }
 
 std::string RecoveryFolder::NameForThisInstance() {

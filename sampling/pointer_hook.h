@@ -13,6 +13,8 @@
 
 #include <windows.h>
 
+#include "res/resource_ids.h"
+
 namespace tl {
 
 constexpr UINT kSampleRequest = WM_USER + 0x200;
@@ -26,8 +28,8 @@ constexpr UINT kSampleSizeRequest = WM_USER + 0x204;  // Ctrl + Shift + wheel
 // A left click elsewhere kept the colour under it (Click Keeps Colour); the hook
 // recorded its point first.
 constexpr UINT kKeepRequest = WM_USER + 0x205;
-// The pick-button command as the program sends it itself: id 1009, code 0xFFFE.
-constexpr WPARAM kPickCommandFromProgram = MAKEWPARAM(1009, 0xFFFE);
+// The pick-button command as the program sends it itself: code 0xFFFE.
+constexpr WPARAM kPickCommandFromProgram = MAKEWPARAM(IDC_PICK_BUTTON, 0xFFFE);
 
 class PointerHook {
  public:

@@ -7,17 +7,30 @@
 set -euo pipefail
 
 build=${1:-build}
-version=1.0
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=$(cd "$build" && pwd)
 dist="$root/dist"
 
 for arch in win32 win64; do
-  for exe in tintlens.exe tintlens-palette.exe; do
-    [ -f "$build/$arch/$exe" ] || { echo "make-dist: $build/$arch/$exe is missing" >&2; exit 1; }
+  for file in tintlens.exe tintlens-palette.exe generated/res/version.h; do
+    [ -f "$build/$arch/$file" ] || { echo "make-dist: $build/$arch/$file is missing" >&2; exit 1; }
   done
 done
+
+# The version is the one the builds carry (CMake makes their header from
+# project(VERSION)); two builds of different versions make no release.
+header="$build/win64/generated/res/version.h"
+if ! cmp -s "$header" "$build/win32/generated/res/version.h"; then
+  echo "make-dist: the win32 and win64 builds are of different versions" >&2
+  exit 1
+fi
+version_define() {  # version_define NAME: the quoted text NAME is defined as
+  sed -n "s/^#define $1 \"\(.*\)\"\$/\1/p" "$header"
+}
+version=$(version_define TL_VERSION)
+version_four=$(version_define TL_VERSION_FOUR)
+[ -n "$version" ] && [ -n "$version_four" ] || { echo "make-dist: no version in $header" >&2; exit 1; }
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/tintlens-dist.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
@@ -25,8 +38,8 @@ mkdir -p "$dist"
 rm -f "$dist/Tintlens-$version-win32.zip" "$dist/Tintlens-$version-win64.zip" \
       "$dist/Tintlens-$version-setup.exe"
 
-# Windows readers expect CRLF, whatever the checkout has.
-sed 's/\r*$/\r/' installer/README.txt > "$stage/README.txt"
+# Windows readers expect CRLF, whatever the checkout has; the version is filled in.
+sed -e 's/\r*$/\r/' -e "s/@TL_VERSION@/$version/g" installer/README.txt > "$stage/README.txt"
 
 # Entries carry the time of the last commit rather than of the build, so the
 # same sources and binaries give the same archive.
@@ -40,7 +53,7 @@ for arch in win32 win64; do
       tintlens.exe tintlens-palette.exe README.txt)
 done
 
-makensis -V2 -WX -DVERSION="$version" -DWIN32_DIR="$build/win32" -DWIN64_DIR="$build/win64" \
+makensis -V2 -WX -DVERSION="$version" -DVERSION_FOUR="$version_four" -DWIN32_DIR="$build/win32" -DWIN64_DIR="$build/win64" \
   -DOUTFILE="$dist/Tintlens-$version-setup.exe" installer/tintlens.nsi
 
 ls -l "$dist"/Tintlens-"$version"-*

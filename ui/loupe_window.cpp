@@ -4,6 +4,7 @@
 
 #include "core/magnifier_geometry.h"
 #include "platform/module.h"
+#include "res/product.h"
 #include "ui/framed_fill_static.h"
 
 namespace tl {
@@ -47,7 +48,7 @@ bool LoupeWindow::Create(SIZE pictureSize, UINT dpi) {
   // Layered and transparent to the mouse: clicks and WindowFromPoint go through.
   m_window = ::CreateWindowExA(
       WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT,
-      kClassName, "Tintlens Loupe", WS_POPUP, 0, 0, size.cx, size.cy, nullptr, nullptr,
+      kClassName, TL_PROGRAM_NAME " Loupe", WS_POPUP, 0, 0, size.cx, size.cy, nullptr, nullptr,
       Module::Instance(), this);
   if (!m_window) return false;
   ::SetLayeredWindowAttributes(m_window, 0, 255, LWA_ALPHA);

@@ -17,6 +17,14 @@ BUILD = os.environ.get('TL_BUILD', 'build/win64')
 ARTEFACTS = os.environ.get('TL_ARTEFACTS', 'build/test-artefacts')
 PROGRAM, PROBE = os.path.join(BUILD, 'tintlens.exe'), os.path.join(BUILD, 'tl_probe.exe')
 
+
+@functools.lru_cache(maxsize=None)
+def program_version():
+    """The version the build carries, from the header CMake makes of project(VERSION)."""
+    with open(os.path.join(BUILD, 'generated', 'res', 'version.h'), encoding='utf-8') as header:
+        return re.search(r'^#define TL_VERSION "(.+)"$', header.read(), re.M)[1]
+
+
 # Control and command ids of the main window, and dialog answers.
 COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, MODE_BUTTON, POSITION = 1000, 1001, 1002, 1003, 1004
 ZOOM, MAGNIFIER, PICK, COPY_BUTTON, PICKER_ICON = 1006, 1007, 1009, 1010, 1019

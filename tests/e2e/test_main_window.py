@@ -132,7 +132,7 @@ class MainWindowTrayAndScaling(Journey):
         about = wait_for('the About box', lambda: find_window('About'))
         for axis in (0, 1):  # on its owner
             self.assertLessEqual(abs(centre(rect(about))[axis] - centre(rect(window))[axis]), 1)
-        self.assertIsNotNone(find_dialog('Tintlens v1.0'))
+        self.assertIsNotNone(find_dialog('Tintlens v' + program_version()))
         for link, target in ((WEB_LINK, 'https://example.com/'), (MAIL_LINK, (
                 'mailto:support@example.com?subject=Questions%20about%20Tintlens'))):
             box = rect(about, link)

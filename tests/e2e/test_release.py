@@ -1,6 +1,6 @@
 """The release as a user gets it: the two zips, and the setup run silently,
 refused while Tintlens runs, and undone by its uninstaller, which keeps the
-settings."""
+settings and a .clf extension that another program has taken over."""
 import os
 import shutil
 import subprocess
@@ -11,7 +11,7 @@ import zipfile
 from harness import *  # noqa: F403 (the journeys' shared vocabulary)
 
 DIST = os.environ.get('TL_DIST', 'dist')
-VERSION = '1.0'
+VERSION = program_version()
 SETUP = os.path.join(DIST, 'Tintlens-%s-setup.exe' % VERSION)
 BUILDS = {'win64': BUILD, 'win32': os.path.join(os.path.dirname(os.path.abspath(BUILD)), 'win32')}
 PROGRAMS = ('tintlens.exe', 'tintlens-palette.exe')
@@ -19,6 +19,20 @@ README_SOURCE = os.path.join(os.path.dirname(__file__), '..', '..', 'installer',
 
 UNINSTALL_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tintlens'
 RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+CLASSES_KEY = r'HKCU\Software\Classes'
+LIST_PROGID = 'Tintlens.ColorList'
+EXTENSION_KEY = r'\.clf'
+DEFAULT = '(Default)'  # how reg names a key's default value
+
+
+def association(folder):
+    """The keys (under CLASSES_KEY) and default values that make .clf files open
+    with the program installed in `folder`."""
+    program = folder + r'\tintlens.exe'
+    return {EXTENSION_KEY: LIST_PROGID,
+            '\\' + LIST_PROGID: 'Tintlens Color List',
+            '\\%s\\DefaultIcon' % LIST_PROGID: '"%s",0' % program,
+            '\\%s\\shell\\open\\command' % LIST_PROGID: '"%s" "%%1"' % program}
 
 
 def wine(*args):
@@ -34,7 +48,8 @@ class Release(Journey):
         self.walk(self.each_zip_holds_its_build_and_the_readme_with_crlf_lines,
                   self.a_silent_install_puts_the_64_bit_build_in_place,
                   self.install_and_uninstall_refuse_while_it_runs,
-                  self.uninstall_removes_everything_but_the_settings)
+                  self.uninstall_removes_everything_but_the_settings,
+                  self.uninstall_leaves_a_clf_extension_another_program_took)
 
     def installed(self, name):
         return os.path.join(self.folder_unix, name)
@@ -45,7 +60,8 @@ class Release(Journey):
         return wine(self.installed('uninstall.exe'), '/S', '_?=' + self.folder)
 
     def each_zip_holds_its_build_and_the_readme_with_crlf_lines(self):
-        readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n')
+        readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n').replace(
+            b'@TL_VERSION@', VERSION.encode())
         for arch, build in BUILDS.items():
             with zipfile.ZipFile(os.path.join(DIST, 'Tintlens-%s-%s.zip' % (VERSION, arch))) as archive:
                 self.assertEqual(sorted(archive.namelist()), sorted(PROGRAMS + ('README.txt',)), arch)
@@ -81,6 +97,10 @@ class Release(Journey):
                               for name in PROGRAMS + ('uninstall.exe',))
         self.assertLessEqual(abs(int(entry['EstimatedSize'], 16) - installed_bytes // 1024), 1)
         self.assertNotIn('Tintlens', registry(RUN_KEY) or {})
+        # .clf files open with it, for this user.
+        expected = association(self.folder)
+        self.assertEqual({key: (registry(CLASSES_KEY + key) or {}).get(DEFAULT) for key in expected},
+                         expected)
 
     def install_and_uninstall_refuse_while_it_runs(self):
         # A silent install fails and writes nothing: what we take away is not put back.
@@ -118,7 +138,22 @@ class Release(Journey):
         self.assertFalse(os.path.exists(self.shortcut))
         self.assertIsNone(registry(UNINSTALL_KEY))
         self.assertNotIn('Tintlens', registry(RUN_KEY) or {})
+        for key in association(self.folder):  # .clf too: nothing else was in it
+            self.assertIsNone(registry(CLASSES_KEY + key), key)
         self.assertEqual(setting('ZoomLevel'), '0500')
+
+    def uninstall_leaves_a_clf_extension_another_program_took(self):
+        # Installed again, then another program makes .clf its own: the
+        # uninstaller removes our file type and leaves the extension as it is.
+        self.assertEqual(wine(SETUP, '/S'), 0)
+        self.addCleanup(run, 'wine', 'reg', 'delete', CLASSES_KEY + EXTENSION_KEY, '/f', check=False)
+        run('wine', 'reg', 'add', CLASSES_KEY + EXTENSION_KEY, '/ve', '/d', 'Other.Palette', '/f')
+        self.assertEqual(self.uninstall(), 0)
+        shutil.rmtree(self.folder_unix)
+        self.assertEqual(registry(CLASSES_KEY + EXTENSION_KEY), {DEFAULT: 'Other.Palette'})
+        for key in association(self.folder):
+            if key != EXTENSION_KEY:
+                self.assertIsNone(registry(CLASSES_KEY + key), key)
 
 
 if __name__ == '__main__':

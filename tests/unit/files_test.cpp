@@ -21,6 +21,7 @@
 #include "files/photoshop_swatches.h"
 #include "files/swatch_exchange.h"
 #include "files/temporary_file.h"
+#include "res/product.h"
 #include "tests/fuzz/reader_checks.h"
 #include "tests/unit/temp_folder.h"
 
@@ -500,7 +501,7 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
   EXPECT_EQ(Run({"show", "--help"}), 0);
   EXPECT_NE(m_out.find("tintlens-palette convert"), std::string::npos);
   EXPECT_EQ(Run({"--version"}), 0);
-  EXPECT_EQ(m_out, "tintlens-palette 1.0\n");
+  EXPECT_EQ(m_out, "tintlens-palette " TL_VERSION "\n");
 }
 
 // Each colour that reads is written in the format or template asked for, one a
