@@ -21,6 +21,7 @@
 #include "ui/about_dialog.h"
 #include "ui/formats_dialog.h"
 #include "ui/options_dialog.h"
+#include "ui/rename_dialog.h"
 
 namespace tl {
 namespace {
@@ -418,6 +419,12 @@ bool MainWindow::OnCommand(int id, int code) {
     case ID_USE_AS_BACKGROUND:
       UseAsBackground(m_list.Selection());
       return true;
+    case ID_RENAME_COLOUR:
+      // F2 (code 1, from the accelerators) renames only in the list; elsewhere
+      // the key is the focused control's.
+      if (code == 1 && ::GetFocus() != m_list.Handle()) return true;
+      RenameEntry(m_list.Selection());
+      return true;
     case ID_SUPPORT:
       OpenWithShell(TL_MAKER_SUPPORT);  // a failure has nothing useful to say
       return true;
@@ -588,6 +595,8 @@ void MainWindow::CheckMenuItems() {
   ::CheckMenuItem(menu, ID_CLICK_KEEPS, m_clickKeeps ? MF_CHECKED : MF_UNCHECKED);
   ::CheckMenuItem(menu, ID_LOUPE_AT_POINTER, m_loupeAtPointer ? MF_CHECKED : MF_UNCHECKED);
   ::CheckMenuItem(menu, ID_PIXEL_GRID, m_pixelGrid ? MF_CHECKED : MF_UNCHECKED);
+  ::EnableMenuItem(menu, ID_RENAME_COLOUR,
+                   MF_BYCOMMAND | (m_list.Selection() >= 0 ? MF_ENABLED : MF_GRAYED));
   for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
     if (kSampleSizes[i] == m_sampleSize) {
       ::CheckMenuRadioItem(menu, ID_SAMPLE_1, ID_SAMPLE_9, ID_SAMPLE_1 + static_cast<UINT>(i),
@@ -882,6 +891,15 @@ void MainWindow::UseAsBackground(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= m_list.Model().Count()) return;
   OpenContrastChecker();
   m_checker.SetBackground(m_list.Model().ColourAt(static_cast<std::size_t>(index)));
+}
+
+// The list, its text and the recovery copy follow the model; the copy is
+// written at the next idle moment, as after a pick.
+void MainWindow::RenameEntry(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= m_list.Model().Count()) return;
+  const auto at = static_cast<std::size_t>(index);
+  RenameDialog dialog(m_list.Model().ColourAt(at), m_list.Model().NameAt(at));
+  if (dialog.Run(Handle()) == IDOK) m_list.SetName(index, dialog.Name());
 }
 
 void MainWindow::OnExit() {

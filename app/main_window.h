@@ -135,6 +135,7 @@ class MainWindow final : public Dialog,
   void OnExit();
   void OpenContrastChecker();
   void UseAsBackground(int index);
+  void RenameEntry(int index);
   // A colour typed into the colour text, or a value into a slider's box, taken.
   void TakeTypedColour();
   void TakeSliderValue(int index);

@@ -185,6 +185,7 @@ void ColourListBox::ShowContextMenu(LPARAM where) {
   if (entry < 0) {
     ::EnableMenuItem(popup, ID_LIST_DELETE, MF_BYCOMMAND | MF_GRAYED);
     ::EnableMenuItem(popup, ID_USE_AS_BACKGROUND, MF_BYCOMMAND | MF_GRAYED);
+    ::EnableMenuItem(popup, ID_RENAME_COLOUR, MF_BYCOMMAND | MF_GRAYED);
   }
   ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, point.x, point.y, 0, ::GetParent(Handle()), nullptr);
 }
