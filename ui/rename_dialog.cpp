@@ -13,15 +13,14 @@ namespace {
 // The dialog is an ANSI window, but its edit keeps UTF-16: reading and writing
 // it in UTF-16 keeps a name in any script, whatever the system's code page.
 std::u16string EditText(HWND edit) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-  return std::u16string(text.begin(), text.end());
+  std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, u'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(
+      edit, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()))));
+  return text;
 }
 
 void SetEditText(HWND edit, const std::u16string& text) {
-  const std::wstring wide(text.begin(), text.end());
-  ::SetWindowTextW(edit, wide.c_str());
+  ::SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(text.c_str()));
 }
 
 // Spaces (and the control characters the list would make spaces) at either end
