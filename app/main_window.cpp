@@ -160,6 +160,12 @@ bool MainWindow::OnInitDialog() {
 // goes on to the dialog manager.
 bool MainWindow::OnCommand(int id, int code) {
   if (m_input.OnCommand(id, code)) return true;
+  // F2 (code 1, from the accelerators) renames only in the list; elsewhere the
+  // key is the focused control's.
+  if (id == ID_RENAME_COLOUR) {
+    if (code != 1 || ::GetFocus() == m_list.Handle()) m_list.RenameSelected(Handle());
+    return true;
+  }
   if (id == IDC_COLOUR_LIST) {
     if (code == LBN_SELCHANGE) OnListSelection();
     return code == LBN_SELCHANGE;
@@ -260,20 +266,9 @@ void MainWindow::OnHotkey(int id) {
 // The check marks are set as the menu opens, from the state they show.
 void MainWindow::CheckMenuItems() {
   const HMENU menu = ::GetMenu(Handle());
-  const std::pair<UINT, Switch> switches[] = {{ID_COPY_WHEN_KEPT, Switch::CopyOnKeep},
-                                              {ID_CLICK_KEEPS, Switch::ClickKeeps},
-                                              {ID_LOUPE_AT_POINTER, Switch::LoupeAtPointer},
-                                              {ID_PIXEL_GRID, Switch::PixelGrid}};
-  for (const auto& [id, which] : switches) {
-    ::CheckMenuItem(menu, id, m_preferences.On(which) ? MF_CHECKED : MF_UNCHECKED);
-  }
+  m_preferences.CheckMenu(menu);
   ::CheckMenuItem(menu, ID_ALWAYS_ON_TOP, IsTopmost() ? MF_CHECKED : MF_UNCHECKED);
-  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
-    if (kSampleSizes[i] == m_picking.SampleSize()) {
-      ::CheckMenuRadioItem(menu, ID_SAMPLE_1, ID_SAMPLE_9, ID_SAMPLE_1 + static_cast<UINT>(i),
-                           MF_BYCOMMAND);
-    }
-  }
+  ::EnableMenuItem(menu, ID_RENAME_COLOUR, MF_BYCOMMAND | (m_list.Selection() >= 0 ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainWindow::OnListSelection() {

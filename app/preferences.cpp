@@ -1,5 +1,6 @@
 #include "app/preferences.h"
 
+#include "res/resource_ids.h"
 #include "settings/global_hotkeys.h"
 #include "settings/settings_store.h"
 #include "ui/options_dialog.h"
@@ -11,13 +12,14 @@ struct SwitchRow {
   Switch which;
   bool Settings::*field;
   const char* value;  // its registry value's name
+  UINT menuItem;
 };
 
 constexpr SwitchRow kSwitches[] = {
-    {Switch::CopyOnKeep, &Settings::copyOnKeep, kCopyOnKeepValue},
-    {Switch::ClickKeeps, &Settings::clickKeeps, kClickKeepsValue},
-    {Switch::LoupeAtPointer, &Settings::loupeAtPointer, kLoupeAtPointerValue},
-    {Switch::PixelGrid, &Settings::pixelGrid, kPixelGridValue},
+    {Switch::CopyOnKeep, &Settings::copyOnKeep, kCopyOnKeepValue, ID_COPY_WHEN_KEPT},
+    {Switch::ClickKeeps, &Settings::clickKeeps, kClickKeepsValue, ID_CLICK_KEEPS},
+    {Switch::LoupeAtPointer, &Settings::loupeAtPointer, kLoupeAtPointerValue, ID_LOUPE_AT_POINTER},
+    {Switch::PixelGrid, &Settings::pixelGrid, kPixelGridValue, ID_PIXEL_GRID},
 };
 
 const SwitchRow& RowOf(Switch which) {
@@ -32,6 +34,18 @@ const SwitchRow& RowOf(Switch which) {
 void Preferences::Load() { m_settings = SettingsStore::Load(); }
 
 bool Preferences::On(Switch which) const { return m_settings.*RowOf(which).field; }
+
+void Preferences::CheckMenu(HMENU menu) const {
+  for (const SwitchRow& row : kSwitches) {
+    ::CheckMenuItem(menu, row.menuItem, m_settings.*row.field ? MF_CHECKED : MF_UNCHECKED);
+  }
+  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
+    if (kSampleSizes[i] == m_settings.sampleSize) {
+      ::CheckMenuRadioItem(menu, ID_SAMPLE_1, ID_SAMPLE_9, ID_SAMPLE_1 + static_cast<UINT>(i),
+                           MF_BYCOMMAND);
+    }
+  }
+}
 
 bool Preferences::Toggle(Switch which) {
   const SwitchRow& row = RowOf(which);

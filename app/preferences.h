@@ -19,6 +19,8 @@ class Preferences {
   const Settings& Values() const { return m_settings; }
 
   bool On(Switch which) const;
+  // The check marks of the settings the menus show: the switches and the sample size.
+  void CheckMenu(HMENU menu) const;
   // Returns the new state.
   bool Toggle(Switch which);
   void SetNotation(int notation);

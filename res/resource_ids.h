@@ -14,6 +14,7 @@
 #define IDR_LISTMENU 209 /* the "__List_" popup: the colour list's context menu */
 #define IDD_CONTRAST 230
 #define IDD_FORMATS 231
+#define IDD_RENAME 232
 
 /* The eyedropper, the drag cursor and the two button pictures drawn again for
    displays scaled to 125, 150 and 200 per cent: one set of four per scale. */
@@ -114,6 +115,10 @@
 #define IDC_FORMAT_UP 1057
 #define IDC_FORMAT_DOWN 1058
 
+/* Rename Colour dialog controls */
+#define IDC_RENAME_PROMPT 1140
+#define IDC_RENAME_NAME 1141
+
 /* Commands */
 #define ID_CLEAR_ALL 32775
 #define ID_ALWAYS_ON_TOP 32776
@@ -140,6 +145,7 @@
 #define ID_CLICK_KEEPS 32815
 #define ID_CONTRAST_CHECKER 32812
 #define ID_USE_AS_BACKGROUND 32813
+#define ID_RENAME_COLOUR 32814
 #define ID_FORMATS 32811
 // File > Recent Files: the items 32820 to 32827, newest file first.
 #define ID_RECENT_FILE_1 32820

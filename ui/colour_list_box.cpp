@@ -7,6 +7,7 @@
 #include "platform/handles.h"
 #include "platform/module.h"
 #include "res/resource_ids.h"
+#include "ui/rename_dialog.h"
 
 namespace tl {
 
@@ -185,6 +186,7 @@ void ColourListBox::ShowContextMenu(LPARAM where) {
   if (entry < 0) {
     ::EnableMenuItem(popup, ID_LIST_DELETE, MF_BYCOMMAND | MF_GRAYED);
     ::EnableMenuItem(popup, ID_USE_AS_BACKGROUND, MF_BYCOMMAND | MF_GRAYED);
+    ::EnableMenuItem(popup, ID_RENAME_COLOUR, MF_BYCOMMAND | MF_GRAYED);
   }
   ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, point.x, point.y, 0, ::GetParent(Handle()), nullptr);
 }
@@ -202,6 +204,16 @@ LRESULT ColourListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return CallPrevious(message, wParam, lParam);
+}
+
+// The list, its text and the recovery copy follow the model; the copy is
+// written at the next idle moment, as after a pick.
+void ColourListBox::RenameSelected(HWND owner) {
+  const int index = Selection();
+  if (index < 0 || static_cast<std::size_t>(index) >= Model().Count()) return;
+  const auto at = static_cast<std::size_t>(index);
+  RenameDialog dialog(Model().ColourAt(at), Model().NameAt(at));
+  if (dialog.Run(owner) == IDOK) SetName(index, dialog.Name());
 }
 
 }  // namespace tl

@@ -34,6 +34,9 @@ class ColourListBox final : public Subclass {
   // ColourList::SetName); its text follows and its selection stays. False when
   // nothing changed.
   bool SetName(int index, const std::string& name);
+  // Edit > Rename Colour... and the context menu's Rename...: the selected entry
+  // named through the rename dialog, owned by `owner`.
+  void RenameSelected(HWND owner);
   // Empties the list; nothing else changes.
   void Clear();
   // Deletes the entry at index and selects its successor (or the new last

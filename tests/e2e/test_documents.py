@@ -22,15 +22,30 @@ def clf_bytes(colours):
     return data + b''.join(bytes((r, g, b, 0)) for r, g, b in colours)
 
 
-def copies():
-    """The recovery copies there are now: file name to their colours."""
+def copies(raw=False):
+    """The recovery copies there are now: file name to their colours (the names
+    block after them left out), or with raw to their bytes."""
     found = {}
     folder = recovery_folder()
     for name in os.listdir(folder) if os.path.isdir(folder) else []:
         if name.endswith('.clf'):
             data = file_bytes(os.path.join(folder, name))
-            found[name] = [tuple(data[i:i + 3]) for i in range(13, len(data) - 3, 4)]
+            (count,) = struct.unpack('<I', data[9:13]) if len(data) >= 13 else (0,)
+            found[name] = data if raw else [tuple(data[i:i + 3]) for i in range(13, 13 + 4 * count, 4)]
     return found
+
+
+def rename_top_entry(window, name):
+    """Clicks the list's top entry, presses F2 and types the name over the old one."""
+    make_active(window)
+    left, top, right, _ = rect(window, COLOUR_LIST)
+    click_at((left + right) // 2, top + 8)
+    xdotool('key', 'F2')
+    dialog = wait_for('the Rename Colour dialog', lambda: find_window('Rename Colour'))
+    wait_for('the dialog active', lambda: state(dialog, 'active'))
+    xdotool('type', '--delay', '30', name)
+    xdotool('key', 'Return')
+    wait_for('the dialog to close', lambda: find_window('Rename Colour') is None)
 
 
 class Documents(Journey):
@@ -44,6 +59,7 @@ class Documents(Journey):
                   self.the_exports_write_each_kind_and_a_refused_one_says_so,
                   self.a_save_that_fails_says_so_and_keeps_the_earlier_file,
                   self.open_then_import_appends_and_keeps_the_lists_file,
+                  self.a_colour_named_with_f2_keeps_its_name_through_save_and_open,
                   self.a_file_named_in_any_script_and_the_console_tool,
                   self.a_killed_instances_colours_come_back_beside_a_running_ones,
                   self.exit_without_saving_lets_the_copies_go)
@@ -130,6 +146,24 @@ class Documents(Journey):
         self.assertEqual(self.title(), 'Tintlens - two.clf')
         self.empty_with(NEW, NO)  # modified: the question comes
 
+    def a_colour_named_with_f2_keeps_its_name_through_save_and_open(self):
+        path = self.path('named by hand.clf')
+        self.add_colour(800, 60)
+        self.program.command(SAVE)
+        choose_file('Save As', path)
+        wait_for('the title', lambda: self.title() == 'Tintlens - named by hand.clf')
+        rename_top_entry(self.program.window, 'Brand red')
+        named = 'Brand red (%s)' % BACKGROUND
+        wait_for('the entry named', lambda: self.items() == [named])
+        self.program.command(SAVE)  # the rename is a change: Save writes the file again
+        wait_for('the name in the file', lambda: file_bytes(path) == clf_bytes([PATTERN_BACKGROUND]) +
+                 b'TLNM' + struct.pack('<IIH', 1, 0, 9) + b'Brand red')
+        self.empty_with(NEW)  # saved: no question
+        self.program.command(OPEN)
+        choose_file('Open', path)
+        wait_for('the named colour', lambda: self.items() == [named])
+        self.empty_with(NEW)
+
     def a_file_named_in_any_script_and_the_console_tool(self):
         # Long enough that its UTF-8 bytes overflow a buffer of MAX_PATH characters.
         folder = self.path('Палитры ' + '色見本' * 25)
@@ -175,8 +209,10 @@ class Documents(Journey):
         for x, y in ((800, 60), (800, 230), (PATTERN_LINE_X, 60)):
             add_colour(killed.window, x, y)
         self.killed_colours = [PATTERN_LINE, PATTERN_BLOCK, PATTERN_BACKGROUND]  # newest on top
-        (killed_copy,) = wait_for('the copy of the unsaved colours', lambda: [
-            name for name, colours in copies().items() if colours == self.killed_colours])
+        rename_top_entry(killed.window, 'Leaf')
+        (killed_copy,) = wait_for('the copy of the unsaved colours and the name', lambda: [
+            name for name, colours in copies().items() if colours == self.killed_colours and
+            copies(raw=True).get(name, b'').endswith(b'Leaf')])
         probe('move-window', killed.window, 0, 0)  # out of the way of the next window
         # Hotkeys of its own (Ctrl+F12, Ctrl+Shift+F12), so that no instance has to
         # say that another holds its hotkeys.
@@ -195,7 +231,8 @@ class Documents(Journey):
         killed.process.wait(timeout=30)
 
         self.restored = self.launch(title='Tintlens - Recovered', skip=[self.running.window])
-        self.assertEqual(list_items(self.restored.window), list(map(rgb_text, self.killed_colours)))
+        self.assertEqual(list_items(self.restored.window),
+                         ['Leaf (%s)' % rgb_text(PATTERN_LINE)] + list(map(rgb_text, self.killed_colours[1:])))
 
         def taken_over():
             found = copies()

@@ -16,6 +16,7 @@ namespace tl {
 namespace {
 
 using testing_support::DialogCloser;
+using testing_support::DialogDriver;
 using testing_support::MainWindowTest;
 
 using Copies = std::map<std::string, std::vector<ColourValue>>;
@@ -115,7 +116,7 @@ TEST_F(MainWindowTest, TheCopyIsWrittenAtTheIdleMomentAfterAChangeAndAtOnceWhenT
 
 // A recovered colour keeps its name: the list reads "name (r, g, b)", Ctrl+C in
 // the list copies the colour as the format box writes it, never the name, and
-// the copy the window keeps from then on holds the name.
+// the copy the window keeps from then on holds the name, and a new one given.
 TEST_F(MainWindowTest, ARecoveredNamedColourReadsWithItsNameAndCopiesAsItsColour) {
   RecoveryFolderPath folder;
   const std::string root = folder.path.substr(0, folder.path.rfind("\\Tintlens\\Recovery"));
@@ -140,12 +141,24 @@ TEST_F(MainWindowTest, ARecoveredNamedColourReadsWithItsNameAndCopiesAsItsColour
   Command(ID_EDIT_COPY);
   EXPECT_EQ(testing_support::ClipboardText(), "#123456");
 
-  m_window.OnIdle();
-  for (const auto& [file, colours] : folder.Files()) {
-    if (file.find(".clf") == std::string::npos) continue;
-    const FileBytes copy = ReadWholeFile(folder.path + "\\" + file);
-    EXPECT_EQ(ReadColourListFile(copy.bytes.data(), copy.bytes.size()).names, std::vector<std::string>{name}) << file;
-  }
+  const auto copiedNames = [&] {
+    m_window.OnIdle();
+    for (const auto& [file, colours] : folder.Files()) {
+      if (file.find(".clf") == std::string::npos) continue;
+      const FileBytes copy = ReadWholeFile(folder.path + "\\" + file);
+      return ReadColourListFile(copy.bytes.data(), copy.bytes.size()).names;
+    }
+    return std::vector<std::string>{"no copy"};
+  };
+  EXPECT_EQ(copiedNames(), std::vector<std::string>{name});
+  // A rename is a change the copy follows.
+  ::SendMessageA(list, LB_SETCURSEL, 1, 0);
+  const auto typeName = [](HWND dialog) {
+    ::SetDlgItemTextW(dialog, IDC_RENAME_NAME, L"\x591c");
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  };
+  EXPECT_TRUE(DialogDriver::Run(Window(), [&] { Command(ID_RENAME_COLOUR); }, typeName));
+  EXPECT_EQ(copiedNames(), (std::vector<std::string>{name, "\xE5\xA4\x9C"}));
   DialogCloser closer(Window(), IDNO);
   Command(ID_CLEAR_ALL);
   closer.Caption();

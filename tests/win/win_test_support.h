@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -142,6 +143,45 @@ class DialogCloser {
   std::string m_caption;
   std::string m_message;
   std::thread m_worker;
+};
+
+// Runs `action` on this thread while another thread, as the user would, finds
+// the first dialog it shows and has `drive` work it (and close it). False when
+// the action showed no dialog.
+class DialogDriver {
+ public:
+  static bool Run(HWND mainWindow, const std::function<void()>& action,
+                  const std::function<void(HWND)>& drive) {
+    DialogDriver driver{mainWindow};
+    const DWORD thread = ::GetWindowThreadProcessId(mainWindow, nullptr);
+    std::thread user([&] {
+      while (!driver.m_done && !driver.m_found) {
+        ::EnumThreadWindows(thread, &DialogDriver::Visit, reinterpret_cast<LPARAM>(&driver));
+        if (!driver.m_found) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+      if (driver.m_found) drive(driver.m_found);
+    });
+    action();
+    driver.m_done = true;
+    user.join();
+    return driver.m_found != nullptr;
+  }
+
+ private:
+  explicit DialogDriver(HWND mainWindow) : m_main(mainWindow) {}
+  static BOOL CALLBACK Visit(HWND window, LPARAM self) {
+    auto* driver = reinterpret_cast<DialogDriver*>(self);
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (window == driver->m_main || !::IsWindowVisible(window)) return TRUE;
+    if (std::string(className) != "#32770") return TRUE;
+    driver->m_found = window;
+    return FALSE;
+  }
+
+  HWND m_main;
+  std::atomic<bool> m_done{false};
+  std::atomic<HWND> m_found{nullptr};
 };
 
 // The real main window from its template, with a loop registered for its thread.
