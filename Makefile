@@ -1,6 +1,7 @@
 # One-command build, run and test. Every target installs what it lacks first.
 #   make run    build, then start Tintlens under Wine
-#   make test   build every flavour and run every test
+#   make check  the quick loop: native build, unit tests, folder rules, formatting, shell scripts
+#   make test   make check, then build every flavour and run every test
 #   make dist   the release: both zips and the installer, in dist/
 #   make bench  run the benchmarks
 #   make fuzz   fuzz every palette reader in turn, FUZZ_SECONDS each (default 60)
@@ -13,7 +14,7 @@ WERROR := $(if $(CI),ON,OFF)
 GEN := -G Ninja
 FUZZ_SECONDS ?= 60
 
-.PHONY: all bootstrap build native win64 win32 dist test run bench fuzz screenshots clean
+.PHONY: all bootstrap build native win64 win32 dist check test run bench fuzz screenshots clean
 
 all: build
 
@@ -51,8 +52,15 @@ build: native win64 win32
 dist: win64 win32
 	@tools/make-dist.sh $(BUILD)
 
+# The everyday loop, under a minute on a warm build: nothing here needs Wine.
+check: native
+	$(BUILD)/native/unit_tests --gtest_brief=1
+	tools/check-layout.sh
+	tools/format.sh --check
+	shellcheck tools/*.sh
+
 # The end-to-end tests install and uninstall what dist makes.
-test: build dist
+test: check build dist
 	@tools/run-tests.sh $(BUILD)
 
 run: win64

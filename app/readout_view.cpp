@@ -10,9 +10,9 @@ namespace tl {
 
 void ReadoutView::Attach(HWND dialog) {
   m_magnifier.Attach(::GetDlgItem(dialog, IDC_MAGNIFIER));
-  m_magnifier.useBitmap = 1;
+  m_magnifier.SetPictureMode(true);
   m_swatch.Attach(::GetDlgItem(dialog, IDC_SWATCH));
-  m_swatch.useBitmap = 0;
+  m_swatch.SetPictureMode(false);
   m_colourText.Attach(::GetDlgItem(dialog, IDC_COLOUR_TEXT));
   m_positionLabel.Attach(::GetDlgItem(dialog, IDC_POSITION_LABEL));
   m_rgbLabel.Attach(::GetDlgItem(dialog, IDC_RGB_LABEL));
@@ -25,7 +25,7 @@ void ReadoutView::Show(ColourValue colour) {
   m_colourText.SetText(Text(colour));
   if (m_shown != colour) {
     m_rgbLabel.SetText(RgbLabelText(colour));
-    m_swatch.fillColour = colour;
+    m_swatch.SetFillColour(colour);
     ::InvalidateRect(m_swatch.Handle(), nullptr, TRUE);
   }
   m_sliders.Show(colour);
@@ -38,13 +38,13 @@ void ReadoutView::SetNotation(int notation) {
 }
 
 void ReadoutView::ShowSample(HBITMAP magnified, POINT pointer) {
-  m_magnifier.bitmap = magnified;
+  m_magnifier.SetPicture(magnified);
   ::InvalidateRect(m_magnifier.Handle(), nullptr, TRUE);
   m_positionLabel.SetText(PositionLabelText(pointer.x, pointer.y));
 }
 
 void ReadoutView::ReplacePicture(HBITMAP magnified) {
-  if (m_magnifier.bitmap) m_magnifier.bitmap = magnified;
+  if (m_magnifier.Picture()) m_magnifier.SetPicture(magnified);
 }
 
 // Measured from the view's window rectangle, so the picture covers it exactly.

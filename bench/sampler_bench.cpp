@@ -294,7 +294,7 @@ int main() {
                                      viewWidth, viewHeight, host, nullptr, nullptr, nullptr);
   tl::FramedFillStatic viewPainter;
   viewPainter.Attach(view);
-  viewPainter.useBitmap = 1;
+  viewPainter.SetPictureMode(true);
   tl::ScreenSampler sampler;
   sampler.SetViewSize(viewWidth, viewHeight);
 
@@ -431,7 +431,7 @@ int main() {
       odd = !odd;
       volatile tl::ColourValue colour = sampler.Take(odd ? b : a, zoom).colour;
       (void)colour;
-      viewPainter.bitmap = sampler.Bitmap();
+      viewPainter.SetPicture(sampler.Bitmap());
       ::InvalidateRect(view, nullptr, TRUE);
     });
     const Figures repaint = Measure([&] {
@@ -466,7 +466,7 @@ int main() {
       const tl::Crosshair cross = tl::CrosshairFor(viewWidth, viewHeight, zoom);
       ::PatBlt(memory.Get(), cross.horizontal.left, cross.horizontal.top, 10, 1, PATINVERT);
       ::PatBlt(memory.Get(), cross.vertical.left, cross.vertical.top, 1, 10, PATINVERT);
-      viewPainter.bitmap = baselineBitmap.Get();
+      viewPainter.SetPicture(baselineBitmap.Get());
       ::InvalidateRect(view, nullptr, TRUE);
     });
     const Figures floorGetPixel = Measure([&] {

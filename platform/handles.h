@@ -1,5 +1,6 @@
 #pragma once
-// Move-only owners for kernel, registry, hook, menu, icon, cursor and image list handles.
+// Move-only owners for kernel, registry, hook, menu, icon, cursor, image list and
+// window handles.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -95,6 +96,16 @@ struct ImageListTraits {
   static void Close(Handle h) { ImageList_Destroy(h); }
 };
 
+// A window we made and must destroy ourselves (a tooltip made without an owner,
+// or one its owner may have destroyed first: hence the check).
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) {
+    if (::IsWindow(h)) ::DestroyWindow(h);
+  }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
 using UniqueKey = UniqueHandle<RegistryKeyTraits>;
@@ -103,5 +114,6 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueCursor = UniqueHandle<CursorTraits>;
 using UniqueImageList = UniqueHandle<ImageListTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
 }  // namespace tl

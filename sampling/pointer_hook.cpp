@@ -26,10 +26,10 @@ class SharedState {
   };
   Guard Lock() { return Guard(m_lock); }
 
-  POINT latest{};
-  bool hasLatest = false;
-  bool requestPending = false;
-  PointerHold hold;
+  POINT m_latest{};
+  bool m_hasLatest = false;
+  bool m_requestPending = false;
+  PointerHold m_hold;
 
  private:
   SRWLOCK m_lock = SRWLOCK_INIT;
@@ -55,16 +55,16 @@ void OnMove(POINT point) {
   bool post = false;
   {
     const auto guard = g_shared.Lock();
-    if (!g_shared.hold.Accept(point.x, point.y, ::GetTickCount)) return;  // an older place
-    g_shared.latest = point;
-    g_shared.hasLatest = true;
-    post = !g_shared.requestPending;
-    g_shared.requestPending = true;
+    if (!g_shared.m_hold.Accept(point.x, point.y, ::GetTickCount)) return;  // an older place
+    g_shared.m_latest = point;
+    g_shared.m_hasLatest = true;
+    post = !g_shared.m_requestPending;
+    g_shared.m_requestPending = true;
   }
   // Posted outside the lock: the window may take the request at once.
   if (post && !::PostMessageA(g_target, kSampleRequest, 0, 0)) {
     const auto guard = g_shared.Lock();
-    g_shared.requestPending = false;
+    g_shared.m_requestPending = false;
   }
 }
 
@@ -80,8 +80,8 @@ bool OnLeftPress(POINT point) {
   if (!g_clickKeeps.load()) return false;
   {
     const auto guard = g_shared.Lock();
-    g_shared.latest = point;
-    g_shared.hasLatest = true;
+    g_shared.m_latest = point;
+    g_shared.m_hasLatest = true;
   }
   ::PostMessageA(g_target, kKeepRequest, 0, 0);
   g_swallowRelease = true;
@@ -181,9 +181,9 @@ void PointerHook::Remove() {
   // Without the hook nothing keeps these current; a request still queued finds
   // no point and asks the system.
   const auto guard = g_shared.Lock();
-  g_shared.hasLatest = false;
-  g_shared.requestPending = false;
-  g_shared.hold.Release();
+  g_shared.m_hasLatest = false;
+  g_shared.m_requestPending = false;
+  g_shared.m_hold.Release();
 }
 
 bool PointerHook::Installed() { return static_cast<bool>(g_thread); }
@@ -194,27 +194,27 @@ void PointerHook::SetClickKeeps(bool clickKeeps) { g_clickKeeps = clickKeeps; }
 
 bool PointerHook::LatestPosition(POINT& position) {
   const auto guard = g_shared.Lock();
-  if (!g_shared.hasLatest) return false;
-  position = g_shared.latest;
+  if (!g_shared.m_hasLatest) return false;
+  position = g_shared.m_latest;
   return true;
 }
 
 void PointerHook::MovedTo(POINT from, POINT to) {
   if (!g_thread) return;
   const auto guard = g_shared.Lock();
-  g_shared.hold.Left(from.x, from.y, ::GetTickCount());
-  g_shared.latest = to;
-  g_shared.hasLatest = true;
+  g_shared.m_hold.Left(from.x, from.y, ::GetTickCount());
+  g_shared.m_latest = to;
+  g_shared.m_hasLatest = true;
 }
 
 bool PointerHook::RequestPending() {
   const auto guard = g_shared.Lock();
-  return g_shared.requestPending;
+  return g_shared.m_requestPending;
 }
 
 void PointerHook::RequestTaken() {
   const auto guard = g_shared.Lock();
-  g_shared.requestPending = false;
+  g_shared.m_requestPending = false;
 }
 
 }  // namespace tl

@@ -11,6 +11,7 @@ packages=(
   wine wine64 xvfb xdotool xclip x11-utils imagemagick
   fonts-wine fonts-liberation
   nsis zip unzip
+  clang-format shellcheck
 )
 
 # Node and npm run the palette cross-check against npm's swatch libraries; any

@@ -8,7 +8,7 @@
 set -u
 build=$1; seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+cd "$root" || exit
 mkdir -p "$build/findings" "$build/logs"
 
 rows=(); failed=0
@@ -25,10 +25,10 @@ for reader in clf ase aco act gpl; do
   rc=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
-  found=$(ls "$build/findings" | grep -c "^$reader-")
+  found=$(find "$build/findings" -maxdepth 1 -name "$reader-*" | wc -l)
   [ "$rc" -ne 0 ] && { failed=1; tail -20 "$log"; }
   rows+=("$(printf '  %-4s %5ss %10s exec/s %12s executions  %s findings  corpus %s' \
-    "$reader" "$seconds" "${speed:-?}" "${runs:-?}" "$found" "$(ls "$corpus" | wc -l)")")
+    "$reader" "$seconds" "${speed:-?}" "${runs:-?}" "$found" "$(find "$corpus" -mindepth 1 -maxdepth 1 | wc -l)")")
 done
 
 echo

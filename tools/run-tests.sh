@@ -6,7 +6,7 @@
 set -u
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+cd "$root" || exit
 artefacts="$build/test-artefacts"
 rm -rf "$artefacts"; mkdir -p "$artefacts"
 

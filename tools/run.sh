@@ -7,7 +7,7 @@
 set -u
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+cd "$root" || exit
 mkdir -p "$build/run"
 
 if [ "${TL_INSIDE_SESSION:-}" != 1 ]; then

@@ -13,8 +13,10 @@ results="$artefacts/windows-results.tsv"
 
 # Web pages and mail links go to a recorder instead of a browser: each address
 # it is given becomes a line of $TL_OPENED, where the tests look for it.
-export TL_OPENED="$(cd "$artefacts" && pwd)/opened.txt"
+TL_OPENED="$(cd "$artefacts" && pwd)/opened.txt"
+export TL_OPENED
 recorder="$(dirname "$TL_OPENED")/open-recorder.sh"
+# shellcheck disable=SC2016  # the $1 is the recorder's own argument, not ours
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' "$TL_OPENED" > "$recorder"
 chmod +x "$recorder"
 : > "$TL_OPENED"
@@ -51,9 +53,11 @@ if [ "${TL_RUNS_32BIT:-1}" = 1 ] &&
   end_to_end win32 "$build32" "$artefacts/win32" 'test_[!r]*.py'
 else
   reason='skip: this machine cannot run 32-bit Windows programs under Wine'
-  printf 'Windows in-process tests (win32)\t%s\n' "$reason" >> "$results"
-  printf 'end-to-end tests (win32)\t%s\n' "$reason" >> "$results"
   # The release journey (in the win64 row) skips its installer steps too: the
   # setup is a 32-bit program.
-  printf 'installer and uninstaller\t%s\n' "$reason" >> "$results"
+  {
+    printf 'Windows in-process tests (win32)\t%s\n' "$reason"
+    printf 'end-to-end tests (win32)\t%s\n' "$reason"
+    printf 'installer and uninstaller\t%s\n' "$reason"
+  } >> "$results"
 fi

@@ -37,6 +37,7 @@ cmd_pid=""
 
 log() { printf 'wine-session: %s\n' "$*" >&2; }
 
+# shellcheck disable=SC2317  # reached through the EXIT trap, which shellcheck does not follow
 cleanup() {
   local rc=$?
   trap - EXIT INT TERM
@@ -76,7 +77,7 @@ if [ "$use_display" = 1 ] && [ -n "${DISPLAY:-}" ]; then
   log "using display $DISPLAY"
 else
   started=0
-  for attempt in 1 2 3; do
+  for _ in 1 2 3; do
     n=$(free_display) || { log "no free X display number"; exit 1; }
     Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!

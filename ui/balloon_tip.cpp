@@ -10,11 +10,10 @@ constexpr UINT kShownMs = 6000;
 
 }  // namespace
 
+// Detached first, so the window's last messages find no half-destroyed object.
 BalloonTip::~BalloonTip() {
-  if (const HWND tip = Handle()) {
-    Detach();
-    ::DestroyWindow(tip);
-  }
+  Detach();
+  m_tip.Reset();
 }
 
 TOOLINFOA BalloonTip::ToolFor(HWND control) const {
@@ -30,13 +29,13 @@ TOOLINFOA BalloonTip::ToolFor(HWND control) const {
 void BalloonTip::Show(HWND control, const std::string& text) {
   Hide();
   if (!Handle()) {
-    const HWND tip =
-        ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                          WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          ::GetAncestor(control, GA_ROOT), nullptr, Module::Instance(), nullptr);
-    if (!tip || !Attach(tip)) return;  // nothing to say it with; the text stays as typed
-    ::SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, 300);
+    m_tip.Reset(::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                  WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  ::GetAncestor(control, GA_ROOT), nullptr, Module::Instance(),
+                                  nullptr));
+    if (!m_tip || !Attach(m_tip.Get())) return;  // nothing to say it with; the text stays as typed
+    ::SendMessageA(m_tip.Get(), TTM_SETMAXTIPWIDTH, 0, 300);
   }
   m_text = text;
   m_control = control;

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "platform/handles.h"
 #include "platform/subclass.h"
 
 namespace tl {
@@ -30,6 +31,7 @@ class BalloonTip final : public Subclass {
  private:
   TOOLINFOA ToolFor(HWND control) const;
 
+  UniqueWindow m_tip;  // made at the first Show; the subclass is attached to it
   HWND m_control = nullptr;  // whose tool is shown
   std::string m_text;
 };

@@ -21,8 +21,8 @@ constexpr const char* kNotAColour = "Not a colour";
 constexpr int kNormalPoints = 12, kLargePoints = 18;
 
 void Fill(FramedFillStatic& swatch, ColourValue colour) {
-  if (swatch.fillColour == colour) return;
-  swatch.fillColour = colour;
+  if (swatch.FillColour() == colour) return;
+  swatch.SetFillColour(colour);
   ::InvalidateRect(swatch.Handle(), nullptr, FALSE);
 }
 

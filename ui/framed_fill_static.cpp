@@ -21,10 +21,10 @@ void FramedFillStatic::Paint() {
   RECT inside = client;
   ::InflateRect(&inside, -1, -1);
 
-  if (!useBitmap) {
-    FillSolid(paint.Get(), inside, fillColour);
-  } else if (bitmap) {
-    const SelectGuard selectPicture(m_pictureDC.Get(), bitmap);
+  if (!m_pictureMode) {
+    FillSolid(paint.Get(), inside, m_fillColour);
+  } else if (m_picture) {
+    const SelectGuard selectPicture(m_pictureDC.Get(), m_picture);
     ::BitBlt(paint.Get(), inside.left, inside.top, inside.right - inside.left,
              inside.bottom - inside.top, m_pictureDC.Get(), inside.left, inside.top, SRCCOPY);
   } else {

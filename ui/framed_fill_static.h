@@ -13,10 +13,13 @@ namespace tl {
 
 class FramedFillStatic final : public Subclass {
  public:
-  // The owner sets these and then invalidates the control.
-  int useBitmap = 0;             // 0: paint fillColour; else paint bitmap
-  HBITMAP bitmap = nullptr;      // not owned
-  ColourValue fillColour = 0;
+  // The owner sets these and then invalidates the control. In picture mode it
+  // paints the picture (not owned), otherwise the fill colour.
+  void SetPictureMode(bool on) { m_pictureMode = on; }
+  void SetPicture(HBITMAP picture) { m_picture = picture; }
+  HBITMAP Picture() const { return m_picture; }
+  void SetFillColour(ColourValue colour) { m_fillColour = colour; }
+  ColourValue FillColour() const { return m_fillColour; }
 
   // Shown in picture mode until a picture is handed over.
   static constexpr ColourValue kNoPictureColour = 0xC0C0C0;
@@ -27,6 +30,9 @@ class FramedFillStatic final : public Subclass {
  private:
   void Paint();
 
+  bool m_pictureMode = false;
+  HBITMAP m_picture = nullptr;
+  ColourValue m_fillColour = 0;
   MemoryDC m_pictureDC{nullptr};  // the picture is selected into it while painting
 };
 

@@ -34,11 +34,11 @@ COLORREF ReadColourValue(HKEY key, const char* name, COLORREF fallback) {
 Hyperlink::~Hyperlink() { Detach(); }
 
 bool Hyperlink::SetTarget(const char* text) {
-  hasTarget = text != nullptr;
-  target = text ? text : "";
-  if (label.empty()) RecomputeLinkRect();
-  if (::IsWindow(tooltipWindow)) AddTool();
-  return hasTarget;
+  m_hasTarget = text != nullptr;
+  m_target = text ? text : "";
+  if (m_label.empty()) RecomputeLinkRect();
+  if (::IsWindow(m_tooltip.Get())) AddTool();
+  return m_hasTarget;
 }
 
 void Hyperlink::OnAttached() {
@@ -52,33 +52,33 @@ void Hyperlink::OnAttached() {
   }
 
   const MonochromeCursor hand = HandCursor();
-  handCursor.Reset(::CreateCursor(Module::Instance(), hand.hotX, hand.hotY, hand.kSize, hand.kSize,
-                              hand.andMask.data(), hand.xorMask.data()));
+  m_handCursor.Reset(::CreateCursor(Module::Instance(), hand.hotX, hand.hotY, hand.kSize,
+                                    hand.kSize, hand.andMask.data(), hand.xorMask.data()));
 
-  normalFont = reinterpret_cast<HFONT>(::SendMessageA(::GetParent(window), WM_GETFONT, 0, 0));
-  if (!normalFont) normalFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+  m_normalFont = reinterpret_cast<HFONT>(::SendMessageA(::GetParent(window), WM_GETFONT, 0, 0));
+  if (!m_normalFont) m_normalFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
   LOGFONTA font{};
-  ::GetObjectA(normalFont, sizeof font, &font);
+  ::GetObjectA(m_normalFont, sizeof font, &font);
   font.lfUnderline = TRUE;
-  linkFont.Reset(::CreateFontIndirectA(&font));
+  m_linkFont.Reset(::CreateFontIndirectA(&font));
 
-  tooltipWindow = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    0, 0, window, nullptr, Module::Instance(), nullptr);
+  m_tooltip.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    0, 0, window, nullptr, Module::Instance(), nullptr));
 
-  if (label.empty()) {
+  if (m_label.empty()) {
     const int length = ::GetWindowTextLengthA(window);
     if (length > 0) {
       std::vector<char> text(static_cast<std::size_t>(length) + 1);
       ::GetWindowTextA(window, text.data(), length + 1);
-      label = text.data();
+      m_label = text.data();
       RecomputeLinkRect();
-      ::SetWindowTextA(window, label.c_str());
+      ::SetWindowTextA(window, m_label.c_str());
     }
   }
   RecomputeLinkRect();
-  if (!hasTarget) {
-    if (!label.empty()) {
-      SetTarget(label.c_str());
+  if (!m_hasTarget) {
+    if (!m_label.empty()) {
+      SetTarget(m_label.c_str());
     } else {
       AddTool();
     }
@@ -90,16 +90,16 @@ void Hyperlink::OnAttached() {
 // a new target replaces the old one rather than adding a second tool with the
 // same id, which the tooltip would never show.
 void Hyperlink::AddTool() {
-  ::SendMessageA(tooltipWindow, TTM_ACTIVATE, TRUE, 0);
+  ::SendMessageA(m_tooltip.Get(), TTM_ACTIVATE, TRUE, 0);
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
   tool.hwnd = Handle();
   tool.uId = kToolId;
-  ::SendMessageA(tooltipWindow, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  tool.rect = linkRect;
+  ::SendMessageA(m_tooltip.Get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.rect = m_linkRect;
   tool.hinst = Module::Instance();
-  tool.lpszText = hasTarget ? target.data() : nullptr;
-  ::SendMessageA(tooltipWindow, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = m_hasTarget ? m_target.data() : nullptr;
+  ::SendMessageA(m_tooltip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // The user's browser colours, when they have set any. Only read, so read access
@@ -110,8 +110,8 @@ void Hyperlink::ReadLinkColours() {
                       KEY_READ, key.Put()) != ERROR_SUCCESS) {
     return;
   }
-  linkColour = ReadColourValue(key.Get(), "Anchor Color", linkColour);
-  visitedColour = ReadColourValue(key.Get(), "Anchor Color Visited", visitedColour);
+  m_linkColour = ReadColourValue(key.Get(), "Anchor Color", m_linkColour);
+  m_visitedColour = ReadColourValue(key.Get(), "Anchor Color Visited", m_visitedColour);
 }
 
 UINT Hyperlink::AlignmentFlags() const {
@@ -123,19 +123,19 @@ UINT Hyperlink::AlignmentFlags() const {
 
 // The hit area is the text itself, not the whole control.
 void Hyperlink::RecomputeLinkRect() {
-  if (!::IsWindow(Handle()) || (label.empty() && !hasTarget)) return;
+  if (!::IsWindow(Handle()) || (m_label.empty() && !m_hasTarget)) return;
   const WindowDC dc(Handle());
   RECT client{};
   ::GetClientRect(Handle(), &client);
-  linkRect = client;
+  m_linkRect = client;
   const UINT alignment = AlignmentFlags();
   {
-    const SelectGuard font(dc.Get(), linkFont.Get());
-    ::DrawTextA(dc.Get(), Text().c_str(), -1, &linkRect, DT_CALCRECT | DT_WORDBREAK | alignment);
+    const SelectGuard font(dc.Get(), m_linkFont.Get());
+    ::DrawTextA(dc.Get(), Text().c_str(), -1, &m_linkRect, DT_CALCRECT | DT_WORDBREAK | alignment);
   }
-  const int slack = client.right - linkRect.right;
+  const int slack = client.right - m_linkRect.right;
   const int shift = alignment == DT_CENTER ? slack / 2 : alignment == DT_RIGHT ? slack : 0;
-  ::OffsetRect(&linkRect, shift, 0);
+  ::OffsetRect(&m_linkRect, shift, 0);
 }
 
 void Hyperlink::EraseBackground(HDC dc) {
@@ -151,21 +151,21 @@ void Hyperlink::EraseBackground(HDC dc) {
 void Hyperlink::Paint(HDC dc) {
   ::SetBkMode(dc, TRANSPARENT);
   const COLORREF colour = !::IsWindowEnabled(Handle()) ? ::GetSysColor(COLOR_GRAYTEXT)
-                          : visited                    ? visitedColour
-                                                       : linkColour;
+                          : m_visited                  ? m_visitedColour
+                                                       : m_linkColour;
   const COLORREF oldColour = ::SetTextColor(dc, colour);
   {
-    const SelectGuard font(dc, linkFont.Get());
-    RECT rect = linkRect;
+    const SelectGuard font(dc, m_linkFont.Get());
+    RECT rect = m_linkRect;
     ::DrawTextA(dc, Text().c_str(), -1, &rect, DT_WORDBREAK | AlignmentFlags());
-    if (::GetFocus() == Handle()) ::DrawFocusRect(dc, &linkRect);
+    if (::GetFocus() == Handle()) ::DrawFocusRect(dc, &m_linkRect);
   }
   ::SetTextColor(dc, oldColour);
 }
 
 void Hyperlink::Open() {
-  if (!hasTarget || !OpenWithShell(target.c_str())) return;  // a failure is not reported
-  visited = true;
+  if (!m_hasTarget || !OpenWithShell(m_target.c_str())) return;  // a failure is not reported
+  m_visited = true;
   Repaint(false);
 }
 
@@ -175,12 +175,11 @@ void Hyperlink::Repaint(bool now) {
 }
 
 LRESULT Hyperlink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  RelayToTooltip(tooltipWindow, Handle(), message, wParam, lParam);
+  RelayToTooltip(m_tooltip.Get(), Handle(), message, wParam, lParam);
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_DESTROY:
-      if (::IsWindow(tooltipWindow)) ::DestroyWindow(tooltipWindow);
-      tooltipWindow = nullptr;
+      m_tooltip.Reset();
       break;
     case WM_PAINT:
     case WM_PRINTCLIENT:
@@ -207,11 +206,11 @@ LRESULT Hyperlink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Repaint(false);
       return 0;
     case WM_SETFONT:
-      normalFont = reinterpret_cast<HFONT>(wParam);
+      m_normalFont = reinterpret_cast<HFONT>(wParam);
       if (lParam) Repaint(true);
       return 0;
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(normalFont);
+      return reinterpret_cast<LRESULT>(m_normalFont);
     case WM_GETDLGCODE:
       return DLGC_WANTCHARS;
     case WM_CHAR:
@@ -221,12 +220,12 @@ LRESULT Hyperlink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       POINT pointer{};
       ::GetCursorPos(&pointer);
       ::ScreenToClient(Handle(), &pointer);
-      if (hasTarget && InLink(pointer)) return TRUE;  // keep the hand
+      if (m_hasTarget && InLink(pointer)) return TRUE;  // keep the hand
       break;
     }
     case WM_MOUSEMOVE:
-      if (hasTarget && InLink(point)) {
-        ::SetCursor(handCursor.Get());
+      if (m_hasTarget && InLink(point)) {
+        ::SetCursor(m_handCursor.Get());
         return 0;
       }
       break;

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/link_colour.h"
 #include "platform/gdi.h"
 #include "platform/handles.h"
 #include "platform/subclass.h"
@@ -20,8 +21,8 @@ class Hyperlink final : public Subclass {
   // What a click opens; until set, the label itself. False when it cannot be kept.
   bool SetTarget(const char* text);
 
-  const RECT& LinkRect() const { return linkRect; }
-  bool Visited() const { return visited; }
+  const RECT& LinkRect() const { return m_linkRect; }
+  bool Visited() const { return m_visited; }
 
  protected:
   void OnAttached() override;
@@ -35,21 +36,21 @@ class Hyperlink final : public Subclass {
   void EraseBackground(HDC dc);
   void Paint(HDC dc);
   void Open();
-  bool InLink(POINT point) const { return ::PtInRect(&linkRect, point) != FALSE; }
-  const std::string& Text() const { return label.empty() ? target : label; }
+  bool InLink(POINT point) const { return ::PtInRect(&m_linkRect, point) != FALSE; }
+  const std::string& Text() const { return m_label.empty() ? m_target : m_label; }
   void Repaint(bool now);
 
-  std::string label;   // empty when the static had no text
-  std::string target;
-  bool hasTarget = false;
-  UniqueCursor handCursor;
-  GdiObject<HFONT> linkFont;
-  HFONT normalFont = nullptr;
-  RECT linkRect{};
-  HWND tooltipWindow = nullptr;
-  COLORREF linkColour = 0x00FF0000;
-  COLORREF visitedColour = 0x00800080;
-  bool visited = false;
+  std::string m_label;  // empty when the static had no text
+  std::string m_target;
+  bool m_hasTarget = false;
+  UniqueCursor m_handCursor;
+  GdiObject<HFONT> m_linkFont;
+  HFONT m_normalFont = nullptr;
+  RECT m_linkRect{};
+  UniqueWindow m_tooltip;
+  COLORREF m_linkColour = kDefaultLinkColour;
+  COLORREF m_visitedColour = kDefaultVisitedColour;
+  bool m_visited = false;
 };
 
 }  // namespace tl

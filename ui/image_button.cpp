@@ -14,26 +14,26 @@ void ImageButton::OnAttached() {
   // No owner: a topmost tooltip owned by the dialog keeps the dialog itself from
   // becoming topmost under Wine. The button relays its own mouse messages and
   // destroys the tooltip with itself, so nothing needs the ownership.
-  tooltipWindow = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    0, 0, nullptr, nullptr, Module::Instance(), nullptr);
+  m_tooltip.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    0, 0, nullptr, nullptr, Module::Instance(), nullptr));
 }
 
 void ImageButton::SetTooltipText(const char* text) {
-  tooltipText = text ? text : "";
-  if (!::IsWindow(tooltipWindow)) return;
-  ::SendMessageA(tooltipWindow, TTM_ACTIVATE, TRUE, 0);
+  m_tooltipText = text ? text : "";
+  if (!::IsWindow(m_tooltip.Get())) return;
+  ::SendMessageA(m_tooltip.Get(), TTM_ACTIVATE, TRUE, 0);
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = ::GetParent(Handle());
   tool.uId = reinterpret_cast<UINT_PTR>(Handle());
   tool.hinst = Module::Instance();
-  tool.lpszText = tooltipText.data();
-  ::SendMessageA(tooltipWindow, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = m_tooltipText.data();
+  ::SendMessageA(m_tooltip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void ImageButton::SetImageList(HIMAGELIST list) {
-  imageList = list;
+  m_imageList = list;
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -43,18 +43,18 @@ void ImageButton::RepaintNow() {
 }
 
 void ImageButton::SetPressed(bool value) {
-  if (pressed == value) return;
-  pressed = value;
+  if (m_pressed == value) return;
+  m_pressed = value;
   RepaintNow();
 }
 
 void ImageButton::Paint(HDC dc) {
-  const int offset = pressed ? 1 : 0;
-  if (imageList) ImageList_Draw(imageList, 0, dc, offset, offset, ILD_NORMAL);
+  const int offset = m_pressed ? 1 : 0;
+  if (m_imageList) ImageList_Draw(m_imageList, 0, dc, offset, offset, ILD_NORMAL);
   RECT rect{};
   ::GetClientRect(Handle(), &rect);
-  ::DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  if (hasFocus) {
+  ::DrawEdge(dc, &rect, m_pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  if (m_hasFocus) {
     const int dx = 2 * ::GetSystemMetrics(SM_CXEDGE), dy = 2 * ::GetSystemMetrics(SM_CYEDGE);
     ::InflateRect(&rect, -dx, -dy);
     ::DrawFocusRect(dc, &rect);
@@ -62,18 +62,17 @@ void ImageButton::Paint(HDC dc) {
 }
 
 LRESULT ImageButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  RelayToTooltip(tooltipWindow, Handle(), message, wParam, lParam);
+  RelayToTooltip(m_tooltip.Get(), Handle(), message, wParam, lParam);
   switch (message) {
     case WM_DESTROY:
-      if (::IsWindow(tooltipWindow)) ::DestroyWindow(tooltipWindow);
-      tooltipWindow = nullptr;
+      m_tooltip.Reset();
       break;
     case WM_SETFOCUS:
-      hasFocus = true;
+      m_hasFocus = true;
       RepaintNow();
       break;
     case WM_KILLFOCUS:
-      hasFocus = false;
+      m_hasFocus = false;
       RepaintNow();
       break;
     case WM_ENABLE:

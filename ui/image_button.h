@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/handles.h"
 #include "platform/subclass.h"
 
 namespace tl {
@@ -31,11 +32,11 @@ class ImageButton final : public Subclass {
   void SetPressed(bool value);
   void RepaintNow();
 
-  HIMAGELIST imageList = nullptr;
-  HWND tooltipWindow = nullptr;
-  std::string tooltipText;
-  bool hasFocus = false;
-  bool pressed = false;
+  HIMAGELIST m_imageList = nullptr;
+  UniqueWindow m_tooltip;
+  std::string m_tooltipText;
+  bool m_hasFocus = false;
+  bool m_pressed = false;
 };
 
 }  // namespace tl

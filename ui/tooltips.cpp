@@ -11,10 +11,6 @@ Tooltips::Tooltips(HWND owner)
                                  CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr,
                                  Module::Instance(), nullptr)) {}
 
-Tooltips::~Tooltips() {
-  if (::IsWindow(m_window)) ::DestroyWindow(m_window);
-}
-
 void Tooltips::Add(HWND control, const char* text) {
   if (!m_window || !control) return;
   TOOLINFOA tool{};
@@ -23,7 +19,7 @@ void Tooltips::Add(HWND control, const char* text) {
   tool.hwnd = ::GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = const_cast<char*>(text);  // copied by the tooltip
-  ::SendMessageA(m_window, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageA(m_window.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace tl

@@ -5,20 +5,19 @@
 
 #include <windows.h>
 
+#include "platform/handles.h"
+
 namespace tl {
 
 class Tooltips {
  public:
   explicit Tooltips(HWND owner);
-  ~Tooltips();
-  Tooltips(const Tooltips&) = delete;
-  Tooltips& operator=(const Tooltips&) = delete;
 
   void Add(HWND control, const char* text);
-  HWND Handle() const { return m_window; }
+  HWND Handle() const { return m_window.Get(); }
 
  private:
-  HWND m_window = nullptr;
+  UniqueWindow m_window;
 };
 
 }  // namespace tl

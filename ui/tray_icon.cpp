@@ -39,48 +39,48 @@ int TrayIcon::ShellVersion() {
   return version;
 }
 
-TrayIcon::TrayIcon() { data.icon.cbSize = IconDataSize(ShellVersion()); }
+TrayIcon::TrayIcon() { m_data.icon.cbSize = IconDataSize(ShellVersion()); }
 
 TrayIcon::~TrayIcon() {
-  if (added) Notify(NIM_DELETE, 0);
+  if (m_added) Notify(NIM_DELETE, 0);
   Detach();
 }
 
-HMENU TrayIcon::Popup() const { return menu ? ::GetSubMenu(menu.Get(), 0) : nullptr; }
+HMENU TrayIcon::Popup() const { return m_menu ? ::GetSubMenu(m_menu.Get(), 0) : nullptr; }
 
 bool TrayIcon::Create(HWND ownerWindow, UINT id, const char* tip, HICON icon,
                       UINT callbackMessage) {
-  menu.Reset(::LoadMenuA(Module::Instance(), MAKEINTRESOURCEA(id)));
-  if (!menu) return false;
+  m_menu.Reset(::LoadMenuA(Module::Instance(), MAKEINTRESOURCEA(id)));
+  if (!m_menu) return false;
   const HMENU popup = Popup();
   if (!::IsMenu(popup)) return false;
-  ::SetMenuDefaultItem(popup, defaultItem, defaultByPosition);
+  ::SetMenuDefaultItem(popup, m_defaultItem, m_defaultByPosition);
   if (!Attach(RootOf(ownerWindow))) return false;
 
-  owner = ownerWindow;
-  data.icon.hWnd = ownerWindow;
-  data.icon.uID = id;
-  data.icon.uCallbackMessage = callbackMessage;
-  data.icon.hIcon = icon;
+  m_owner = ownerWindow;
+  m_data.icon.hWnd = ownerWindow;
+  m_data.icon.uID = id;
+  m_data.icon.uCallbackMessage = callbackMessage;
+  m_data.icon.hIcon = icon;
   const std::size_t tipSize =
-      data.icon.cbSize == NOTIFYICONDATAA_V1_SIZE ? 64 : sizeof data.icon.szTip;
-  std::strncpy(data.icon.szTip, tip, tipSize - 1);
-  added = Notify(NIM_ADD, kAddFlags) != FALSE;
-  return added;
+      m_data.icon.cbSize == NOTIFYICONDATAA_V1_SIZE ? 64 : sizeof m_data.icon.szTip;
+  std::strncpy(m_data.icon.szTip, tip, tipSize - 1);
+  m_added = Notify(NIM_ADD, kAddFlags) != FALSE;
+  return m_added;
 }
 
 void TrayIcon::SetIcon(HICON icon) {
-  data.icon.hIcon = icon;
-  if (added) Notify(NIM_MODIFY, NIF_ICON);
+  m_data.icon.hIcon = icon;
+  if (m_added) Notify(NIM_MODIFY, NIF_ICON);
 }
 
 BOOL TrayIcon::Notify(DWORD action, UINT flags) {
-  data.icon.uFlags = flags;
-  return ::Shell_NotifyIconA(action, &data.icon);
+  m_data.icon.uFlags = flags;
+  return ::Shell_NotifyIconA(action, &m_data.icon);
 }
 
 void TrayIcon::OnNotify(WPARAM iconId, LPARAM mouseMessage) {
-  if (iconId != data.icon.uID) return;
+  if (iconId != m_data.icon.uID) return;
   const HMENU popup = Popup();
   switch (mouseMessage) {
     case WM_RBUTTONUP: {
@@ -88,15 +88,15 @@ void TrayIcon::OnNotify(WPARAM iconId, LPARAM mouseMessage) {
       ::GetCursorPos(&pointer);
       // Without the foreground the menu would not close on a click elsewhere;
       // the posted message lets the menu's loop finish cleanly.
-      ::SetForegroundWindow(owner);
-      ::TrackPopupMenu(popup, 0, pointer.x, pointer.y, 0, owner, nullptr);
-      ::PostMessageA(owner, WM_NULL, 0, 0);
+      ::SetForegroundWindow(m_owner);
+      ::TrackPopupMenu(popup, 0, pointer.x, pointer.y, 0, m_owner, nullptr);
+      ::PostMessageA(m_owner, WM_NULL, 0, 0);
       break;
     }
     case WM_LBUTTONDBLCLK: {
-      ::SetForegroundWindow(owner);
+      ::SetForegroundWindow(m_owner);
       const UINT command = ::GetMenuDefaultItem(popup, FALSE, GMDI_GOINTOPOPUPS);
-      if (command != static_cast<UINT>(-1)) ::SendMessageA(owner, WM_COMMAND, command, 0);
+      if (command != static_cast<UINT>(-1)) ::SendMessageA(m_owner, WM_COMMAND, command, 0);
       break;
     }
     default:
@@ -110,13 +110,13 @@ LRESULT TrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // A new taskbar knows nothing of us: place the icon again. When it is placed
     // it is ours to take away at the end, even if the first attempt failed.
     Notify(NIM_DELETE, 0);
-    if (Notify(NIM_ADD, kAddFlags)) added = true;
+    if (Notify(NIM_ADD, kAddFlags)) m_added = true;
     return 0;
   }
   if (message == WM_DESTROY) {
-    if (added) {
+    if (m_added) {
       Notify(NIM_DELETE, 0);
-      added = false;
+      m_added = false;
     }
     const LRESULT result = CallPrevious(message, wParam, lParam);
     Detach();

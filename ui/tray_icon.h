@@ -30,9 +30,9 @@ class TrayIcon final : private Subclass {
   // Shows another icon (not owned; it must outlive this one or the next change).
   void SetIcon(HICON icon);
 
-  bool Added() const { return added; }
+  bool Added() const { return m_added; }
   HMENU Popup() const;
-  const NOTIFYICONDATAA& Data() const { return data.icon; }
+  const NOTIFYICONDATAA& Data() const { return m_data.icon; }
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -42,12 +42,12 @@ class TrayIcon final : private Subclass {
   union {
     NOTIFYICONDATAA icon;
     BYTE bytes[sizeof(NOTIFYICONDATAA) + 16];
-  } data{};
-  bool added = false;
-  HWND owner = nullptr;
-  UniqueMenu menu;
-  UINT defaultItem = 0;
-  bool defaultByPosition = true;
+  } m_data{};
+  bool m_added = false;
+  HWND m_owner = nullptr;
+  UniqueMenu m_menu;
+  UINT m_defaultItem = 0;
+  bool m_defaultByPosition = true;
 };
 
 }  // namespace tl
