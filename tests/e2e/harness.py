@@ -25,10 +25,24 @@ def program_version():
         return re.search(r'^#define TL_VERSION "(.+)"$', header.read(), re.M)[1]
 
 
+
+
+def resource_ids():
+    """The control and command ids as the program's one header defines them."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'res',
+                          'resource_ids.h')
+    with open(header) as f:
+        return {name: int(value) for name, value in
+                re.findall(r'^#define (\w+) (\d+)', f.read(), re.MULTILINE)}
+
+
 # Control and command ids of the main window, and dialog answers.
-COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT, MODE_BUTTON, POSITION = 1000, 1001, 1002, 1003, 1004
-ZOOM, MAGNIFIER, PICK, COPY_BUTTON, PICKER_ICON = 1006, 1007, 1009, 1010, 1019
-OPTIONS, ABOUT, EXIT, NEW, SAVE_AS = 32780, 57664, 57602, 57600, 57604
+ID = resource_ids()
+COLOUR_LIST, FORMAT_BOX, COLOUR_TEXT = ID['IDC_COLOUR_LIST'], ID['IDC_FORMAT_BOX'], ID['IDC_COLOUR_TEXT']
+MODE_BUTTON, POSITION, ZOOM = ID['IDC_MODE_BUTTON'], ID['IDC_POSITION_LABEL'], ID['IDC_ZOOM_LABEL']
+MAGNIFIER, PICK, COPY_BUTTON = ID['IDC_MAGNIFIER'], ID['IDC_PICK_BUTTON'], ID['IDC_COPY_BUTTON']
+PICKER_ICON, OPTIONS, ABOUT = ID['IDC_PICKER_ICON'], ID['ID_OPTIONS'], ID['ID_APP_ABOUT']
+EXIT, NEW, SAVE_AS = ID['ID_APP_EXIT'], ID['ID_FILE_NEW'], ID['ID_FILE_SAVE_AS']
 OK, CANCEL, YES, NO = 1, 2, 6, 7
 SAVE_QUESTION = 'Do you want to save the colors?'
 

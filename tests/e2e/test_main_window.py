@@ -15,7 +15,8 @@ from harness import *  # noqa: F403 (the journeys' shared vocabulary)
 # right end of the taskbar below it.
 WORK_AREA, NOTIFICATION_AREA = (0, 0, 1024, 748), (900, 748, 1024, 768)
 PURPLE = (128, 0, 128)  # a visited link
-WEB_LINK, MAIL_LINK, LB_GETITEMHEIGHT, FORMATS = 1025, 1026, 0x01A1, 32811
+WEB_LINK, MAIL_LINK, FORMATS = ID['IDC_WEB_LINK'], ID['IDC_MAIL_LINK'], ID['ID_FORMATS']
+LB_GETITEMHEIGHT = 0x01A1
 ENTRY_COLOURS = (PATTERN_LINE, tuple(255 - c for c in PATTERN_LINE))  # framed while focused
 
 

@@ -12,10 +12,10 @@ import unittest
 
 from harness import *  # noqa: F403 (the journeys' shared vocabulary)
 
-OPEN, SAVE, IMPORT = 57601, 57603, 32800
-EXPORTS = ((32785, 'named.ase', True), (32801, 'named.aco', True), (32802, 'named.gpl', True),
-           (32786, 'named.act', False))
-RECENT_FILE_2 = 32821
+OPEN, SAVE, IMPORT = ID['ID_FILE_OPEN'], ID['ID_FILE_SAVE'], ID['ID_FILE_IMPORT']
+EXPORTS = ((ID['ID_EXPORT_ASE'], 'named.ase', True), (ID['ID_EXPORT_ACO'], 'named.aco', True),
+           (ID['ID_EXPORT_GPL'], 'named.gpl', True), (ID['ID_EXPORT_ACT'], 'named.act', False))
+RECENT_FILE_2 = ID['ID_RECENT_FILE_1'] + 1
 RED = 'Красный 赤'
 NAMED = ['%s (220, 20, 60)' % RED, '1, 2, 3']
 
