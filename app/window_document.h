@@ -24,7 +24,6 @@ class WindowDocument final : private DocumentHost {
 
   // New, Open, Save and the rest.
   Document& Flow() { return m_document; }
-  const std::string& CurrentPath() const { return m_document.CurrentPath(); }
 
   // Restores the colours that instances no longer running left in folder, and from
   // now on keeps a copy of unsaved colours there.
