@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/recovery.h"
+#include "document/recovery.h"
 
 namespace tl {
 

@@ -1,7 +1,7 @@
 // The document flow against real files in a fresh folder, and the recovery rules
 // for unsaved colours.
 
-#include "core/document.h"
+#include "document/document.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <map>
 #include <set>
 
-#include "core/recovery.h"
+#include "document/recovery.h"
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "files/palette_writer.h"

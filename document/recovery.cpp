@@ -1,4 +1,4 @@
-#include "core/recovery.h"
+#include "document/recovery.h"
 
 #include <algorithm>
 
