@@ -15,10 +15,15 @@
 namespace tl::fuzz {
 namespace {
 
-void Require(bool holds, const char* rule) {
-  if (holds) return;
+void PrintAndAbort(const char* rule) {
   std::fprintf(stderr, "reader rule broken: %s\n", rule);
   std::abort();
+}
+
+RuleBrokenHandler g_ruleBroken = PrintAndAbort;
+
+void Require(bool holds, const char* rule) {
+  if (!holds) g_ruleBroken(rule);
 }
 
 using Names = std::vector<std::string>;
@@ -89,6 +94,10 @@ const ReaderCheck kReaderChecks[5] = {
     {"aco", CheckPhotoshopSwatches},  {"act", CheckColourTable},
     {"gpl", CheckGimpPalette},
 };
+
+void SetRuleBrokenHandler(RuleBrokenHandler handler) {
+  g_ruleBroken = handler ? handler : PrintAndAbort;
+}
 
 const ReaderCheck* FindReaderCheck(const std::string& name) {
   for (const ReaderCheck& check : kReaderChecks) {

@@ -317,6 +317,7 @@ TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOurs
       {"headless.clf", {Copy({7}), 15}},    // restores nothing: its header is damaged
       {"short.clf", {Copy({}), 5}},         // or it is shorter than one
       {"own.lock", {{}, 50}},
+      {"own.clf", {Copy({4}), 45}},        // this instance's own, never an orphan
       {"tl12-1.tmp", {Copy({6}), 50}},     // an earlier version's, its process gone
       {TemporaryNameFor("x.clf", 12), {Copy({6}), 50}},
       {TemporaryNameFor("x.clf", 34), {Copy({6}), 50}},  // still being written
