@@ -7,7 +7,7 @@
 # Tests and benchmarks may reach every folder; a folder not named here is an
 # error until it is given its rule. Prints each include that breaks a rule.
 set -u
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 readonly below_platform="res core files document"
 allowed() {  # allowed FOLDER: the folders its files may include from
   case $1 in
