@@ -14,7 +14,7 @@
 #include "sampling/pointer_hook.h"
 #include "settings/global_hotkeys.h"
 #include "ui/about_dialog.h"
-#include "ui/recent_files_menu.h"
+#include "app/recent_files_menu.h"
 
 namespace tl {
 

@@ -10,7 +10,7 @@
 #include "platform/code_page.h"
 #include "res/product.h"
 #include "res/resource_ids.h"
-#include "ui/recent_files_menu.h"
+#include "app/recent_files_menu.h"
 
 namespace tl {
 // With UTF-8 as the code page a character can take three bytes (a surrogate pair

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/document.h"
-#include "core/recovery.h"
+#include "document/document.h"
+#include "document/recovery.h"
 #include "platform/dialog.h"
 #include "platform/recovery_folder.h"
 #include "ui/colour_list_box.h"

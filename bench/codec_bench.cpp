@@ -34,20 +34,6 @@ void DecodeColourListFile(benchmark::State& state) {
 }
 BENCHMARK(DecodeColourListFile)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-// As a reader does it: 64 KiB at a time.
-void DecodeColourListFileInPieces(benchmark::State& state) {
-  const tl::Bytes bytes = tl::EncodeColourListFile(Colours(static_cast<std::size_t>(state.range(0))));
-  for (auto _ : state) {
-    tl::ColourListFileDecoder decoder;
-    for (std::size_t at = 0; at < bytes.size(); at += 65536) {
-      decoder.Feed(bytes.data() + at, std::min<std::size_t>(65536, bytes.size() - at));
-    }
-    benchmark::DoNotOptimize(decoder.Colours().data());
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
-}
-BENCHMARK(DecodeColourListFileInPieces)->Arg(1000000)->Unit(benchmark::kMillisecond);
-
 void EncodeSwatchExchange(benchmark::State& state) {
   const auto colours = Colours(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {

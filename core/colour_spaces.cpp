@@ -58,24 +58,15 @@ constexpr Vector3 kD50White = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0
 constexpr double kLabEpsilon = 216.0 / 24389;
 constexpr double kLabKappa = 24389.0 / 27;
 
-double Linear(unsigned byte) {
-  const double v = byte / 255.0;
-  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-double Encoded(double linear) {
-  return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
-}
-
 Vector3 XyzOf(ColourValue colour) {
-  return Multiply(kLinearSrgbToXyz,
-                  {Linear(RedOf(colour)), Linear(GreenOf(colour)), Linear(BlueOf(colour))});
+  return Multiply(kLinearSrgbToXyz, {LinearOfChannel(RedOf(colour)), LinearOfChannel(GreenOf(colour)),
+                                     LinearOfChannel(BlueOf(colour))});
 }
 
 ColourValue ColourFromXyz(const Vector3& xyz) {
   const Vector3 rgb = Multiply(kXyzToLinearSrgb, xyz);
-  return MakeColour(ChannelToByte(Encoded(rgb.x)), ChannelToByte(Encoded(rgb.y)),
-                    ChannelToByte(Encoded(rgb.z)));
+  return MakeColour(ChannelToByte(EncodedOfLinear(rgb.x)), ChannelToByte(EncodedOfLinear(rgb.y)),
+                    ChannelToByte(EncodedOfLinear(rgb.z)));
 }
 
 double LabF(double t) { return t > kLabEpsilon ? std::cbrt(t) : (kLabKappa * t + 16) / 116; }
@@ -93,6 +84,31 @@ unsigned ChannelToByte(double encoded) {
   if (!(encoded > 0)) return 0;  // NaN too
   if (encoded >= 1) return 255;
   return static_cast<unsigned>(std::floor(encoded * 255 + 0.5));
+}
+
+double LinearOfChannel(unsigned byte) {
+  const double v = byte / 255.0;
+  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+double EncodedOfLinear(double linear) {
+  return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
+}
+
+// Sector 6 (a hue a rounding brought to 360 degrees) reads as sector 5, where
+// with no second channel at 6 it is the same colour as sector 0.
+ChannelLevels HexconeChannels(double sector, double chroma, double low) {
+  const double x = chroma * (1 - std::fabs(std::fmod(sector, 2.0) - 1));
+  double r = 0, g = 0, b = 0;
+  switch (static_cast<int>(sector)) {
+    case 0: r = chroma, g = x; break;
+    case 1: r = x, g = chroma; break;
+    case 2: g = chroma, b = x; break;
+    case 3: g = x, b = chroma; break;
+    case 4: r = x, b = chroma; break;
+    default: r = chroma, b = x; break;
+  }
+  return {r + low, g + low, b + low};
 }
 
 LabCoordinates OklabOf(ColourValue colour) {

@@ -33,4 +33,17 @@ ColourValue ColourFromCieLab(const LabCoordinates& lab);
 // A gamma-encoded sRGB channel (0..1) as a byte, rounded halves up, clipped.
 unsigned ChannelToByte(double encoded);
 
+// sRGB's transfer curve: a channel byte in linear light (0..1), and linear light
+// back to the encoded channel (0..1 for 0..1; neither clipped nor rounded).
+double LinearOfChannel(unsigned byte);
+double EncodedOfLinear(double linear);
+
+// The hexcone models' way back to red, green and blue (0..1, not rounded): the
+// hue in sixties of a turn (0 up to 6), the chroma and the smallest channel,
+// which HSL and HSV each make of their own parts.
+struct ChannelLevels {
+  double red, green, blue;
+};
+ChannelLevels HexconeChannels(double sector, double chroma, double low);
+
 }  // namespace tl

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/colour_spaces.h"
+
 namespace tl::contrast_space {
 namespace {
 
@@ -9,26 +11,16 @@ namespace {
 // 0..1 by a few parts in a billion.
 constexpr double kGamutSlack = 1e-7;
 
-double Clipped(double value) { return value < 0 ? 0 : (value > 1 ? 1 : value); }
-
 }  // namespace
 
-double LinearComponentOf(unsigned component) {
-  const double encoded = component / 255.0;
-  return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
-}
-
 Linear LinearOf(ColourValue colour) {
-  return {LinearComponentOf(RedOf(colour)), LinearComponentOf(GreenOf(colour)),
-          LinearComponentOf(BlueOf(colour))};
+  return {LinearOfChannel(RedOf(colour)), LinearOfChannel(GreenOf(colour)),
+          LinearOfChannel(BlueOf(colour))};
 }
 
-unsigned EncodedOf(double linear) {
-  const double value = Clipped(linear);
-  const double encoded =
-      value <= 0.0031308 ? 12.92 * value : 1.055 * std::pow(value, 1 / 2.4) - 0.055;
-  return static_cast<unsigned>(std::floor(encoded * 255 + 0.5));
-}
+// Below 0 the curve gives below 0, above 1 above 1: clipped to 0 and 255 as the
+// linear value clipped first would be.
+unsigned EncodedOf(double linear) { return ChannelToByte(EncodedOfLinear(linear)); }
 
 ColourValue ColourOf(const Linear& linear) {
   return MakeColour(EncodedOf(linear.r), EncodedOf(linear.g), EncodedOf(linear.b));

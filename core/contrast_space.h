@@ -1,7 +1,9 @@
 #pragma once
-// The few colour-space steps the contrast maths needs: sRGB's transfer curve and
-// Oklab/OKLCH on linear-light sRGB. Kept apart, in one small place, so that the
-// shared colour models can take their place later.
+// The few colour-space steps the contrast maths needs: linear-light sRGB and
+// Oklab/OKLCH on it. The Oklab steps keep Bjorn Ottosson's direct matrices, which
+// give the contrast suggestions they have always given; the shared models
+// (core/colour_spaces.h) go by way of XYZ with CSS Color 4's, which differ from
+// them in the last digits.
 
 #include "core/colour.h"
 
@@ -17,8 +19,7 @@ struct Oklch {
   double l, c, h;
 };
 
-// A component 0..255 in linear light, by sRGB's transfer curve.
-double LinearComponentOf(unsigned component);
+// In linear light by sRGB's transfer curve, the one of core/colour_spaces.h.
 Linear LinearOf(ColourValue colour);
 // Linear light back to 0..255: clipped to 0..1, encoded and rounded.
 unsigned EncodedOf(double linear);

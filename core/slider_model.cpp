@@ -46,17 +46,8 @@ Hexcone HexconeOf(ColourValue colour) {
 // Back to sRGB: `chroma` and `low` are what HSL and HSV each make of their parts.
 ColourValue FromHexcone(double hue, double chroma, double low) {
   const double sector = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0) / 60.0;
-  const double x = chroma * (1 - std::fabs(std::fmod(sector, 2.0) - 1));
-  double r = 0, g = 0, b = 0;
-  switch (static_cast<int>(sector)) {
-    case 0: r = chroma, g = x; break;
-    case 1: r = x, g = chroma; break;
-    case 2: g = chroma, b = x; break;
-    case 3: g = x, b = chroma; break;
-    case 4: r = x, b = chroma; break;
-    default: r = chroma, b = x; break;
-  }
-  return MakeColour(ChannelToByte(r + low), ChannelToByte(g + low), ChannelToByte(b + low));
+  const ChannelLevels c = HexconeChannels(sector, chroma, low);
+  return MakeColour(ChannelToByte(c.red), ChannelToByte(c.green), ChannelToByte(c.blue));
 }
 
 }  // namespace

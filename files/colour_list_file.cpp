@@ -57,53 +57,19 @@ Bytes EncodeColourListFile(const std::vector<ColourValue>& colours,
   return out;
 }
 
-bool ColourListFileDecoder::Feed(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return m_headerFill < kColourListHeaderSize || m_remaining > 0;
-  if (m_headerFill < kColourListHeaderSize) {
-    const std::size_t take = std::min(size, kColourListHeaderSize - m_headerFill);
-    std::memcpy(m_header + m_headerFill, data, take);
-    m_headerFill += take;
-    data += take;
-    size -= take;
-    if (m_headerFill < kColourListHeaderSize) return true;
-    const auto count = static_cast<std::int32_t>(GetLittleEndian32(m_header + 9));
-    m_remaining = count > 0 ? count : 0;
-  }
-  if (m_remaining == 0) return false;
-
-  if (m_partialFill > 0) {
-    const std::size_t take = std::min(size, 4 - m_partialFill);
-    std::memcpy(m_partial + m_partialFill, data, take);
-    m_partialFill += take;
-    data += take;
-    size -= take;
-    if (m_partialFill < 4) return true;
-    m_colours.push_back(EntryAt(m_partial));
-    m_partialFill = 0;
-    if (--m_remaining == 0) return false;
-  }
-
-  const std::size_t whole =
-      static_cast<std::size_t>(std::min<std::int64_t>(m_remaining, std::int64_t(size / 4)));
-  const std::size_t first = m_colours.size();
-  m_colours.resize(first + whole);
-  for (std::size_t i = 0; i < whole; ++i) {
-    m_colours[first + i] = EntryAt(data + 4 * i);
-  }
-  m_remaining -= static_cast<std::int64_t>(whole);
-  data += 4 * whole;
-  size -= 4 * whole;
-  if (m_remaining == 0) return false;
-
-  m_partialFill = std::min<std::size_t>(size, 4);
-  if (m_partialFill > 0) std::memcpy(m_partial, data, m_partialFill);
-  return true;
+std::vector<ColourValue> DecodeColourListEntries(const std::uint8_t* entries, std::size_t size,
+                                                 std::uint64_t counted) {
+  std::vector<ColourValue> colours(static_cast<std::size_t>(std::min<std::uint64_t>(counted, size / 4)));
+  for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = EntryAt(entries + 4 * i);
+  return colours;
 }
 
 std::vector<ColourValue> DecodeColourListFile(const std::uint8_t* data, std::size_t size) {
-  ColourListFileDecoder decoder;
-  decoder.Feed(data, size);
-  return decoder.TakeColours();
+  if (size < kColourListHeaderSize) return {};
+  const auto count = static_cast<std::int32_t>(GetLittleEndian32(data + 9));
+  if (count <= 0) return {};
+  return DecodeColourListEntries(data + kColourListHeaderSize, size - kColourListHeaderSize,
+                                 static_cast<std::uint64_t>(count));
 }
 
 PaletteRead ReadColourListFile(const std::uint8_t* data, std::size_t size) {

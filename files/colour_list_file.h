@@ -23,33 +23,17 @@ constexpr std::size_t kColourListHeaderSize = 13;
 Bytes EncodeColourListFile(const std::vector<ColourValue>& colours,
                            const std::vector<std::string>& names = {});
 
-// Reads a colour list file in pieces of any size, as the bytes arrive.
-// Like the program always has, it accepts any file: the magic and marker are not
-// compared, the count is signed (0 or below: no entries), and reading stops at the
-// first incomplete entry. An entry's fourth byte is ignored. It never allocates by
-// the count, so a short file that claims two billion entries costs only what is
-// really there.
-class ColourListFileDecoder {
- public:
-  // Takes the next bytes of the file; returns false once no more are wanted
-  // (every counted entry read, or the count says there are none).
-  bool Feed(const std::uint8_t* data, std::size_t size);
-
-  // The entries read so far, in file order.
-  const std::vector<ColourValue>& Colours() const { return m_colours; }
-  std::vector<ColourValue> TakeColours() { return std::move(m_colours); }
-
- private:
-  std::uint8_t m_header[kColourListHeaderSize] = {};
-  std::size_t m_headerFill = 0;
-  std::uint8_t m_partial[4] = {};
-  std::size_t m_partialFill = 0;
-  std::int64_t m_remaining = 0;  // entries still counted after the header
-  std::vector<ColourValue> m_colours;
-};
-
-// Convenience for a file held whole in memory.
+// The entries of a colour list file held whole in memory. Like the program always
+// has, it accepts any file: the magic and marker are not compared, the count is
+// signed (0 or below: no entries), and reading stops at the first incomplete
+// entry. An entry's fourth byte is ignored. It never allocates by the count, so
+// a short file that claims two billion entries costs only what is really there.
 std::vector<ColourValue> DecodeColourListFile(const std::uint8_t* data, std::size_t size);
+
+// The whole entries of the bytes after the header, at most `counted` of them:
+// what a damaged file still holds when its count is not to be trusted.
+std::vector<ColourValue> DecodeColourListEntries(const std::uint8_t* entries, std::size_t size,
+                                                 std::uint64_t counted = UINT64_MAX);
 
 // The colours as DecodeColourListFile reads them and, when every counted entry
 // is there, the names of the block after them.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/colour_spaces.h"
+
 namespace tl {
 namespace {
 
@@ -41,19 +43,8 @@ ColourValue FromHsb(double hue, double saturation, double brightness) {
   double h = std::isfinite(hue) ? std::fmod(hue, 360.0) : 0;
   if (h < 0) h += 360;
   const double v = Unit(brightness), chroma = v * Unit(saturation);
-  const double sector = h / 60;
-  const double x = chroma * (1 - std::fabs(std::fmod(sector, 2.0) - 1));
-  double r = 0, g = 0, b = 0;
-  switch (static_cast<int>(sector) % 6) {
-    case 0: r = chroma, g = x; break;
-    case 1: r = x, g = chroma; break;
-    case 2: g = chroma, b = x; break;
-    case 3: g = x, b = chroma; break;
-    case 4: r = x, b = chroma; break;
-    default: r = chroma, b = x; break;
-  }
-  const double lift = v - chroma;
-  return MakeColour(UnitToByte(r + lift), UnitToByte(g + lift), UnitToByte(b + lift));
+  const ChannelLevels c = HexconeChannels(h / 60, chroma, v - chroma);
+  return MakeColour(UnitToByte(c.red), UnitToByte(c.green), UnitToByte(c.blue));
 }
 
 ColourValue FromLab(double l, double a, double b) {

@@ -58,12 +58,13 @@ void RemoveStaleTemporaryFiles(const std::string& path) {
   const std::string folder = FolderOf(path);
   std::vector<std::string> names;
   WIN32_FIND_DATAA found{};
-  const HANDLE search = ::FindFirstFileA((folder + "\\*.tmp").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-  } while (::FindNextFileA(search, &found));
-  ::FindClose(search);
+  {
+    const UniqueFind search(::FindFirstFileA((folder + "\\*.tmp").c_str(), &found));
+    if (!search) return;
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+    } while (::FindNextFileA(search.Get(), &found));
+  }  // the search ends before its files are deleted
   for (const std::string& stale : StaleTemporaryFiles(names, NameOf(path), ProcessIsGone)) {
     ::DeleteFileA((folder + "\\" + stale).c_str());
   }

@@ -1,6 +1,6 @@
 #pragma once
 // Move-only owners for kernel, registry, hook, menu, icon, cursor, image list and
-// window handles.
+// window handles, and for a folder search's.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -50,6 +50,14 @@ struct FileHandleTraits {
   using Handle = HANDLE;
   static Handle Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(Handle h) { ::CloseHandle(h); }
+};
+
+// A folder search (FindFirstFile) fails with INVALID_HANDLE_VALUE as a file does,
+// but is ended by FindClose, never by CloseHandle.
+struct FindHandleTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { ::FindClose(h); }
 };
 
 // Processes, threads, events: their functions fail with null, not with
@@ -107,6 +115,7 @@ struct WindowTraits {
 };
 
 using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueFind = UniqueHandle<FindHandleTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
 using UniqueKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;

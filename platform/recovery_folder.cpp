@@ -75,15 +75,14 @@ RecoveryFolder::~RecoveryFolder() = default;
 std::vector<RecoveryFileEntry> RecoveryFolder::List() {
   std::vector<RecoveryFileEntry> entries;
   WIN32_FIND_DATAA found{};
-  const HANDLE search = ::FindFirstFileA(PathOf("*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return entries;
+  const UniqueFind search(::FindFirstFileA(PathOf("*").c_str(), &found));
+  if (!search) return entries;
   do {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     const FILETIME& written = found.ftLastWriteTime;
     entries.push_back(
         {found.cFileName, (std::uint64_t(written.dwHighDateTime) << 32) | written.dwLowDateTime});
-  } while (::FindNextFileA(search, &found));
-  ::FindClose(search);
+  } while (::FindNextFileA(search.Get(), &found));
   return entries;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// The recovery folder on Windows (recovery_folder_win32.cpp). Beside each copy
-// NAME.clf that an instance holds lies NAME.lock, which that instance keeps open
-// shared with nobody and which goes when it is closed, also when the process is
-// killed. So a copy whose lock can be taken belongs to no running instance; and
-// the copy itself stays free to be replaced whole at every write.
+// The recovery folder on Windows. Beside each copy NAME.clf that an instance
+// holds lies NAME.lock, which that instance keeps open shared with nobody and
+// which goes when it is closed, also when the process is killed. So a copy
+// whose lock can be taken belongs to no running instance; and the copy itself
+// stays free to be replaced whole at every write.
 
 #include <memory>
 #include <optional>
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/recovery.h"
+#include "document/recovery.h"
 
 namespace tl {
 

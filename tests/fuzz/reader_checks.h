@@ -14,8 +14,14 @@ struct ReaderCheck {
 };
 
 // The colour list decoder, then the swatch exchange, Photoshop swatches, colour
-// table and GIMP palette readers. A broken rule aborts.
+// table and GIMP palette readers. A broken rule goes to the handler below.
 extern const ReaderCheck kReaderChecks[5];
+
+// What a broken rule does. By default it is printed and the process aborts, as
+// the fuzzer needs to keep the input that broke it; the unit tests report it as
+// a test failure instead and go on with the next seed.
+using RuleBrokenHandler = void (*)(const char* rule);
+void SetRuleBrokenHandler(RuleBrokenHandler handler);
 
 const ReaderCheck* FindReaderCheck(const std::string& name);
 

@@ -1,7 +1,7 @@
 // The document flow against real files in a fresh folder, and the recovery rules
 // for unsaved colours.
 
-#include "core/document.h"
+#include "document/document.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <map>
 #include <set>
 
-#include "core/recovery.h"
+#include "document/recovery.h"
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
 #include "files/palette_writer.h"
@@ -338,6 +338,7 @@ TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOurs
       {"headless.clf", {Copy({7}), 15}},    // restores nothing: its header is damaged
       {"short.clf", {Copy({}), 5}},         // or it is shorter than one
       {"own.lock", {{}, 50}},
+      {"own.clf", {Copy({4}), 45}},        // this instance's own, never an orphan
       {"tl12-1.tmp", {Copy({6}), 50}},     // an earlier version's, its process gone
       {TemporaryNameFor("x.clf", 12), {Copy({6}), 50}},
       {TemporaryNameFor("x.clf", 34), {Copy({6}), 50}},  // still being written

@@ -245,6 +245,18 @@ TEST(PickingSession, FollowsTheStateTable) {
   }
 }
 
+// The program ending mid-session, after one, or before any: no hook stays behind.
+TEST(PickingSession, StopLeavesNoPointerHookInstalled) {
+  for (const char* toggles : {"T", "TT", ""}) {
+    FakePickingHost host;
+    PickingSession session(host);
+    for (const char* t = toggles; *t; ++t) session.Toggle();
+    session.Stop();
+    EXPECT_FALSE(host.hooked) << toggles;
+    EXPECT_FALSE(session.Picking()) << toggles;
+  }
+}
+
 TEST(PointerHold, RefusesThePlacesANudgeLeftForHalfASecond) {
   PointerHold hold;
   EXPECT_TRUE(hold.AcceptAt(1, 2, 0)) << "nothing left behind";
@@ -274,10 +286,12 @@ TEST(SettingsCodec, ReadsAnyStoredValueThroughAFourByteBufferAndWritesTwoBytes) 
 }
 
 // The defaults and stored values in use are the picking journey's; here, the
-// levels below 1 that a signed reading makes of other stored values.
+// levels below 1 that a signed reading makes of other stored values, and the edge.
 TEST(SettingsCodec, AZoomLevelBelowOneMeansTheDefault) {
-  // REG_DWORD -1, four binary bytes 00 80 00 80, and the largest two-byte value.
-  const std::pair<std::uint32_t, int> zooms[] = {{0xFFFFFFFF, 4}, {0x80008000, 4}, {0xFFFF, 0xFFFF}};
+  // REG_DWORD -1, four binary bytes 00 80 00 80, the largest two-byte value,
+  // missing, and 1, the smallest level there is (a level, not a missing one).
+  const std::pair<std::uint32_t, int> zooms[] = {{0xFFFFFFFF, 4}, {0x80008000, 4}, {0xFFFF, 0xFFFF},
+                                                 {0, 4}, {1, 1}};
   for (const auto& [stored, level] : zooms) {
     EXPECT_EQ(ApplyStoredValues(0, 0, 0, stored).zoomLevel, level) << std::hex << stored;
   }

@@ -1,4 +1,4 @@
-#include "ui/recent_files_menu.h"
+#include "app/recent_files_menu.h"
 
 #include "core/recent_files.h"
 #include "platform/code_page.h"

@@ -1,4 +1,4 @@
-#include "core/recovery.h"
+#include "document/recovery.h"
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@ bool IsRecoveryCopyName(const std::string& name) {
 }
 
 std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes, std::vector<std::string>* names) {
-  Bytes header = EncodeColourListFile({});
+  const Bytes header = EncodeColourListFile({});
   const std::size_t markEnd = header.size() - 4;  // the magic and the marker; then the count
   if (bytes.size() < header.size() ||
       !std::equal(header.begin(), header.begin() + markEnd, bytes.begin())) {
@@ -28,13 +28,9 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes, std::vector<s
     if (names) *names = std::move(named.names);
     return std::move(named.colours);
   }
-  // The decoder is told there are as many entries as whole ones follow.
-  header.resize(markEnd);
-  PutLittleEndian32(header, static_cast<std::uint32_t>((bytes.size() - kColourListHeaderSize) / 4));
-  ColourListFileDecoder decoder;
-  decoder.Feed(header.data(), header.size());
-  decoder.Feed(bytes.data() + kColourListHeaderSize, bytes.size() - kColourListHeaderSize);
-  return decoder.TakeColours();
+  // Every whole entry after the header, whatever the count says.
+  return DecodeColourListEntries(bytes.data() + kColourListHeaderSize,
+                                 bytes.size() - kColourListHeaderSize);
 }
 
 std::vector<ColourValue> RecoveryKeeper::TakeOrphans(std::vector<std::string>* colourNames) {

@@ -1,4 +1,4 @@
-#include "core/document.h"
+#include "document/document.h"
 
 #include "files/colour_list_file.h"
 #include "files/file_io.h"
