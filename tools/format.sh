@@ -11,7 +11,7 @@ clang_format=${CLANG_FORMAT:-clang-format}
 # The sources: the C++ of every product folder, the tests and the benchmarks;
 # not the npm packages the cross-check installs, and nothing under build/.
 sources() {
-  find core files platform ui sampling settings app res tests bench \
+  find core files document platform ui sampling settings app res tests bench \
     -path tests/crosscheck/node_modules -prune -o \
     -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z
 }
