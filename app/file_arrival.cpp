@@ -62,8 +62,7 @@ bool HandFilesToRunningInstance(const std::vector<std::string>& files) {
   ::AllowSetForegroundWindow(process);
   DWORD_PTR taken = FALSE;
   return ::SendMessageTimeoutA(receiver, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                               SMTO_ABORTIFHUNG | SMTO_BLOCK, kHandOverMilliseconds,
-                               &taken) != 0 &&
+                               SMTO_ABORTIFHUNG | SMTO_BLOCK, kHandOverMilliseconds, &taken) != 0 &&
          taken == TRUE;
 }
 

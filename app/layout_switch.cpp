@@ -15,8 +15,7 @@ void LayoutSwitch::Measure(HWND window, UINT dpi) {
   m_advancedHeight = client.bottom;
   m_simpleHeight = client.bottom - (groupRect.bottom - groupRect.top);
   m_advancedControls.clear();
-  for (HWND child = ::GetWindow(window, GW_CHILD); child;
-       child = ::GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     RECT rect{}, common{};
     ::GetWindowRect(child, &rect);
     if (::IntersectRect(&common, &rect, &groupRect) && ::EqualRect(&common, &rect)) {

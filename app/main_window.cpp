@@ -132,8 +132,8 @@ bool MainWindow::OnInitDialog() {
 
   m_preferences.Load();
   m_preferences.RegisterHotkeys(Handle());
-  ::SetWindowPos(Handle(), m_preferences.Values().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
-                 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ::SetWindowPos(Handle(), m_preferences.Values().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+                 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   KeepDialogSizeOnDpiChange(Handle());
   KeepControlFontOnDpiChange(m_readouts.ColourTextBox());
   m_dpi = WindowDpi(Handle());
@@ -186,18 +186,28 @@ bool MainWindow::OnCommand(int id, int code) {
       {ID_ZOOM_OUT, ID_ZOOM_OUT, [](MainWindow& w, int) { w.m_picking.Zoom(false); }},
       {IDC_PICK_BUTTON, IDC_PICK_BUTTON, [](MainWindow& w, int) { w.m_picking.TogglePicking(); }},
       {IDC_COPY_BUTTON, IDC_COPY_BUTTON, [](MainWindow& w, int) { w.m_input.CopyColourText(); }},
-      {IDC_MODE_BUTTON, IDC_MODE_BUTTON, [](MainWindow& w, int) { w.m_layout.Set(!w.m_layout.Advanced()); }},
-      {IDC_DELETE_BUTTON, IDC_DELETE_BUTTON, [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
-      {ID_LIST_DELETE, ID_LIST_DELETE, [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
-      {ID_CONTRAST_CHECKER, ID_CONTRAST_CHECKER, [](MainWindow& w, int) { w.OpenContrastChecker(); }},
-      {ID_USE_AS_BACKGROUND, ID_USE_AS_BACKGROUND, [](MainWindow& w, int) { w.UseAsBackground(w.m_list.Selection()); }},
+      {IDC_MODE_BUTTON, IDC_MODE_BUTTON,
+       [](MainWindow& w, int) { w.m_layout.Set(!w.m_layout.Advanced()); }},
+      {IDC_DELETE_BUTTON, IDC_DELETE_BUTTON,
+       [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
+      {ID_LIST_DELETE, ID_LIST_DELETE,
+       [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
+      {ID_CONTRAST_CHECKER, ID_CONTRAST_CHECKER,
+       [](MainWindow& w, int) { w.OpenContrastChecker(); }},
+      {ID_USE_AS_BACKGROUND, ID_USE_AS_BACKGROUND,
+       [](MainWindow& w, int) { w.UseAsBackground(w.m_list.Selection()); }},
       {ID_SUPPORT, ID_SUPPORT, [](MainWindow&, int) { OpenWithShell(TL_MAKER_SUPPORT); }},
       {ID_CHECK_UPDATE, ID_CHECK_UPDATE, [](MainWindow&, int) { OpenWithShell(TL_MAKER_UPDATE); }},
-      {ID_COPY_WHEN_KEPT, ID_COPY_WHEN_KEPT, [](MainWindow& w, int) { w.m_preferences.Toggle(Switch::CopyOnKeep); }},
-      {ID_CLICK_KEEPS, ID_CLICK_KEEPS, [](MainWindow& w, int) { w.m_picking.Toggle(Switch::ClickKeeps); }},
-      {ID_LOUPE_AT_POINTER, ID_LOUPE_AT_POINTER, [](MainWindow& w, int) { w.m_picking.Toggle(Switch::LoupeAtPointer); }},
-      {ID_PIXEL_GRID, ID_PIXEL_GRID, [](MainWindow& w, int) { w.m_picking.Toggle(Switch::PixelGrid); }},
-      {ID_SAMPLE_1, ID_SAMPLE_9, [](MainWindow& w, int id) {
+      {ID_COPY_WHEN_KEPT, ID_COPY_WHEN_KEPT,
+       [](MainWindow& w, int) { w.m_preferences.Toggle(Switch::CopyOnKeep); }},
+      {ID_CLICK_KEEPS, ID_CLICK_KEEPS,
+       [](MainWindow& w, int) { w.m_picking.Toggle(Switch::ClickKeeps); }},
+      {ID_LOUPE_AT_POINTER, ID_LOUPE_AT_POINTER,
+       [](MainWindow& w, int) { w.m_picking.Toggle(Switch::LoupeAtPointer); }},
+      {ID_PIXEL_GRID, ID_PIXEL_GRID,
+       [](MainWindow& w, int) { w.m_picking.Toggle(Switch::PixelGrid); }},
+      {ID_SAMPLE_1, ID_SAMPLE_9,
+       [](MainWindow& w, int id) {
          w.m_picking.SetSampleSize(kSampleSizes[static_cast<std::size_t>(id - ID_SAMPLE_1)]);
        }},
       {ID_EDIT_COPY, ID_EDIT_CUT, [](MainWindow& w, int id) { w.OnEditCommand(id); }},
@@ -268,7 +278,8 @@ void MainWindow::CheckMenuItems() {
   const HMENU menu = ::GetMenu(Handle());
   m_preferences.CheckMenu(menu);
   ::CheckMenuItem(menu, ID_ALWAYS_ON_TOP, IsTopmost() ? MF_CHECKED : MF_UNCHECKED);
-  ::EnableMenuItem(menu, ID_RENAME_COLOUR, MF_BYCOMMAND | (m_list.Selection() >= 0 ? MF_ENABLED : MF_GRAYED));
+  ::EnableMenuItem(menu, ID_RENAME_COLOUR,
+                   MF_BYCOMMAND | (m_list.Selection() >= 0 ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainWindow::OnListSelection() {
@@ -352,7 +363,7 @@ void MainWindow::OnClose() {
 
 void MainWindow::OnExit() {
   if (!m_document.Flow().ConfirmExit()) return;  // Cancel, or the colours could not be saved
-  m_document.DiscardRecoveryCopy();  // saved, or let go by the user's answer
+  m_document.DiscardRecoveryCopy();              // saved, or let go by the user's answer
   m_exiting = true;
   // The close request is handled before the quit request behind it, whose code
   // (0) becomes the exit code. The quit goes to the thread, not the window: the

@@ -16,7 +16,8 @@ namespace {
 
 constexpr const char* kCommands =
     "show     prints each colour, in the file's order, one per line, as the\n"
-    "         " TL_PROGRAM_NAME " window shows it in that notation (default rgb); with\n"
+    "         " TL_PROGRAM_NAME
+    " window shows it in that notation (default rgb); with\n"
     "         --names, a tab and the colour's name (empty when it has none) after it\n"
     "convert  prints each COLOUR (#123456, rgb(18 52 86), hsl(...), oklch(...),\n"
     "         a CSS name, or the text of any notation) the same way\n"
@@ -60,16 +61,21 @@ std::string Usage() {
   for (std::size_t i = 0; i < kFileKinds.size(); ++i) {
     const FileKindRow& row = kFileKinds[i];
     outputs += std::string(i == 0 ? "OUT." : "|OUT.") + row.extension;
-    kinds += (i == 0 ? "" : i + 1 == kFileKinds.size() ? " or " : ", ") +
+    kinds += (i == 0                       ? ""
+              : i + 1 == kFileKinds.size() ? " or "
+                                           : ", ") +
              std::string(row.consoleName) + " (." + row.extension + ")";
   }
   return "usage: tintlens-palette show FILE [--format FORMAT | --template TEMPLATE] [--names]\n"
          "       tintlens-palette convert COLOUR... [--format FORMAT | --template TEMPLATE]\n"
-         "       tintlens-palette export FILE " + outputs + "\n"
+         "       tintlens-palette export FILE " +
+         outputs +
+         "\n"
          "       tintlens-palette contrast TEXT BACKGROUND\n"
          "       tintlens-palette simulate VISION COLOUR...\n"
          "       tintlens-palette --help | --version\n"
-         "\n" + Wrapped("FILE is a " + kinds + " file.", 76) + "\n" + kCommands;
+         "\n" +
+         Wrapped("FILE is a " + kinds + " file.", 76) + "\n" + kCommands;
 }
 
 int Fail(std::string& err, const std::string& message) {
@@ -194,8 +200,8 @@ void NoteLosses(FileKind kind, const PaletteRead& read, const std::string& outpu
   std::size_t names = 0;
   for (const std::string& name : read.names) names += !name.empty();
   if (names > 0 && !RowOf(kind).holdsNames) {
-    err += "tintlens-palette: " + output + " holds no names: " + Count(names, "name is", "names are") +
-           " left out\n";
+    err += "tintlens-palette: " + output +
+           " holds no names: " + Count(names, "name is", "names are") + " left out\n";
   }
 }
 
@@ -220,7 +226,8 @@ int Export(const PaletteRead& read, const std::string& input, const std::string&
 std::optional<PaletteRead> ReadInput(const std::string& input, std::string& err) {
   const FileBytes file = ReadWholeFile(input);
   switch (file.failure) {
-    case ReadFailure::None: break;
+    case ReadFailure::None:
+      break;
     case ReadFailure::TooLarge:
       Fail(err, "cannot read " + input + ": it is " + kTooLargeToBeAPalette);
       return std::nullopt;
@@ -287,8 +294,7 @@ int Simulate(const std::vector<std::string>& operands, std::string& out, std::st
 
 }  // namespace
 
-int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
-                   std::string& err) {
+int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
   if (arguments.empty()) {
     return UsageError(err, "missing command (show, convert, export, contrast or simulate)");
   }
@@ -321,9 +327,9 @@ int RunPaletteTool(const std::vector<std::string>& arguments, std::string& out,
   }
   const std::size_t wanted = first == "export" ? 2 : 1;
   if (operands.size() < wanted) {
-    return UsageError(err, first == "export"   ? "export needs FILE and OUT"
-                           : first == "show"   ? "show needs a FILE"
-                                               : "convert needs at least one COLOUR");
+    return UsageError(err, first == "export" ? "export needs FILE and OUT"
+                           : first == "show" ? "show needs a FILE"
+                                             : "convert needs at least one COLOUR");
   }
   if (first != "convert" && operands.size() > wanted) {
     return UsageError(err, "unexpected argument '" + operands[wanted] + "'");

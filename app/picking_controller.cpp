@@ -120,8 +120,8 @@ bool PickingController::TakeSample(POINT pointer, bool skipOwnWindows, bool sett
   m_lastSamplePoint = pointer;
   m_readouts->ShowSample(m_sampler.Bitmap(), pointer);
   if (m_loupe.Visible() && sample.read) {
-    m_loupe.Show(m_sampler.Bitmap(), sample.colour, loupeText(sample.colour),
-                 SourceRectAt(pointer), ScreenRect());
+    m_loupe.Show(m_sampler.Bitmap(), sample.colour, loupeText(sample.colour), SourceRectAt(pointer),
+                 ScreenRect());
   }
   // A failed read keeps the colour we have rather than showing garbage.
   if (sample.read && onSample) onSample(sample.colour);
@@ -207,11 +207,20 @@ bool PickingController::Nudge(WPARAM key) {
   if (!m_session.Picking() && !dragging) return false;
   int dx = 0, dy = 0;
   switch (key) {
-    case VK_LEFT: dx = -1; break;
-    case VK_RIGHT: dx = 1; break;
-    case VK_UP: dy = -1; break;
-    case VK_DOWN: dy = 1; break;
-    default: return false;
+    case VK_LEFT:
+      dx = -1;
+      break;
+    case VK_RIGHT:
+      dx = 1;
+      break;
+    case VK_UP:
+      dy = -1;
+      break;
+    case VK_DOWN:
+      dy = 1;
+      break;
+    default:
+      return false;
   }
   if (::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0) return false;
   const int step = ::GetKeyState(VK_SHIFT) < 0 ? 10 : 1;

@@ -18,9 +18,8 @@ namespace {
 int ReportStartFailure(DWORD error) {
   std::string text = TL_PROGRAM_NAME " could not start: its window could not be created.";
   char reason[256] = {};
-  if (error != 0 &&
-      ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                       0, reason, sizeof reason, nullptr) != 0) {
+  if (error != 0 && ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                     nullptr, error, 0, reason, sizeof reason, nullptr) != 0) {
     text += "\n\n";
     text += reason;
   }

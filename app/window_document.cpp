@@ -17,7 +17,7 @@ namespace tl {
 // four for two units), so the buffers hold the longest path and the longest name
 // Windows allows, in UTF-16 units, three times over.
 std::optional<ChosenFile> WindowDocument::ChooseFile(bool toSave, const char* filter,
-                                                 const char* extension) {
+                                                     const char* extension) {
   constexpr std::size_t kLongestPath = 32768, kLongestName = 256;
   std::string path(3 * kLongestPath, '\0');
   std::string title(3 * kLongestName, '\0');
@@ -57,13 +57,26 @@ std::optional<ChosenFile> WindowDocument::ChooseFileToImport() {
 // The file commands, the exports as rows of the file-kind table, and Recent Files.
 bool WindowDocument::OnCommand(int id) {
   switch (id) {
-    case ID_FILE_NEW: m_document.New(); return true;
-    case ID_FILE_OPEN: m_document.Open(); return true;
-    case ID_FILE_SAVE: m_document.Save(); return true;
-    case ID_FILE_SAVE_AS: m_document.SaveAs(); return true;
-    case ID_FILE_IMPORT: m_document.Import(); return true;
-    case ID_CLEAR_ALL: m_document.ClearAll(); return true;
-    default: break;
+    case ID_FILE_NEW:
+      m_document.New();
+      return true;
+    case ID_FILE_OPEN:
+      m_document.Open();
+      return true;
+    case ID_FILE_SAVE:
+      m_document.Save();
+      return true;
+    case ID_FILE_SAVE_AS:
+      m_document.SaveAs();
+      return true;
+    case ID_FILE_IMPORT:
+      m_document.Import();
+      return true;
+    case ID_CLEAR_ALL:
+      m_document.ClearAll();
+      return true;
+    default:
+      break;
   }
   if (const FileKindRow* kind = RowOfExportCommand(id)) {
     m_document.Export(kind->kind);
@@ -73,16 +86,20 @@ bool WindowDocument::OnCommand(int id) {
 }
 
 Answer WindowDocument::AskToSaveColours() {
-  switch (::MessageBoxA(Owner(), "Do you want to save the colors?", TL_PROGRAM_NAME,
-                        MB_YESNOCANCEL)) {
-    case IDYES: return Answer::Yes;
-    case IDNO: return Answer::No;
-    default: return Answer::Cancel;
+  switch (
+      ::MessageBoxA(Owner(), "Do you want to save the colors?", TL_PROGRAM_NAME, MB_YESNOCANCEL)) {
+    case IDYES:
+      return Answer::Yes;
+    case IDNO:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 
 void WindowDocument::ShowCannotSave(const std::string& path) {
-  const std::string text = "The colors could not be saved to\n" + path + "\n\nThey are still in the list.";
+  const std::string text =
+      "The colors could not be saved to\n" + path + "\n\nThey are still in the list.";
   ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -105,7 +122,9 @@ void WindowDocument::ShowNoColoursFound(const std::string& path) {
   ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONINFORMATION);
 }
 
-void WindowDocument::SetTitle(const std::string& title) { ::SetWindowTextA(Owner(), title.c_str()); }
+void WindowDocument::SetTitle(const std::string& title) {
+  ::SetWindowTextA(Owner(), title.c_str());
+}
 
 void WindowDocument::FileUsed(const std::string& path) { RecentFilesMenu::Add(path); }
 
@@ -170,7 +189,8 @@ bool WindowDocument::OpenRecentFile(int id) {
   const DWORD error = ::GetLastError();
   if (attributes == INVALID_FILE_ATTRIBUTES &&
       (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
-    const std::string text = *path + "\n\nThis file is no longer there. It is taken off the Recent Files menu.";
+    const std::string text =
+        *path + "\n\nThis file is no longer there. It is taken off the Recent Files menu.";
     ::MessageBoxA(Owner(), text.c_str(), TL_PROGRAM_NAME, MB_OK | MB_ICONEXCLAMATION);
     RecentFilesMenu::Remove(*path);
     return true;
@@ -193,8 +213,8 @@ void WindowDocument::AppendColours(const std::vector<ColourValue>& colours,
 void WindowDocument::StartRecovery(const std::string& folder) {
   m_recovery.reset();
   m_recoveryFolder = std::make_unique<RecoveryFolder>(folder);
-  m_recovery = std::make_unique<RecoveryKeeper>(*m_recoveryFolder,
-                                                RecoveryFolder::NameForThisInstance());
+  m_recovery =
+      std::make_unique<RecoveryKeeper>(*m_recoveryFolder, RecoveryFolder::NameForThisInstance());
   std::vector<std::string> names;
   const std::vector<ColourValue> recovered = m_recovery->TakeOrphans(&names);
   if (!recovered.empty()) m_document.Recover(recovered, names);

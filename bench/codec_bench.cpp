@@ -10,7 +10,8 @@ namespace {
 
 std::vector<tl::ColourValue> Colours(std::size_t count) {
   std::vector<tl::ColourValue> colours(count);
-  for (std::size_t i = 0; i < count; ++i) colours[i] = static_cast<tl::ColourValue>(i * 2654435761u) & 0xFFFFFF;
+  for (std::size_t i = 0; i < count; ++i)
+    colours[i] = static_cast<tl::ColourValue>(i * 2654435761u) & 0xFFFFFF;
   return colours;
 }
 
@@ -25,7 +26,8 @@ void EncodeColourListFile(benchmark::State& state) {
 BENCHMARK(EncodeColourListFile)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void DecodeColourListFile(benchmark::State& state) {
-  const tl::Bytes bytes = tl::EncodeColourListFile(Colours(static_cast<std::size_t>(state.range(0))));
+  const tl::Bytes bytes =
+      tl::EncodeColourListFile(Colours(static_cast<std::size_t>(state.range(0))));
   for (auto _ : state) {
     auto colours = tl::DecodeColourListFile(bytes.data(), bytes.size());
     benchmark::DoNotOptimize(colours.data());

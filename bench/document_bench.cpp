@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
   const std::string source = std::string(folder) + "tintlens-bench-100k.clf";
   const std::string saved = std::string(folder) + "tintlens-bench-saved.clf";
   std::vector<tl::ColourValue> colours(kColours);
-  for (int i = 0; i < kColours; ++i) colours[i] = static_cast<tl::ColourValue>(i * 2654435761u) & 0xFFFFFF;
+  for (int i = 0; i < kColours; ++i)
+    colours[i] = static_cast<tl::ColourValue>(i * 2654435761u) & 0xFFFFFF;
   if (!tl::WriteFileReplacing(source, tl::EncodeColourListFile(colours))) return 1;
   ::DeleteFileA(saved.c_str());
 

@@ -142,9 +142,9 @@ void ShowOwnPatch() {
   stripes.hInstance = ::GetModuleHandleA(nullptr);
   stripes.lpszClassName = "TintlensBenchPattern";
   ::RegisterClassA(&stripes);
-  const HWND patch = ::CreateWindowExA(WS_EX_TOPMOST, stripes.lpszClassName, "",
-                                       WS_POPUP | WS_VISIBLE, 760, 20, 250, 250, nullptr, nullptr,
-                                       nullptr, nullptr);
+  const HWND patch =
+      ::CreateWindowExA(WS_EX_TOPMOST, stripes.lpszClassName, "", WS_POPUP | WS_VISIBLE, 760, 20,
+                        250, 250, nullptr, nullptr, nullptr, nullptr);
   ::UpdateWindow(patch);
 }
 
@@ -171,7 +171,8 @@ LRESULT CALLBACK TimingHook(int code, WPARAM message, LPARAM data) {
 }
 
 void SendMove(POINT p) {
-  const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1, height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+  const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1,
+            height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
   INPUT input{};
   input.type = INPUT_MOUSE;
   input.mi.dx = p.x * 65535 / width;
@@ -289,9 +290,9 @@ int main() {
 
   // A magnifier view of the same size for the sampler alone and for the baseline.
   const HWND host = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 500,
-                                     viewWidth, viewHeight, nullptr, nullptr, nullptr, nullptr);
+                                      viewWidth, viewHeight, nullptr, nullptr, nullptr, nullptr);
   const HWND view = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0,
-                                     viewWidth, viewHeight, host, nullptr, nullptr, nullptr);
+                                      viewWidth, viewHeight, host, nullptr, nullptr, nullptr);
   tl::FramedFillStatic viewPainter;
   viewPainter.Attach(view);
   viewPainter.SetPictureMode(true);
@@ -302,8 +303,8 @@ int main() {
   // the position, not the colour. The request over changing colours is given too.
   const POINT a{800, 100}, b{801, 100}, field{950, 200}, fieldNext{951, 200};
   ::SetCursorPos(a.x, a.y);
-  std::printf("magnifier %d x %d pixels, %d rounds each, picking over %s\n", viewWidth,
-              viewHeight, kRounds, foreign ? "another program's window" : "a window of our own");
+  std::printf("magnifier %d x %d pixels, %d rounds each, picking over %s\n", viewWidth, viewHeight,
+              kRounds, foreign ? "another program's window" : "a window of our own");
 
   // Every step of one request on its own.
   std::printf("steps of one sample request %30s %9s\n", "median us", "p99 us");
@@ -320,17 +321,21 @@ int main() {
   const tl::GdiObject<HBITMAP> magnifier(tl::CreateSurfaceBitmap(viewWidth, viewHeight));
   const tl::SelectGuard selectMagnifier(magnifierDC.Get(), magnifier.Get());
   ::SetStretchBltMode(magnifierDC.Get(), COLORONCOLOR);
-  Print("the virtual screen's rectangle (4 metrics)", Measure([] {
-          volatile int sum = ::GetSystemMetrics(SM_XVIRTUALSCREEN) +
-                             ::GetSystemMetrics(SM_YVIRTUALSCREEN) +
-                             ::GetSystemMetrics(SM_CXVIRTUALSCREEN) +
-                             ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-          (void)sum;
-        }, 300));
-  Print("GetCursorPos", Measure([] {
-          POINT p;
-          ::GetCursorPos(&p);
-        }, 300));
+  Print("the virtual screen's rectangle (4 metrics)",
+        Measure(
+            [] {
+              volatile int sum =
+                  ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_YVIRTUALSCREEN) +
+                  ::GetSystemMetrics(SM_CXVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+              (void)sum;
+            },
+            300));
+  Print("GetCursorPos", Measure(
+                            [] {
+                              POINT p;
+                              ::GetCursorPos(&p);
+                            },
+                            300));
   Print("WindowFromPoint", Measure([&] {
           volatile HWND under = ::WindowFromPoint(a);
           (void)under;
@@ -356,41 +361,49 @@ int main() {
         }));
   Print("crosshair (two PatBlt)", Measure([&] {
           const tl::Crosshair cross = tl::CrosshairFor(viewWidth, viewHeight, 4);
-          ::PatBlt(magnifierDC.Get(), cross.horizontal.left, cross.horizontal.top, 10, 1, PATINVERT);
+          ::PatBlt(magnifierDC.Get(), cross.horizontal.left, cross.horizontal.top, 10, 1,
+                   PATINVERT);
           ::PatBlt(magnifierDC.Get(), cross.vertical.left, cross.vertical.top, 1, 10, PATINVERT);
         }));
   const tl::ColourValue shown = window.CurrentColour();
   Print("read-outs, colour unchanged", Measure([&] { window.ShowColour(shown); }));
   bool flip = false;
-  Print("read-outs, a new colour (and their repaint)", Measure([&] {
-          flip = !flip;
-          window.ShowColour(flip ? shown ^ 0x0F0F0F : shown);
-          ::UpdateWindow(window.Handle());
-        }, 500));
+  Print("read-outs, a new colour (and their repaint)",
+        Measure(
+            [&] {
+              flip = !flip;
+              window.ShowColour(flip ? shown ^ 0x0F0F0F : shown);
+              ::UpdateWindow(window.Handle());
+            },
+            500));
   // Each read-out a move can change, rewritten and repainted on its own.
-  const std::pair<const char*, int> texts[] = {{"position label, new text, repainted", IDC_POSITION_LABEL},
-                                               {"RGB label, new text, repainted", IDC_RGB_LABEL},
-                                               {"colour text box, new text, repainted", IDC_COLOUR_TEXT}};
+  const std::pair<const char*, int> texts[] = {
+      {"position label, new text, repainted", IDC_POSITION_LABEL},
+      {"RGB label, new text, repainted", IDC_RGB_LABEL},
+      {"colour text box, new text, repainted", IDC_COLOUR_TEXT}};
   for (const auto& [what, id] : texts) {
     const HWND control = ::GetDlgItem(window.Handle(), id);
     char before[64] = {};
     ::GetWindowTextA(control, before, sizeof before);
     bool other = false;
-    Print(what, Measure([&] {
-            other = !other;
-            ::SetWindowTextA(control, other ? "X: 951 Y: 200" : "X: 950 Y: 200");
-            ::UpdateWindow(control);
-          }, 500));
+    Print(what, Measure(
+                    [&] {
+                      other = !other;
+                      ::SetWindowTextA(control, other ? "X: 951 Y: 200" : "X: 950 Y: 200");
+                      ::UpdateWindow(control);
+                    },
+                    500));
     ::SetWindowTextA(control, before);
   }
-  Print("swatch repaint", Measure([&] {
-          const HWND swatch = ::GetDlgItem(window.Handle(), IDC_SWATCH);
-          ::InvalidateRect(swatch, nullptr, TRUE);
-          ::UpdateWindow(swatch);
-        }, 500));
-  Print("InvalidateRect of the magnifier", Measure([&] {
-          ::InvalidateRect(mainView, nullptr, TRUE);
-        }));
+  Print("swatch repaint", Measure(
+                              [&] {
+                                const HWND swatch = ::GetDlgItem(window.Handle(), IDC_SWATCH);
+                                ::InvalidateRect(swatch, nullptr, TRUE);
+                                ::UpdateWindow(swatch);
+                              },
+                              500));
+  Print("InvalidateRect of the magnifier",
+        Measure([&] { ::InvalidateRect(mainView, nullptr, TRUE); }));
   ::UpdateWindow(mainView);
   Print("magnifier repaint", Measure([&] {
           ::InvalidateRect(mainView, nullptr, TRUE);
@@ -441,12 +454,14 @@ int main() {
     // A request for a move between two points, back and forth; with one point,
     // at an unchanged place.
     const auto requestsBetween = [&](POINT first, POINT second, int rounds) {
-      return Measure([&] {
-        odd = !odd;
-        tl::PointerHook::MovedTo(odd ? first : second, odd ? second : first);
-        ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
-        ::UpdateWindow(window.Handle());
-      }, rounds);
+      return Measure(
+          [&] {
+            odd = !odd;
+            tl::PointerHook::MovedTo(odd ? first : second, odd ? second : first);
+            ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
+            ::UpdateWindow(window.Handle());
+          },
+          rounds);
     };
     const Figures request = requestsBetween(a, a, kRounds);
     const Figures requestMove = requestsBetween(a, b, kRounds);
@@ -483,8 +498,8 @@ int main() {
     // level: the screen copy of the source rectangle alone.
     const tl::Rect source = tl::SourceRect(a.x, a.y, viewWidth, viewHeight, zoom);
     const tl::MemoryDC copyDC(screen.Get());
-    const tl::GdiObject<HBITMAP> copy(tl::CreateSurfaceBitmap(source.right - source.left,
-                                                              source.bottom - source.top));
+    const tl::GdiObject<HBITMAP> copy(
+        tl::CreateSurfaceBitmap(source.right - source.left, source.bottom - source.top));
     const tl::SelectGuard selectCopy(copyDC.Get(), copy.Get());
     const Figures copyOnly = Measure([&] {
       ::BitBlt(copyDC.Get(), 0, 0, source.right - source.left, source.bottom - source.top,
@@ -499,8 +514,7 @@ int main() {
                 floorBitBlt.p99);
     std::printf("%-6d %-14s %9.1f %9.1f\n", zoom, "repaint", repaint.median, repaint.p99);
     std::printf("%-6d %-14s %9.1f %9.1f\n", zoom, "request", request.median, request.p99);
-    std::printf("%-6d %-14s %9.1f %9.1f\n", zoom, "  a move", requestMove.median,
-                requestMove.p99);
+    std::printf("%-6d %-14s %9.1f %9.1f\n", zoom, "  a move", requestMove.median, requestMove.p99);
     std::printf("%-6d %-14s %9.1f %9.1f\n", zoom, "  new colour", requestNewColour.median,
                 requestNewColour.p99);
     const double floor = std::min(floorGetPixel.median, floorBitBlt.median);
@@ -522,13 +536,15 @@ int main() {
   bool across = false;
   HWND loupe = nullptr;
   const auto fieldRequests = [&] {
-    return Measure([&] {
-      across = !across;
-      tl::PointerHook::MovedTo(across ? field : fieldNext, across ? fieldNext : field);
-      ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
-      ::UpdateWindow(window.Handle());
-      if (loupe) ::UpdateWindow(loupe);
-    }, 500);
+    return Measure(
+        [&] {
+          across = !across;
+          tl::PointerHook::MovedTo(across ? field : fieldNext, across ? fieldNext : field);
+          ::SendMessageA(window.Handle(), tl::kSampleRequest, 0, 0);
+          ::UpdateWindow(window.Handle());
+          if (loupe) ::UpdateWindow(loupe);
+        },
+        500);
   };
   ::SendMessageA(window.Handle(), WM_COMMAND, IDC_PICK_BUTTON, 0);  // a session
   const Figures withoutLoupe = fieldRequests();
@@ -548,10 +564,11 @@ int main() {
   // The hook's aim: at most 1.2 times one PostMessage, the one call it may make;
   // and, since under Wine a hook that does nothing already costs more than that,
   // what ours adds to such a hook, in PostMessages.
-  std::printf("hook/PostMessage %.2f, with the window's thread busy %.2f (aim: at most 1.2); "
-              "empty hook/PostMessage %.2f; (hook - empty hook)/PostMessage %.2f, busy %.2f\n",
-              hook.median / post.median, hookBusy.median / post.median,
-              emptyHook.median / post.median, (hook.median - emptyHook.median) / post.median,
-              (hookBusy.median - emptyHook.median) / post.median);
+  std::printf(
+      "hook/PostMessage %.2f, with the window's thread busy %.2f (aim: at most 1.2); "
+      "empty hook/PostMessage %.2f; (hook - empty hook)/PostMessage %.2f, busy %.2f\n",
+      hook.median / post.median, hookBusy.median / post.median, emptyHook.median / post.median,
+      (hook.median - emptyHook.median) / post.median,
+      (hookBusy.median - emptyHook.median) / post.median);
   return 0;
 }

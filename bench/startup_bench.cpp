@@ -112,16 +112,16 @@ bool Measure(const char* mode, double& fromEntry, double& fromCreation) {
   ::GetTempPathA(MAX_PATH, tempFolder);
   ::GetTempFileNameA(tempFolder, "tls", 0, output);
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const HANDLE file = ::CreateFileA(output, GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+  const HANDLE file = ::CreateFileA(output, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_TEMPORARY, nullptr);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = file;
   std::string command = std::string("\"") + path + "\" " + mode;
   PROCESS_INFORMATION process{};
-  const bool started = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &startup, &process) != FALSE;
+  const bool started = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process) != FALSE;
   ::CloseHandle(file);
   if (!started) return false;
   ::WaitForSingleObject(process.hProcess, 60000);

@@ -151,28 +151,42 @@ std::string NotationText(ColourValue colour, int notationId) {
       AppendDecimal(text, static_cast<long long>(colour));
       return text;
     }
-    case kNotationCpp: return Hex("0x", b, g, r);
-    case kNotationHtml: return Hex("#", r, g, b);
-    case kNotationFlash: return Hex("", r, g, b);
-    case kNotationVb: return Hex("&H", b, g, r);
-    case kNotationDelphi: return Hex("$", b, g, r);
-    case kNotationRgb: return Triple(r, g, b, AppendComponent);
-    case kNotationRgbFloat: return Triple(r, g, b, AppendFraction);
-    case kNotationCssRgb: return "rgb(" + Triple(r, g, b, AppendComponent) + ")";
-    case kNotationCssHsl: return HueText("hsl(", colour, true);
-    case kNotationHsv: return HueText("hsv(", colour, false);
-    case kNotationOklch: return LabText("oklch(", OklabOf(colour), true, true);
-    case kNotationOklab: return LabText("oklab(", OklabOf(colour), false, true);
-    case kNotationCieLab: return LabText("lab(", CieLabOf(colour), false, false);
-    case kNotationCieLch: return LabText("lch(", CieLabOf(colour), true, false);
-    case kNotationCssName: return NameText(colour);
-    default: return std::string();
+    case kNotationCpp:
+      return Hex("0x", b, g, r);
+    case kNotationHtml:
+      return Hex("#", r, g, b);
+    case kNotationFlash:
+      return Hex("", r, g, b);
+    case kNotationVb:
+      return Hex("&H", b, g, r);
+    case kNotationDelphi:
+      return Hex("$", b, g, r);
+    case kNotationRgb:
+      return Triple(r, g, b, AppendComponent);
+    case kNotationRgbFloat:
+      return Triple(r, g, b, AppendFraction);
+    case kNotationCssRgb:
+      return "rgb(" + Triple(r, g, b, AppendComponent) + ")";
+    case kNotationCssHsl:
+      return HueText("hsl(", colour, true);
+    case kNotationHsv:
+      return HueText("hsv(", colour, false);
+    case kNotationOklch:
+      return LabText("oklch(", OklabOf(colour), true, true);
+    case kNotationOklab:
+      return LabText("oklab(", OklabOf(colour), false, true);
+    case kNotationCieLab:
+      return LabText("lab(", CieLabOf(colour), false, false);
+    case kNotationCieLch:
+      return LabText("lch(", CieLabOf(colour), true, false);
+    case kNotationCssName:
+      return NameText(colour);
+    default:
+      return std::string();
   }
 }
 
-std::string ColourListEntryText(ColourValue colour) {
-  return NotationText(colour, kNotationRgb);
-}
+std::string ColourListEntryText(ColourValue colour) { return NotationText(colour, kNotationRgb); }
 
 std::string RgbPartsText(ColourValue colour, const char* separator) {
   std::string text = "R";

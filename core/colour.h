@@ -41,7 +41,7 @@ constexpr int kNotationCssName = 113;
 
 struct Notation {
   int id;
-  const char* name;  // shown in the format box exactly so (some end in a blank)
+  const char* name;         // shown in the format box exactly so (some end in a blank)
   const char* consoleName;  // what the console tool's --format takes
 };
 

@@ -34,8 +34,8 @@ class ColourList {
   // What the list box selection becomes after a delete.
   static constexpr int kNoSelection = -1;
   struct DeleteResult {
-    bool deleted;    // false: the index named no entry and nothing changed
-    int selection;   // entry to select now, or kNoSelection; meaningful when deleted
+    bool deleted;   // false: the index named no entry and nothing changed
+    int selection;  // entry to select now, or kNoSelection; meaningful when deleted
   };
 
   // A picked colour: goes on top and marks the list modified.
@@ -62,7 +62,9 @@ class ColourList {
   // nothing changed: no such entry, the same name, or a name that is not UTF-8.
   bool SetName(std::size_t index, std::string_view name);
   // The entry's text in the list (see ColourListEntryText).
-  std::string EntryText(std::size_t index) const { return ColourListEntryText(ColourAt(index), NameAt(index)); }
+  std::string EntryText(std::size_t index) const {
+    return ColourListEntryText(ColourAt(index), NameAt(index));
+  }
 
   // Empties the list; the modified flag stays as it is.
   void Clear() {

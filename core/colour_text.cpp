@@ -83,7 +83,8 @@ bool ReadNumber(std::string_view text, std::size_t& pos, Component& out) {
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
   double mantissa = 0;
   int digits = 0, fractionDigits = 0;
-  while (pos < text.size() && IsDigit(text[pos])) mantissa = mantissa * 10 + (text[pos++] - '0'), ++digits;
+  while (pos < text.size() && IsDigit(text[pos]))
+    mantissa = mantissa * 10 + (text[pos++] - '0'), ++digits;
   if (pos < text.size() && text[pos] == '.') {
     out.point = true;
     ++pos;
@@ -98,7 +99,8 @@ bool ReadNumber(std::string_view text, std::size_t& pos, Component& out) {
   if (pos < text.size() && text[pos] == 'e') {
     std::size_t at = pos + 1;
     bool negativeExponent = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negativeExponent = text[at++] == '-';
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+      negativeExponent = text[at++] == '-';
     if (at < text.size() && IsDigit(text[at])) {
       hasExponent = true;
       while (at < text.size() && IsDigit(text[at])) {
@@ -135,9 +137,14 @@ bool ReadComponent(std::string_view text, std::size_t& pos, Component& out) {
   const std::size_t unitStart = pos;
   while (pos < text.size() && IsLetter(text[pos])) ++pos;
   const std::string_view unit = text.substr(unitStart, pos - unitStart);
-  const struct { std::string_view name; Unit unit; } kAngles[] = {
-      {"", Unit::None}, {"deg", Unit::Degrees}, {"rad", Unit::Radians},
-      {"grad", Unit::Gradians}, {"turn", Unit::Turns}};
+  const struct {
+    std::string_view name;
+    Unit unit;
+  } kAngles[] = {{"", Unit::None},
+                 {"deg", Unit::Degrees},
+                 {"rad", Unit::Radians},
+                 {"grad", Unit::Gradians},
+                 {"turn", Unit::Turns}};
   for (const auto& angle : kAngles) {
     if (unit == angle.name) {
       out.unit = angle.unit;
@@ -185,7 +192,8 @@ struct Role {
 std::optional<double> ValueOf(const Component& part, Role role) {
   if (part.none) return 0.0;
   switch (part.unit) {
-    case Unit::None: return part.value;
+    case Unit::None:
+      return part.value;
     case Unit::Percent:
       if (role.hue) return std::nullopt;
       return part.value / 100 * role.full;  // 50% of 255 is 127.5 exactly
@@ -194,10 +202,14 @@ std::optional<double> ValueOf(const Component& part, Role role) {
   }
   if (!role.hue) return std::nullopt;
   switch (part.unit) {
-    case Unit::Radians: return part.value * 180 / kPi;
-    case Unit::Gradians: return part.value * 0.9;
-    case Unit::Turns: return part.value * 360;
-    default: return part.value;  // degrees
+    case Unit::Radians:
+      return part.value * 180 / kPi;
+    case Unit::Gradians:
+      return part.value * 0.9;
+    case Unit::Turns:
+      return part.value * 360;
+    default:
+      return part.value;  // degrees
   }
 }
 
@@ -218,7 +230,8 @@ ColourValue FromHsl(double hue, double saturation, double lightness) {
     const double k = std::fmod(n + h / 30, 12.0);
     return l - s * std::fmin(l, 1 - l) * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
   };
-  return MakeColour(ChannelToByte(channel(0)), ChannelToByte(channel(8)), ChannelToByte(channel(4)));
+  return MakeColour(ChannelToByte(channel(0)), ChannelToByte(channel(8)),
+                    ChannelToByte(channel(4)));
 }
 
 ColourValue FromHsv(double hue, double saturation, double value) {
@@ -228,7 +241,8 @@ ColourValue FromHsv(double hue, double saturation, double value) {
     const double k = std::fmod(n + h / 60, 6.0);
     return v - v * s * std::max(0.0, std::min({k, 4 - k, 1.0}));
   };
-  return MakeColour(ChannelToByte(channel(5)), ChannelToByte(channel(3)), ChannelToByte(channel(1)));
+  return MakeColour(ChannelToByte(channel(5)), ChannelToByte(channel(3)),
+                    ChannelToByte(channel(1)));
 }
 
 enum class Model { Rgb, Hsl, Hsv, Oklab, Oklch, Lab, Lch };
@@ -265,13 +279,20 @@ std::optional<ColourValue> FunctionColour(const ColourFunction& function, std::s
   // The alpha is read, for the text to be a colour, and then left out.
   if (list->count == 4 && !ValueOf(list->parts[3], Role{false, 1})) return std::nullopt;
   switch (function.model) {
-    case Model::Rgb: return MakeColour(RoundedByte(v[0]), RoundedByte(v[1]), RoundedByte(v[2]));
-    case Model::Hsl: return FromHsl(v[0], v[1], v[2]);
-    case Model::Hsv: return FromHsv(v[0], v[1], v[2]);
-    case Model::Oklab: return ColourFromOklab({Clamp(v[0], 0, 1), v[1], v[2]});
-    case Model::Oklch: return ColourFromOklab(FromPolar(Clamp(v[0], 0, 1), std::fmax(v[1], 0), v[2]));
-    case Model::Lab: return ColourFromCieLab({Clamp(v[0], 0, 100), v[1], v[2]});
-    case Model::Lch: return ColourFromCieLab(FromPolar(Clamp(v[0], 0, 100), std::fmax(v[1], 0), v[2]));
+    case Model::Rgb:
+      return MakeColour(RoundedByte(v[0]), RoundedByte(v[1]), RoundedByte(v[2]));
+    case Model::Hsl:
+      return FromHsl(v[0], v[1], v[2]);
+    case Model::Hsv:
+      return FromHsv(v[0], v[1], v[2]);
+    case Model::Oklab:
+      return ColourFromOklab({Clamp(v[0], 0, 1), v[1], v[2]});
+    case Model::Oklch:
+      return ColourFromOklab(FromPolar(Clamp(v[0], 0, 1), std::fmax(v[1], 0), v[2]));
+    case Model::Lab:
+      return ColourFromCieLab({Clamp(v[0], 0, 100), v[1], v[2]});
+    case Model::Lch:
+      return ColourFromCieLab(FromPolar(Clamp(v[0], 0, 100), std::fmax(v[1], 0), v[2]));
   }
   return std::nullopt;
 }
@@ -285,7 +306,8 @@ std::optional<ColourValue> BareTriple(std::string_view text) {
   unsigned channels[3];
   for (int i = 0; i < 3; ++i) {
     const Component& part = list->parts[i];
-    if (!part.plain || part.none || part.unit != Unit::None || part.point != fractions) return std::nullopt;
+    if (!part.plain || part.none || part.unit != Unit::None || part.point != fractions)
+      return std::nullopt;
     if (part.value > (fractions ? 1 : 255)) return std::nullopt;
     channels[i] = fractions ? ChannelToByte(part.value) : static_cast<unsigned>(part.value);
   }
@@ -327,11 +349,16 @@ std::optional<ColourValue> ParseColourText(std::string_view text, int currentNot
   const std::string_view t = lower;
 
   switch (t.front()) {
-    case '~': return CssNamedColour(t.substr(1));
-    case '#': return WebHex(t.substr(1));
-    case '$': return BgrHex(t.substr(1));
-    case '&': return t.substr(0, 2) == "&h" ? BgrHex(t.substr(2)) : std::nullopt;
-    default: break;
+    case '~':
+      return CssNamedColour(t.substr(1));
+    case '#':
+      return WebHex(t.substr(1));
+    case '$':
+      return BgrHex(t.substr(1));
+    case '&':
+      return t.substr(0, 2) == "&h" ? BgrHex(t.substr(2)) : std::nullopt;
+    default:
+      break;
   }
   if (t.substr(0, 2) == "0x") return BgrHex(t.substr(2));
   if (t.size() == 6 && HexNumber(t) && !(AllDigits(t) && currentNotation == kNotationInteger)) {

@@ -31,9 +31,12 @@ ColourValue Applied(const Matrix& m, ColourValue colour) {
 
 ColourValue SimulateVision(ColourValue colour, ColourVision vision) {
   switch (vision) {
-    case ColourVision::kProtanopia: return Applied(kProtanopia, colour);
-    case ColourVision::kDeuteranopia: return Applied(kDeuteranopia, colour);
-    case ColourVision::kTritanopia: return Applied(kTritanopia, colour);
+    case ColourVision::kProtanopia:
+      return Applied(kProtanopia, colour);
+    case ColourVision::kDeuteranopia:
+      return Applied(kDeuteranopia, colour);
+    case ColourVision::kTritanopia:
+      return Applied(kTritanopia, colour);
     case ColourVision::kAchromatopsia: {
       const unsigned grey = contrast_space::EncodedOf(RelativeLuminance(colour));
       return MakeColour(grey, grey, grey);

@@ -67,12 +67,14 @@ double ApcaContrast(ColourValue text, ColourValue background) {
   const double textY = ApcaLuminance(text), backgroundY = ApcaLuminance(background);
   if (std::fabs(backgroundY - textY) < kApcaDeltaYMinimum) return 0;
   if (backgroundY > textY) {
-    const double sapc = (std::pow(backgroundY, kApcaNormalBackground) -
-                         std::pow(textY, kApcaNormalText)) * kApcaScale;
+    const double sapc =
+        (std::pow(backgroundY, kApcaNormalBackground) - std::pow(textY, kApcaNormalText)) *
+        kApcaScale;
     return sapc < kApcaLowClip ? 0 : (sapc - kApcaOffset) * 100;
   }
-  const double sapc = (std::pow(backgroundY, kApcaReverseBackground) -
-                       std::pow(textY, kApcaReverseText)) * kApcaScale;
+  const double sapc =
+      (std::pow(backgroundY, kApcaReverseBackground) - std::pow(textY, kApcaReverseText)) *
+      kApcaScale;
   return sapc > -kApcaLowClip ? 0 : (sapc + kApcaOffset) * 100;
 }
 

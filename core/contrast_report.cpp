@@ -16,7 +16,8 @@ const char* Verdict(double ratio, std::size_t criterion) {
 SuggestionSlot SlotOf(const std::optional<TextSuggestion>& suggestion, const char* side) {
   if (!suggestion) return {std::nullopt, std::string(side) + ": none"};
   const std::string colour = NotationText(suggestion->colour, kNotationHtml);
-  return {suggestion->colour, std::string(side) + ' ' + colour + ' ' + RatioText(suggestion->ratio)};
+  return {suggestion->colour,
+          std::string(side) + ' ' + colour + ' ' + RatioText(suggestion->ratio)};
 }
 
 }  // namespace
@@ -32,8 +33,8 @@ ContrastReport MakeContrastReport(ColourValue text, ColourValue background) {
   report.ratio = "Contrast ratio " + RatioText(ratio);
   for (std::size_t i = 0; i < kContrastCriteria.size(); ++i) {
     report.criteria[i] = std::string(kContrastCriteria[i].name) + " (" +
-                         MinimumText(kContrastCriteria[i].minimumHundredths) + ":1): " +
-                         Verdict(ratio, i);
+                         MinimumText(kContrastCriteria[i].minimumHundredths) +
+                         ":1): " + Verdict(ratio, i);
   }
   const int lc = ApcaTenths(ApcaContrast(text, background));
   report.apca = "APCA Lc " + TenthsText(lc);

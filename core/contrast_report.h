@@ -19,7 +19,7 @@ constexpr std::size_t kSuggestionSlots = kSuggestionRows.size() * 2;  // lighter
 
 struct SuggestionSlot {
   std::optional<ColourValue> colour;  // none: nothing to click
-  std::string text;  // "Lighter #A1B2C3 4.61:1", "Darker: none", "Reached" or ""
+  std::string text;                   // "Lighter #A1B2C3 4.61:1", "Darker: none", "Reached" or ""
 };
 
 struct VisionSample {
@@ -28,10 +28,10 @@ struct VisionSample {
 };
 
 struct ContrastReport {
-  std::string ratio;  // "Contrast ratio 4.47:1"
+  std::string ratio;                                           // "Contrast ratio 4.47:1"
   std::array<std::string, kContrastCriteria.size()> criteria;  // "AA (4.5:1): fail"
-  std::string apca;     // "APCA Lc 71.1"
-  std::string apcaUse;  // "Good for: content text"
+  std::string apca;                                            // "APCA Lc 71.1"
+  std::string apcaUse;                                         // "Good for: content text"
   // Row by row, the lighter suggestion first.
   std::array<SuggestionSlot, kSuggestionSlots> suggestions;
   std::array<VisionSample, kColourVisions.size()> visions;

@@ -56,7 +56,8 @@ std::optional<TextSuggestion> SuggestTextColour(ColourValue text, ColourValue ba
   const double end = lighter ? 1.0 : 0.0, step = lighter ? kLightnessStep : -kLightnessStep;
   double failing = start.l;
   for (int i = 1;; ++i) {
-    const double l = lighter ? std::min(end, start.l + i * step) : std::max(end, start.l + i * step);
+    const double l =
+        lighter ? std::min(end, start.l + i * step) : std::max(end, start.l + i * step);
     const bool atEnd = l == end;
     if (!atEnd && !passes(ColourAt(l, start))) {
       failing = l;

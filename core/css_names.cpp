@@ -188,7 +188,8 @@ ColourValue ColourOf(const NamedColour& named) {
 const std::array<LabCoordinates, kNamedColourCount>& NamedOklab() {
   static const std::array<LabCoordinates, kNamedColourCount> oklab = [] {
     std::array<LabCoordinates, kNamedColourCount> table{};
-    for (std::size_t i = 0; i < kNamedColourCount; ++i) table[i] = OklabOf(ColourOf(kNamedColours[i]));
+    for (std::size_t i = 0; i < kNamedColourCount; ++i)
+      table[i] = OklabOf(ColourOf(kNamedColours[i]));
     return table;
   }();
   return oklab;

@@ -15,10 +15,9 @@ int Clamped(int start, int size, int low, int high) {
 }  // namespace
 
 Point CentredOrigin(int width, int height, const Rect& centreOn, const Rect& area) {
-  return {Clamped(CentredStart(centreOn.left, centreOn.right, width), width, area.left,
-                  area.right),
-          Clamped(CentredStart(centreOn.top, centreOn.bottom, height), height, area.top,
-                  area.bottom)};
+  return {
+      Clamped(CentredStart(centreOn.left, centreOn.right, width), width, area.left, area.right),
+      Clamped(CentredStart(centreOn.top, centreOn.bottom, height), height, area.top, area.bottom)};
 }
 
 }  // namespace tl

@@ -25,8 +25,8 @@ void AppendFixed(std::string& out, double value, int decimals) {
   // Colour coordinates are small; the bound only keeps the conversion defined.
   const double scaled = std::isfinite(value) ? std::floor(value * scale + 0.5) : 0;
   const long long units = static_cast<long long>(std::fmax(-1e15, std::fmin(1e15, scaled)));
-  const unsigned long long magnitude =
-      units < 0 ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
+  const unsigned long long magnitude = units < 0 ? 0ULL - static_cast<unsigned long long>(units)
+                                                 : static_cast<unsigned long long>(units);
   if (units < 0) out += '-';
   AppendDecimal(out, static_cast<long long>(magnitude / scale));
   if (decimals == 0) return;

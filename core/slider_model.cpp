@@ -11,8 +11,8 @@ namespace tl {
 namespace {
 
 constexpr SliderPart kHue{"Hue", 359, 0, true};
-constexpr SliderPart kPercent[] = {{"Saturation", 100, 0}, {"Lightness", 100, 0},
-                                   {"Value", 100, 0}};
+constexpr SliderPart kPercent[] = {
+    {"Saturation", 100, 0}, {"Lightness", 100, 0}, {"Value", 100, 0}};
 
 constexpr SliderModelInfo kModels[kSliderModelCount] = {
     {"RGB", "RGB Values", {{{"Red", 255, 0}, {"Green", 255, 0}, {"Blue", 255, 0}}}},

@@ -69,7 +69,8 @@ std::optional<std::string> Utf8OfUtf16(const std::u16string& units) {
     char32_t c = units[i];
     if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;
     if (c >= 0xD800 && c <= 0xDBFF) {
-      if (i + 1 == units.size() || units[i + 1] < 0xDC00 || units[i + 1] > 0xDFFF) return std::nullopt;
+      if (i + 1 == units.size() || units[i + 1] < 0xDC00 || units[i + 1] > 0xDFFF)
+        return std::nullopt;
       c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
     }
     AppendUtf8(out, c);
@@ -87,7 +88,9 @@ std::u16string Utf16OfUtf8(std::string_view text) {
       ++at;
       continue;
     }
-    const auto byte = [&](std::size_t i) { return char32_t(static_cast<unsigned char>(text[at + i])); };
+    const auto byte = [&](std::size_t i) {
+      return char32_t(static_cast<unsigned char>(text[at + i]));
+    };
     static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
     char32_t c = byte(0) & kLeadBits[length];
     for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (byte(i) & 0x3F);

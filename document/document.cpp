@@ -59,9 +59,12 @@ bool Document::SaveAs() { return SaveThroughDialog(); }
 // user asked for the colours to be kept.
 bool Document::SaveChangesFirst() {
   switch (m_host.AskToSaveColours()) {
-    case Answer::Cancel: return false;
-    case Answer::No: return true;
-    case Answer::Yes: return Save();
+    case Answer::Cancel:
+      return false;
+    case Answer::No:
+      return true;
+    case Answer::Yes:
+      return Save();
   }
   return false;
 }
@@ -77,9 +80,14 @@ void Document::New() {
 std::optional<Bytes> Document::ReadChosenFile(const std::string& path) {
   FileBytes file = ReadWholeFile(path);
   switch (file.failure) {
-    case ReadFailure::None: return std::move(file.bytes);
-    case ReadFailure::TooLarge: m_host.ShowTooLarge(path); break;
-    case ReadFailure::CannotOpen: m_host.ShowCannotOpen(path); break;
+    case ReadFailure::None:
+      return std::move(file.bytes);
+    case ReadFailure::TooLarge:
+      m_host.ShowTooLarge(path);
+      break;
+    case ReadFailure::CannotOpen:
+      m_host.ShowCannotOpen(path);
+      break;
   }
   return std::nullopt;
 }
@@ -138,7 +146,8 @@ void Document::Export(FileKind kind) {
 }
 
 void Document::Import() {
-  if (const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport()) ImportFile(chosen->path);
+  if (const std::optional<ChosenFile> chosen = m_host.ChooseFileToImport())
+    ImportFile(chosen->path);
 }
 
 void Document::ImportFile(const std::string& path) {

@@ -12,7 +12,8 @@ bool IsRecoveryCopyName(const std::string& name) {
   return FileKindOfExtension(name) == FileKind::ColourList;
 }
 
-std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes, std::vector<std::string>* names) {
+std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes,
+                                               std::vector<std::string>* names) {
   const Bytes header = EncodeColourListFile({});
   const std::size_t markEnd = header.size() - 4;  // the magic and the marker; then the count
   if (bytes.size() < header.size() ||
@@ -23,7 +24,8 @@ std::vector<ColourValue> ColoursOfRecoveryCopy(const Bytes& bytes, std::vector<s
   // the count is sound: its bytes are no colours.
   const std::uint64_t counted = GetLittleEndian32(bytes.data() + markEnd);
   const std::uint64_t namesAt = kColourListHeaderSize + 4 * counted;
-  if (namesAt < bytes.size() && StartsLikeNamesBlock(bytes.data() + namesAt, bytes.size() - namesAt)) {
+  if (namesAt < bytes.size() &&
+      StartsLikeNamesBlock(bytes.data() + namesAt, bytes.size() - namesAt)) {
     PaletteRead named = ReadColourListFile(bytes.data(), bytes.size());
     if (names) *names = std::move(named.names);
     return std::move(named.colours);
@@ -38,7 +40,8 @@ std::vector<ColourValue> RecoveryKeeper::TakeOrphans(std::vector<std::string>* c
   std::vector<RecoveryFileEntry> copies = m_files.List();
   std::vector<std::string> names;
   for (const RecoveryFileEntry& entry : copies) names.push_back(entry.name);
-  for (const std::string& stale : StaleTemporaryFiles(names, "", m_processGone)) m_files.Remove(stale);
+  for (const std::string& stale : StaleTemporaryFiles(names, "", m_processGone))
+    m_files.Remove(stale);
   copies.erase(std::remove_if(copies.begin(), copies.end(),
                               [this](const RecoveryFileEntry& entry) {
                                 return !IsRecoveryCopyName(entry.name) || entry.name == m_ownName;

@@ -59,7 +59,8 @@ Bytes EncodeColourListFile(const std::vector<ColourValue>& colours,
 
 std::vector<ColourValue> DecodeColourListEntries(const std::uint8_t* entries, std::size_t size,
                                                  std::uint64_t counted) {
-  std::vector<ColourValue> colours(static_cast<std::size_t>(std::min<std::uint64_t>(counted, size / 4)));
+  std::vector<ColourValue> colours(
+      static_cast<std::size_t>(std::min<std::uint64_t>(counted, size / 4)));
   for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = EntryAt(entries + 4 * i);
   return colours;
 }

@@ -89,7 +89,8 @@ FileBytes ReadWholeFile(const std::string& path) {
   if (fd < 0) return {{}, ReadFailure::CannotOpen, std::strerror(errno)};
   FileBytes file;
   struct stat status = {};
-  if (::fstat(fd, &status) == 0 && static_cast<std::uint64_t>(status.st_size) > kLargestPaletteFile) {
+  if (::fstat(fd, &status) == 0 &&
+      static_cast<std::uint64_t>(status.st_size) > kLargestPaletteFile) {
     file.failure = ReadFailure::TooLarge;
   } else if (status.st_size > 0) {
     file.bytes.reserve(static_cast<std::size_t>(status.st_size));

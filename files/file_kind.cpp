@@ -15,8 +15,8 @@ namespace tl {
 constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 
 const std::array<FileKindRow, 5> kFileKinds{{
-    {FileKind::ColourList, "clf", TL_PROGRAM_NAME " Color List File", TL_PROGRAM_NAME " colour list",
-     ReadColourListFile,
+    {FileKind::ColourList, "clf", TL_PROGRAM_NAME " Color List File",
+     TL_PROGRAM_NAME " colour list", ReadColourListFile,
      [](const std::vector<ColourValue>& colours, const std::string&,
         const std::vector<std::string>& names) { return EncodeColourListFile(colours, names); },
      true, kNoLimit, 0},

@@ -26,7 +26,8 @@ std::optional<FileKind> DetectFileKind(const std::uint8_t* data, std::size_t siz
   const bool swatches = size >= 2 && data[0] == 0 && (data[1] == 1 || data[1] == 2);
   // A table whose first colour starts 00 01 or 00 02 looks like both.
   if (table && swatches) {
-    return named == FileKind::PhotoshopSwatches ? FileKind::PhotoshopSwatches : FileKind::ColourTable;
+    return named == FileKind::PhotoshopSwatches ? FileKind::PhotoshopSwatches
+                                                : FileKind::ColourTable;
   }
   if (table) return FileKind::ColourTable;
   if (swatches) return FileKind::PhotoshopSwatches;

@@ -9,9 +9,9 @@ Bytes EncodePalette(FileKind kind, const std::vector<ColourValue>& colours,
   return RowOf(kind).encode(colours, paletteName, names);
 }
 
-bool WritePalette(FileKind kind, const std::string& path,
-                  const std::vector<ColourValue>& colours, const std::string& paletteName,
-                  const std::vector<std::string>& names, std::string* why) {
+bool WritePalette(FileKind kind, const std::string& path, const std::vector<ColourValue>& colours,
+                  const std::string& paletteName, const std::vector<std::string>& names,
+                  std::string* why) {
   return WriteFileReplacing(path, EncodePalette(kind, colours, paletteName, names), why);
 }
 

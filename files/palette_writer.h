@@ -19,8 +19,8 @@ Bytes EncodePalette(FileKind kind, const std::vector<ColourValue>& colours,
 
 // False when the file could not be written in full; then any earlier file at the
 // path is left as it was, and `why`, when given, says what the system said.
-bool WritePalette(FileKind kind, const std::string& path,
-                  const std::vector<ColourValue>& colours, const std::string& paletteName,
-                  const std::vector<std::string>& names = {}, std::string* why = nullptr);
+bool WritePalette(FileKind kind, const std::string& path, const std::vector<ColourValue>& colours,
+                  const std::string& paletteName, const std::vector<std::string>& names = {},
+                  std::string* why = nullptr);
 
 }  // namespace tl

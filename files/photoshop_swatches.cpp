@@ -20,14 +20,19 @@ double Full(std::uint32_t v) { return v / 65535.0; }
 // white.
 std::optional<ColourValue> FromSpace(std::uint32_t space, const std::uint32_t v[4]) {
   switch (space) {
-    case kRgb: return MakeColour(UnitToByte(Full(v[0])), UnitToByte(Full(v[1])), UnitToByte(Full(v[2])));
-    case kHsb: return FromHsb(360 * Full(v[0]), Full(v[1]), Full(v[2]));
-    case kCmyk: return FromCmyk(1 - Full(v[0]), 1 - Full(v[1]), 1 - Full(v[2]), 1 - Full(v[3]));
+    case kRgb:
+      return MakeColour(UnitToByte(Full(v[0])), UnitToByte(Full(v[1])), UnitToByte(Full(v[2])));
+    case kHsb:
+      return FromHsb(360 * Full(v[0]), Full(v[1]), Full(v[2]));
+    case kCmyk:
+      return FromCmyk(1 - Full(v[0]), 1 - Full(v[1]), 1 - Full(v[2]), 1 - Full(v[3]));
     case kLab:
       return FromLab(v[0] / 100.0, static_cast<std::int16_t>(v[1]) / 100.0,
                      static_cast<std::int16_t>(v[2]) / 100.0);
-    case kGray: return FromGray(1 - v[0] / 10000.0);
-    default: return std::nullopt;
+    case kGray:
+      return FromGray(1 - v[0] / 10000.0);
+    default:
+      return std::nullopt;
   }
 }
 
@@ -92,7 +97,8 @@ Bytes EncodePhotoshopSwatches(const std::vector<ColourValue>& colours,
     const std::size_t lengthAt = out.size();
     PutBigEndian32(out, 0);  // the name's units with the terminator, once written
     const std::uint32_t units = PutUtf16Name(out, SwatchNameOf(colours, names, i));
-    for (int b = 0; b < 4; ++b) out[lengthAt + b] = static_cast<std::uint8_t>(units >> (24 - 8 * b));
+    for (int b = 0; b < 4; ++b)
+      out[lengthAt + b] = static_cast<std::uint8_t>(units >> (24 - 8 * b));
   }
   return out;
 }

@@ -64,10 +64,14 @@ std::optional<ColourValue> ReadColourEntry(const std::uint8_t* block, std::size_
       if (!ReadFloat(in, v[i])) return std::nullopt;
     }
     switch (known.name[0]) {
-      case 'R': return MakeColour(UnitToByte(v[0]), UnitToByte(v[1]), UnitToByte(v[2]));
-      case 'G': return FromGray(v[0]);
-      case 'C': return FromCmyk(v[0], v[1], v[2], v[3]);
-      default: return FromLab(100 * v[0], v[1], v[2]);  // L is stored as 0..1
+      case 'R':
+        return MakeColour(UnitToByte(v[0]), UnitToByte(v[1]), UnitToByte(v[2]));
+      case 'G':
+        return FromGray(v[0]);
+      case 'C':
+        return FromCmyk(v[0], v[1], v[2], v[3]);
+      default:
+        return FromLab(100 * v[0], v[1], v[2]);  // L is stored as 0..1
     }
   }
   return std::nullopt;
@@ -123,7 +127,8 @@ Bytes EncodeSwatchExchange(const std::vector<ColourValue>& colours,
     out[lengthAt + 4] = static_cast<std::uint8_t>(units >> 8);
     out[lengthAt + 5] = static_cast<std::uint8_t>(units);
     const std::uint32_t length = 20 + 2 * units;
-    for (int b = 0; b < 4; ++b) out[lengthAt + b] = static_cast<std::uint8_t>(length >> (24 - 8 * b));
+    for (int b = 0; b < 4; ++b)
+      out[lengthAt + b] = static_cast<std::uint8_t>(length >> (24 - 8 * b));
     out.insert(out.end(), {'R', 'G', 'B', ' '});
     PutFloat(out, SwatchComponent(RedOf(colour)));
     PutFloat(out, SwatchComponent(GreenOf(colour)));

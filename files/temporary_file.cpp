@@ -62,8 +62,8 @@ std::optional<std::uint32_t> TemporaryFileOwner(const std::string& name,
   if (const std::optional<std::string> middle = Between(name, kPrefix, kSuffix)) {
     // <hash>-<pid>
     const std::string hash = middle->substr(0, 8);
-    const bool forTarget = targetName.empty() ? IsLowerHex(hash)
-                                              : hash == HashText(NameHash(targetName));
+    const bool forTarget =
+        targetName.empty() ? IsLowerHex(hash) : hash == HashText(NameHash(targetName));
     if (!forTarget || middle->size() < 9 || (*middle)[8] != '-') return std::nullopt;
     return ParseProcessId(middle->substr(9));
   }

@@ -6,8 +6,8 @@ namespace tl {
 
 std::wstring WideOfCodePage(const std::string& text) {
   if (text.empty()) return {};
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0);
+  const int length =
+      ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
   if (length > 0) {
     ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),

@@ -11,9 +11,9 @@ namespace {
 template <typename Function>
 Function User32Function(const char* name) {
   const HMODULE user32 = ::GetModuleHandleA("user32.dll");
-  return user32 ? reinterpret_cast<Function>(
-                      reinterpret_cast<void*>(::GetProcAddress(user32, name)))
-                : nullptr;
+  return user32
+             ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name)))
+             : nullptr;
 }
 
 // Both of the dialog manager's setters take a window, a mask and the bits under it.
@@ -82,7 +82,8 @@ void DialogDpiLayout::Apply(HWND dialog, UINT dpi) {
     // From the template's point size, as the dialog manager makes a dialog's
     // font at start: scaling the pixel height would round twice.
     LOGFONTA shape = m_fontShape;
-    const int points = ::MulDiv(std::abs(static_cast<int>(shape.lfHeight)), 72, static_cast<int>(m_dpi));
+    const int points =
+        ::MulDiv(std::abs(static_cast<int>(shape.lfHeight)), 72, static_cast<int>(m_dpi));
     shape.lfHeight = -::MulDiv(points, static_cast<int>(dpi), 72);
     font.Reset(::CreateFontIndirectA(&shape));
     if (font) use = font.Get();

@@ -121,9 +121,9 @@ bool SameFile(const std::string& a, const std::string& b) {
   BY_HANDLE_FILE_INFORMATION info[2] = {};
   const std::string* paths[2] = {&a, &b};
   for (int i = 0; i < 2; ++i) {
-    const UniqueFile file(::CreateFileA(paths[i]->c_str(), 0,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const UniqueFile file(
+        ::CreateFileA(paths[i]->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file || !::GetFileInformationByHandle(file.Get(), &info[i])) return false;
   }
   return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
@@ -158,7 +158,8 @@ FileBytes ReadWholeFile(const std::string& path) {
   std::vector<std::uint8_t> buffer(1 << 16);
   while (file.Ok()) {
     DWORD got = 0;
-    if (!::ReadFile(handle.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+    if (!::ReadFile(handle.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got,
+                    nullptr)) {
       file.failure = ReadFailure::CannotOpen;
       file.reason = LastErrorText();
     } else if (got == 0) {

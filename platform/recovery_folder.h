@@ -36,7 +36,7 @@ class RecoveryFolder final : public RecoveryFiles {
   bool Remove(const std::string& name) override;
 
  private:
-  struct Lock;  // an open lock file
+  struct Lock;                                                               // an open lock file
   using Locks = std::vector<std::pair<std::string, std::unique_ptr<Lock>>>;  // by the copy's name
   std::string PathOf(const std::string& name) const { return m_path + "\\" + name; }
   Locks::iterator FindLock(const std::string& name);

@@ -22,9 +22,7 @@ class Subclass {
 
   // Nothing happens when already attached; false when the window cannot be taken.
   bool Attach(HWND window);
-  bool AttachDlgItem(HWND parent, int controlId) {
-    return Attach(::GetDlgItem(parent, controlId));
-  }
+  bool AttachDlgItem(HWND parent, int controlId) { return Attach(::GetDlgItem(parent, controlId)); }
   void Detach();
 
   HWND Handle() const { return m_window; }

@@ -2,7 +2,7 @@
    resource compiler (the About box shows them) and by C++. */
 #pragma once
 
-#include "product.h"  /* beside it: the resource compiler reads it too */
+#include "product.h" /* beside it: the resource compiler reads it too */
 
 #define TL_MAKER_WEB "https://example.com/"
 #define TL_MAKER_MAIL "support@example.com"

@@ -122,8 +122,8 @@ void ScreenSampler::DrawMarks(int zoomLevel, const Options& options) {
     // A line on the first view pixel of every source pixel but the first.
     for (int y = 0; y < m_viewHeight; ++y) {
       std::uint32_t* row = m_magnifierPixels + static_cast<std::size_t>(y) * m_viewWidth;
-      const bool lineRow = y > 0 && (y * m_captureRows / m_viewHeight) !=
-                                        ((y - 1) * m_captureRows / m_viewHeight);
+      const bool lineRow =
+          y > 0 && (y * m_captureRows / m_viewHeight) != ((y - 1) * m_captureRows / m_viewHeight);
       for (int x = 0; x < m_viewWidth; ++x) {
         const std::size_t column = static_cast<std::size_t>(x);
         if (lineRow || (x > 0 && m_columnSources[column] != m_columnSources[column - 1])) {
@@ -156,9 +156,9 @@ ColourValue ScreenSampler::MeanAround(const RECT& onScreen, POINT pointer, int s
       if (x < onScreen.left || x >= onScreen.right || y < onScreen.top || y >= onScreen.bottom) {
         continue;
       }
-      const std::uint32_t bgra = m_capturePixels[static_cast<std::size_t>(y - m_captured.top) *
-                                                     m_captureWidth +
-                                                 (x - m_captured.left)];
+      const std::uint32_t bgra =
+          m_capturePixels[static_cast<std::size_t>(y - m_captured.top) * m_captureWidth +
+                          (x - m_captured.left)];
       mean.Add(MakeColour((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
     }
   }
@@ -198,10 +198,10 @@ ScreenSampler::Sample ScreenSampler::Take(POINT pointer, int zoomLevel, Options 
   // the view shows what it can, the read fails.
   const bool pointerOnScreen = ::PtInRect(&m_screenArea, pointer) != FALSE;
   if (onScreen) {
-    sample.read = ::BitBlt(m_captureDC.Get(), visible.left - captured.left,
-                           visible.top - captured.top, visible.right - visible.left,
-                           visible.bottom - visible.top, m_screen.Get(), visible.left, visible.top,
-                           SRCCOPY) != FALSE;
+    sample.read =
+        ::BitBlt(m_captureDC.Get(), visible.left - captured.left, visible.top - captured.top,
+                 visible.right - visible.left, visible.bottom - visible.top, m_screen.Get(),
+                 visible.left, visible.top, SRCCOPY) != FALSE;
   }
   ::GdiFlush();  // the DIB's memory is read directly below
   sample.read = sample.read && pointerOnScreen;

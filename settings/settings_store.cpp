@@ -39,7 +39,8 @@ std::vector<std::string> ReadStrings(HKEY key, const char* name) {
   }
   std::string buffer(size, '\0');
   if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                         &size) != ERROR_SUCCESS || type != REG_MULTI_SZ) {
+                         &size) != ERROR_SUCCESS ||
+      type != REG_MULTI_SZ) {
     return {};
   }
   return SplitMultiString(buffer.data(), std::min<std::size_t>(size, buffer.size()));
@@ -81,8 +82,8 @@ Settings SettingsStore::Load() {
   settings.sliderModel = SliderModelFromStored(ReadTwoBytes(key.Get(), kSliderModelValue));
   settings.customFormats = DecodeCustomFormats(ReadStrings(key.Get(), kCustomFormatsValue));
   // A custom format's id means something only beside the formats stored with it.
-  settings.notation = NotationFromStored(ReadTwoBytes(key.Get(), kNotationValue),
-                                         settings.customFormats.size());
+  settings.notation =
+      NotationFromStored(ReadTwoBytes(key.Get(), kNotationValue), settings.customFormats.size());
   return settings;
 }
 
@@ -131,7 +132,8 @@ std::vector<std::string> SettingsStore::LoadRecentFiles() {
   }
   const std::wstring name = WideOfCodePage(kRecentFilesValue);
   DWORD size = 0, type = REG_NONE;
-  if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+  if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+          ERROR_SUCCESS ||
       type != REG_MULTI_SZ) {
     return {};
   }
@@ -145,7 +147,8 @@ std::vector<std::string> SettingsStore::LoadRecentFiles() {
   // A path the code page cannot hold would name another file: it is left out.
   std::vector<std::string> paths;
   for (const std::u16string& stored : SplitStoredPaths(units)) {
-    if (std::optional<std::string> path = CodePageOfWide(std::wstring(stored.begin(), stored.end()))) {
+    if (std::optional<std::string> path =
+            CodePageOfWide(std::wstring(stored.begin(), stored.end()))) {
       paths.push_back(std::move(*path));
     }
   }

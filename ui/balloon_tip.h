@@ -31,7 +31,7 @@ class BalloonTip final : public Subclass {
  private:
   TOOLINFOA ToolFor(HWND control) const;
 
-  UniqueWindow m_tip;  // made at the first Show; the subclass is attached to it
+  UniqueWindow m_tip;        // made at the first Show; the subclass is attached to it
   HWND m_control = nullptr;  // whose tool is shown
   std::string m_text;
 };

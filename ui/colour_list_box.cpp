@@ -157,7 +157,7 @@ void ColourListBox::ShowContextMenu(LPARAM where) {
   if (point.x == -1 && point.y == -1) {  // the menu key
     point = {0, 0};
     if (entry >= 0 && ::SendMessageA(Handle(), LB_GETITEMRECT, entry,
-                                      reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+                                     reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
       point = {item.left, item.bottom};
     }
     ::ClientToScreen(Handle(), &point);

@@ -62,8 +62,8 @@ void Hyperlink::OnAttached() {
   font.lfUnderline = TRUE;
   m_linkFont.Reset(::CreateFontIndirectA(&font));
 
-  m_tooltip.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    0, 0, window, nullptr, Module::Instance(), nullptr));
+  m_tooltip.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, 0,
+                                    0, window, nullptr, Module::Instance(), nullptr));
 
   if (m_label.empty()) {
     const int length = ::GetWindowTextLengthA(window);
@@ -139,9 +139,9 @@ void Hyperlink::RecomputeLinkRect() {
 }
 
 void Hyperlink::EraseBackground(HDC dc) {
-  const auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
-      ::GetParent(Handle()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-      reinterpret_cast<LPARAM>(Handle())));
+  const auto brush = reinterpret_cast<HBRUSH>(
+      ::SendMessageA(::GetParent(Handle()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(Handle())));
   if (!brush) return;
   RECT client{};
   ::GetClientRect(Handle(), &client);

@@ -14,8 +14,8 @@ void ImageButton::OnAttached() {
   // No owner: a topmost tooltip owned by the dialog keeps the dialog itself from
   // becoming topmost under Wine. The button relays its own mouse messages and
   // destroys the tooltip with itself, so nothing needs the ownership.
-  m_tooltip.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    0, 0, nullptr, nullptr, Module::Instance(), nullptr));
+  m_tooltip.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, 0,
+                                    0, nullptr, nullptr, Module::Instance(), nullptr));
 }
 
 void ImageButton::SetTooltipText(const char* text) {

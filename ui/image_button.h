@@ -19,7 +19,6 @@ class ImageButton final : public Subclass {
   // The pictures are borrowed: their owner keeps them while the button shows them.
   void SetImageList(HIMAGELIST list);
 
-
   // Paints the button into any DC (WM_PAINT and WM_PRINTCLIENT both come here).
   void Paint(HDC dc);
 

@@ -22,7 +22,8 @@ void ExcludeFromCapture(HWND window) {
   const auto set = user32 ? reinterpret_cast<SetAffinity>(reinterpret_cast<void*>(
                                 ::GetProcAddress(user32, "SetWindowDisplayAffinity")))
                           : nullptr;
-  if (set) set(window, kExcludeFromCapture);  // older systems refuse; it stays out of the source anyway
+  if (set)
+    set(window, kExcludeFromCapture);  // older systems refuse; it stays out of the source anyway
 }
 
 }  // namespace
@@ -102,7 +103,8 @@ void LoupeWindow::Place(const Rect& source, const Rect& screen) {
   if (!m_window) return;
   const SIZE size = WindowSize();
   const Point origin = LoupeOrigin(source, size.cx, size.cy, screen);
-  const bool nearby = std::abs(origin.x - m_origin.x) <= kSlack && std::abs(origin.y - m_origin.y) <= kSlack;
+  const bool nearby =
+      std::abs(origin.x - m_origin.x) <= kSlack && std::abs(origin.y - m_origin.y) <= kSlack;
   if (m_visible && nearby && !Covers(source)) return;
   ::SetWindowPos(m_window, HWND_TOPMOST, origin.x, origin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE | (m_visible ? 0 : SWP_SHOWWINDOW));
@@ -144,8 +146,7 @@ LRESULT CALLBACK LoupeWindow::Procedure(HWND window, UINT message, WPARAM wParam
                                         LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<LoupeWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
   switch (message) {

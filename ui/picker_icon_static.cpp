@@ -19,8 +19,7 @@ void PickerIconStatic::Paint() {
     FillSolid(paint.Get(), {client.left, client.top, client.left + 1, client.top + height - 1},
               0x808080);
     FillSolid(paint.Get(), {client.right - 1, client.top, client.right, client.bottom}, kWhite);
-    FillSolid(paint.Get(), {client.left, client.bottom - 1, client.right, client.bottom},
-              kWhite);
+    FillSolid(paint.Get(), {client.left, client.bottom - 1, client.right, client.bottom}, kWhite);
   }
   // Half its own size in from the corner, at every scale.
   const auto icon = reinterpret_cast<HICON>(::SendMessageA(Handle(), STM_GETICON, 0, 0));

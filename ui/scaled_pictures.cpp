@@ -38,8 +38,8 @@ HANDLE LoadPicture(int id, UINT type, int size) {
 }
 
 HIMAGELIST LoadButtonPicture(int id, int size) {
-  return ImageList_LoadImageA(Module::Instance(), MAKEINTRESOURCEA(id), size, 1,
-                              kButtonMaskColour, IMAGE_BITMAP, 0);
+  return ImageList_LoadImageA(Module::Instance(), MAKEINTRESOURCEA(id), size, 1, kButtonMaskColour,
+                              IMAGE_BITMAP, 0);
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ UINT TrayIcon::TaskbarCreatedMessage() {
 int TrayIcon::ShellVersion() {
   static const int version = [] {
     const HMODULE shell = ::GetModuleHandleA("shell32.dll");
-    const auto query = shell ? reinterpret_cast<DLLGETVERSIONPROC>(
-                                   reinterpret_cast<void*>(::GetProcAddress(shell, "DllGetVersion")))
+    const auto query = shell ? reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(
+                                   ::GetProcAddress(shell, "DllGetVersion")))
                              : nullptr;
     DLLVERSIONINFO info{};
     info.cbSize = sizeof info;

@@ -72,7 +72,9 @@ std::wstring ClassName(HWND window) {
   return name;
 }
 
-void PrintRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom); }
+void PrintRect(const RECT& r) {
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+}
 
 int Fail(const char* why) {
   std::fprintf(stderr, "probe: %s\n", why);
@@ -225,7 +227,8 @@ int main(int argc, char** argv) {
       // Active with the title bar and all: it or a control of it has the focus.
       std::printf("%d %d %d %d\n", ::IsWindowVisible(window) ? 1 : 0,
                   ::GetForegroundWindow() == window ? 1 : 0,
-                  thread.hwndActive == window && thread.hwndFocus ? 1 : 0, thread.hwndCapture ? 1 : 0);
+                  thread.hwndActive == window && thread.hwndFocus ? 1 : 0,
+                  thread.hwndCapture ? 1 : 0);
     } else if (command == "move-window" && argc >= 5) {
       if (!::SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
@@ -269,8 +272,8 @@ int main(int argc, char** argv) {
         ::GetClassNameA(child, className, sizeof className);
         if (::GetParent(child) == window && ::IsWindowVisible(child)) {
           std::printf("%d %s %#lx %ld %ld %ld %ld\n", ::GetDlgCtrlID(child), className,
-                      static_cast<unsigned long>(::GetWindowLongW(child, GWL_STYLE)), r.left,
-                      r.top, r.right, r.bottom);
+                      static_cast<unsigned long>(::GetWindowLongW(child, GWL_STYLE)), r.left, r.top,
+                      r.right, r.bottom);
         }
         return true;
       });

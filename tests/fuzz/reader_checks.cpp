@@ -38,7 +38,8 @@ void RequireSound(const PaletteRead& read, std::size_t size, std::size_t bytesPe
   Require(read.colours.size() <= size / bytesPerColour + 1, "colours within what the bytes hold");
   for (ColourValue c : read.colours) Require(c <= 0xFFFFFF, "colour values are 0x00BBGGRR");
   Require(read.names.size() <= read.colours.size(), "names only for colours read");
-  for (const std::string& name : read.names) Require(ColourNameOf(name) == name, "names are kept clean");
+  for (const std::string& name : read.names)
+    Require(ColourNameOf(name) == name, "names are kept clean");
   if (!encode || read.colours.empty()) return;
   const Bytes written = encode(read.colours, read.names);
   const PaletteRead again = reread(written.data(), written.size());
@@ -90,9 +91,8 @@ void CheckGimpPalette(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 const ReaderCheck kReaderChecks[5] = {
-    {"clf", CheckColourList},         {"ase", CheckSwatchExchange},
-    {"aco", CheckPhotoshopSwatches},  {"act", CheckColourTable},
-    {"gpl", CheckGimpPalette},
+    {"clf", CheckColourList},  {"ase", CheckSwatchExchange}, {"aco", CheckPhotoshopSwatches},
+    {"act", CheckColourTable}, {"gpl", CheckGimpPalette},
 };
 
 void SetRuleBrokenHandler(RuleBrokenHandler handler) {

@@ -19,13 +19,15 @@ namespace tl {
 namespace {
 
 TEST(NotationText, EveryNotationPrintsAsTheFormatBoxShowsIt) {
-  const int ids[] = {kNotationInteger, kNotationCpp, kNotationHtml, kNotationFlash,
-                     kNotationVb, kNotationDelphi, kNotationRgb, kNotationRgbFloat};
+  const int ids[] = {kNotationInteger, kNotationCpp,    kNotationHtml, kNotationFlash,
+                     kNotationVb,      kNotationDelphi, kNotationRgb,  kNotationRgbFloat};
   const std::pair<ColourValue, std::vector<std::string>> cases[] = {
-      {MakeColour(18, 52, 86), {"5649426", "0x563412", "#123456", "123456", "&H563412", "$563412",
-                                "18, 52, 86", "0.07, 0.20, 0.34"}},
-      {MakeColour(255, 0, 0), {"255", "0x0000ff", "#ff0000", "ff0000", "&H0000ff", "$0000ff",
-                               "255, 0, 0", "1.00, 0.00, 0.00"}},
+      {MakeColour(18, 52, 86),
+       {"5649426", "0x563412", "#123456", "123456", "&H563412", "$563412", "18, 52, 86",
+        "0.07, 0.20, 0.34"}},
+      {MakeColour(255, 0, 0),
+       {"255", "0x0000ff", "#ff0000", "ff0000", "&H0000ff", "$0000ff", "255, 0, 0",
+        "1.00, 0.00, 0.00"}},
   };
   for (const auto& [colour, texts] : cases) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -36,15 +38,23 @@ TEST(NotationText, EveryNotationPrintsAsTheFormatBoxShowsIt) {
 
 // Expected texts worked out with exact fractions from the hexcone formulas.
 TEST(NotationText, WebNotationsRoundFromExactValuesHalvesUp) {
-  const struct { ColourValue colour; const char *cssRgb, *cssHsl, *hsv, *why; } cases[] = {
-      {MakeColour(18, 52, 86), "rgb(18, 52, 86)", "hsl(210, 65%, 20%)", "hsv(210, 79%, 34%)", "example"},
+  const struct {
+    ColourValue colour;
+    const char *cssRgb, *cssHsl, *hsv, *why;
+  } cases[] = {
+      {MakeColour(18, 52, 86), "rgb(18, 52, 86)", "hsl(210, 65%, 20%)", "hsv(210, 79%, 34%)",
+       "example"},
       {kBlack, "rgb(0, 0, 0)", "hsl(0, 0%, 0%)", "hsv(0, 0%, 0%)", "no hue, no saturation"},
-      {MakeColour(0, 0, 255), "rgb(0, 0, 255)", "hsl(240, 100%, 50%)", "hsv(240, 100%, 100%)", "sector 3"},
-      {MakeColour(255, 0, 1), "rgb(255, 0, 1)", "hsl(0, 100%, 50%)", "hsv(0, 100%, 100%)", "359.76: 0"},
-      {MakeColour(1, 1, 0), "rgb(1, 1, 0)", "hsl(60, 100%, 0%)", "hsv(60, 100%, 0%)", "two highest equal"},
+      {MakeColour(0, 0, 255), "rgb(0, 0, 255)", "hsl(240, 100%, 50%)", "hsv(240, 100%, 100%)",
+       "sector 3"},
+      {MakeColour(255, 0, 1), "rgb(255, 0, 1)", "hsl(0, 100%, 50%)", "hsv(0, 100%, 100%)",
+       "359.76: 0"},
+      {MakeColour(1, 1, 0), "rgb(1, 1, 0)", "hsl(60, 100%, 0%)", "hsv(60, 100%, 0%)",
+       "two highest equal"},
       {MakeColour(200, 199, 199), "rgb(200, 199, 199)", "hsl(0, 1%, 78%)", "hsv(0, 1%, 78%)",
        "saturation exactly 0.5% rounds up, where a float gives 0.4999"},
-      {MakeColour(8, 1, 0), "rgb(8, 1, 0)", "hsl(8, 100%, 2%)", "hsv(8, 100%, 3%)", "hue exactly 7.5"},
+      {MakeColour(8, 1, 0), "rgb(8, 1, 0)", "hsl(8, 100%, 2%)", "hsv(8, 100%, 3%)",
+       "hue exactly 7.5"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(NotationText(c.colour, kNotationCssRgb), c.cssRgb) << c.why;
@@ -65,13 +75,16 @@ TEST(NotationText, RgbFloatMatchesPrintfForEveryComponent) {
 // The worked row, sRGB red as oklch.com and MDN give it, and the greys,
 // whose hue reads 0.
 TEST(NotationText, PerceptualModelsAndNamesReadAsCssWritesThem) {
-  const struct { ColourValue colour; const char *oklch, *oklab, *lab, *lch, *name; } cases[] = {
+  const struct {
+    ColourValue colour;
+    const char *oklch, *oklab, *lab, *lch, *name;
+  } cases[] = {
       {MakeColour(18, 52, 86), "oklch(31.92% 0.0725 251.17)", "oklab(31.92% -0.0234 -0.0686)",
        "lab(20.68 -2.28 -24.59)", "lch(20.68 24.70 264.71)", "~midnightblue"},
       {MakeColour(255, 0, 0), "oklch(62.80% 0.2577 29.23)", "oklab(62.80% 0.2249 0.1258)",
        "lab(54.29 80.80 69.89)", "lch(54.29 106.84 40.86)", "red"},
-      {kWhite, "oklch(100.00% 0.0000 0.00)", "oklab(100.00% 0.0000 0.0000)", "lab(100.00 0.00 0.00)",
-       "lch(100.00 0.00 0.00)", "white"},
+      {kWhite, "oklch(100.00% 0.0000 0.00)", "oklab(100.00% 0.0000 0.0000)",
+       "lab(100.00 0.00 0.00)", "lch(100.00 0.00 0.00)", "white"},
       {kBlack, "oklch(0.00% 0.0000 0.00)", "oklab(0.00% 0.0000 0.0000)", "lab(0.00 0.00 0.00)",
        "lch(0.00 0.00 0.00)", "black"},
       // A hue just under a whole turn (359.999) reads 0, as does a grey's.
@@ -82,7 +95,8 @@ TEST(NotationText, PerceptualModelsAndNamesReadAsCssWritesThem) {
       {MakeColour(0, 255, 255), nullptr, nullptr, nullptr, nullptr, "aqua"},
       {MakeColour(128, 128, 129), nullptr, nullptr, nullptr, nullptr, "~gray"},
   };
-  const int ids[] = {kNotationOklch, kNotationOklab, kNotationCieLab, kNotationCieLch, kNotationCssName};
+  const int ids[] = {kNotationOklch, kNotationOklab, kNotationCieLab, kNotationCieLch,
+                     kNotationCssName};
   for (const auto& c : cases) {
     const char* texts[] = {c.oklch, c.oklab, c.lab, c.lch, c.name};
     for (int i = 0; i < 5; ++i) {
@@ -123,7 +137,8 @@ TEST(ParseColourText, EveryNotationReadsBackItsOwnText) {
       ASSERT_TRUE(read) << text;
       if (notation.id == kNotationCssName) {
         const NearestName nearest = NearestCssName(*read);
-        EXPECT_TRUE(nearest.exact && text.find(nearest.name) == text.size() - std::strlen(nearest.name))
+        EXPECT_TRUE(nearest.exact &&
+                    text.find(nearest.name) == text.size() - std::strlen(nearest.name))
             << text;
         continue;
       }
@@ -144,9 +159,11 @@ TEST(LinkColour, ParsesStoredTextOrKeepsTheFallback) {
   constexpr std::uint32_t kFallback = 0x00ABCDEF;
   const std::pair<std::string, std::uint32_t> cases[] = {
       {std::string("0,0,255\0", 8), 0x00FF0000},
-      {"300,0,0", 0x0000002C},                    // each part keeps its low 8 bits
-      {"255,0", kFallback}, {"255,0,", kFallback},  // two parts, or nothing after the second comma
-      {"-1,0,0", kFallback}, {"0,-1,0", kFallback},  // -1 is the "no value" mark
+      {"300,0,0", 0x0000002C},  // each part keeps its low 8 bits
+      {"255,0", kFallback},
+      {"255,0,", kFallback},  // two parts, or nothing after the second comma
+      {"-1,0,0", kFallback},
+      {"0,-1,0", kFallback},                      // -1 is the "no value" mark
       {"1,2,-1", 0x00FF0201},                     // only the first two are checked for -1
       {"255,255,2550", 0x00F6FFFF},               // exactly twelve bytes, no terminator
       {"255,255,25500", kFallback},               // longer than a colour value may be

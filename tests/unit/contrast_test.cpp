@@ -24,11 +24,18 @@ ColourValue Grey(unsigned level) { return MakeColour(level, level, level); }
 // whose examples give #333 on white 12.6, black on #666 3.6, #0000EE on white
 // 9.39, #AAA on white 2.3, #777 on #EEE 3.85 and black on white 21.
 TEST(ContrastRatio, MatchesTheW3cWorkedExamplesRoundedDown) {
-  const struct { ColourValue a, b; int hundredths; } cases[] = {
-      {Grey(0x33), kWhite, 1263}, {kBlack, Grey(0x66), 365},
+  const struct {
+    ColourValue a, b;
+    int hundredths;
+  } cases[] = {
+      {Grey(0x33), kWhite, 1263},
+      {kBlack, Grey(0x66), 365},
       {MakeColour(0, 0, 0xEE), kWhite, 939},  // 9.3976: rounding to nearest would say 9.40
-      {Grey(0xAA), kWhite, 232}, {Grey(0x77), Grey(0xEE), 385},
-      {kBlack, kWhite, 2100}, {kWhite, kBlack, 2100}, {Grey(0x80), Grey(0x80), 100},
+      {Grey(0xAA), kWhite, 232},
+      {Grey(0x77), Grey(0xEE), 385},
+      {kBlack, kWhite, 2100},
+      {kWhite, kBlack, 2100},
+      {Grey(0x80), Grey(0x80), 100},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ContrastHundredths(ContrastRatio(c.a, c.b)), c.hundredths) << std::hex << c.a;
@@ -39,7 +46,10 @@ TEST(ContrastRatio, MatchesTheW3cWorkedExamplesRoundedDown) {
 // Pairs within a hair of a criterion's minimum, their ratios worked out apart
 // from this code with the W3C formula: each reads and judges on the same side.
 TEST(ContrastVerdict, PairsAtTheEdgeReadAsTheyAreJudged) {
-  const struct { ColourValue text; const char* line; } cases[] = {
+  const struct {
+    ColourValue text;
+    const char* line;
+  } cases[] = {
       {MakeColour(211, 57, 128),  // 4.49994
        "WCAG 2 contrast 4.49:1: AA fail, AAA fail, large AA pass, large AAA fail, non-text pass\n"},
       {MakeColour(174, 48, 255),  // 4.50015
@@ -58,21 +68,27 @@ TEST(ContrastVerdict, PairsAtTheEdgeReadAsTheyAreJudged) {
 }
 
 TEST(ContrastVerdict, PrintsTheTwoLinesOfTheConsoleTool) {
-  EXPECT_EQ(ContrastVerdictText(Grey(0x77), kWhite),
-            "WCAG 2 contrast 4.47:1: AA fail, AAA fail, large AA pass, large AAA fail, non-text pass\n"
-            "APCA Lc 71.1\n");
-  EXPECT_EQ(ContrastVerdictText(kWhite, MakeColour(18, 52, 86)),
-            "WCAG 2 contrast 12.71:1: AA pass, AAA pass, large AA pass, large AAA pass, non-text pass\n"
-            "APCA Lc -101.9\n");
-  EXPECT_EQ(ContrastVerdictText(kWhite, kWhite),
-            "WCAG 2 contrast 1.00:1: AA fail, AAA fail, large AA fail, large AAA fail, non-text fail\n"
-            "APCA Lc 0.0\n");
+  EXPECT_EQ(
+      ContrastVerdictText(Grey(0x77), kWhite),
+      "WCAG 2 contrast 4.47:1: AA fail, AAA fail, large AA pass, large AAA fail, non-text pass\n"
+      "APCA Lc 71.1\n");
+  EXPECT_EQ(
+      ContrastVerdictText(kWhite, MakeColour(18, 52, 86)),
+      "WCAG 2 contrast 12.71:1: AA pass, AAA pass, large AA pass, large AAA pass, non-text pass\n"
+      "APCA Lc -101.9\n");
+  EXPECT_EQ(
+      ContrastVerdictText(kWhite, kWhite),
+      "WCAG 2 contrast 1.00:1: AA fail, AAA fail, large AA fail, large AAA fail, non-text fail\n"
+      "APCA Lc 0.0\n");
 }
 
 // The reference pairs of apca-w3 0.1.9's own tests (test/index.js), also listed
 // in the APCA readme as keystone checks, text first.
 TEST(ApcaContrast, MatchesTheApcaW3ReferencePairs) {
-  const struct { ColourValue text, background; double lc; } cases[] = {
+  const struct {
+    ColourValue text, background;
+    double lc;
+  } cases[] = {
       {Grey(0x88), kWhite, 63.056469930209424},
       {kWhite, Grey(0x88), -68.54146436644962},
       {kBlack, Grey(0xAA), 58.146262578561334},
@@ -89,10 +105,19 @@ TEST(ApcaContrast, MatchesTheApcaW3ReferencePairs) {
 }
 
 TEST(ApcaContrast, LevelsRoundToTenthsAndNameTheirUse) {
-  const struct { double lc; int tenths; const char* use; } cases[] = {
-      {74.96, 750, "body text"}, {-74.94, -749, "content text"}, {60.0, 600, "content text"},
-      {-45.0, -450, "large text and headlines"}, {30.0, 300, "spot text and non-text"},
-      {15.0, 150, "the least perceptible"}, {14.9, 149, "nothing"}, {0.0, 0, "nothing"},
+  const struct {
+    double lc;
+    int tenths;
+    const char* use;
+  } cases[] = {
+      {74.96, 750, "body text"},
+      {-74.94, -749, "content text"},
+      {60.0, 600, "content text"},
+      {-45.0, -450, "large text and headlines"},
+      {30.0, 300, "spot text and non-text"},
+      {15.0, 150, "the least perceptible"},
+      {14.9, 149, "nothing"},
+      {0.0, 0, "nothing"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ApcaTenths(c.lc), c.tenths) << c.lc;
@@ -104,7 +129,10 @@ TEST(ApcaContrast, LevelsRoundToTenthsAndNameTheirUse) {
 // side between 117 (white 4.61 against black 4.56) and 118 (4.54 against 4.62).
 TEST(TextColour, BlackOrWhiteByTheHigherContrast) {
   const std::pair<ColourValue, ColourValue> cases[] = {
-      {kBlack, kWhite}, {kWhite, kBlack}, {Grey(117), kWhite}, {Grey(118), kBlack},
+      {kBlack, kWhite},
+      {kWhite, kBlack},
+      {Grey(117), kWhite},
+      {Grey(118), kBlack},
       {MakeColour(76, 0, 116), kWhite},   // dark violet: 13.47 against 1.56
       {MakeColour(30, 160, 70), kBlack},  // green: 6.17 against 3.40
       {MakeColour(255, 0, 0), kBlack},    // 5.25 against 4.00
@@ -130,8 +158,12 @@ TEST(ContrastSpace, RedInOklchAsCssColour4GivesIt) {
 // where even white or black would fail.
 TEST(TextSuggestions, AlwaysPassOrSayNoneExists) {
   const unsigned levels[] = {0, 40, 90, 128, 170, 215, 255};
-  const ColourValue backgrounds[] = {kWhite, kBlack, Grey(0x77), MakeColour(18, 52, 86),
-                                     MakeColour(76, 0, 116), MakeColour(30, 160, 70),
+  const ColourValue backgrounds[] = {kWhite,
+                                     kBlack,
+                                     Grey(0x77),
+                                     MakeColour(18, 52, 86),
+                                     MakeColour(76, 0, 116),
+                                     MakeColour(30, 160, 70),
                                      MakeColour(250, 220, 40)};
   int found = 0, none = 0;
   for (ColourValue background : backgrounds) {
@@ -199,12 +231,14 @@ TEST(ColourVision, MatricesKeepNeutralsAndMoveRedAsWorkedByHand) {
     EXPECT_EQ(SimulateVision(kWhite, vision.vision), kWhite) << vision.name;
     EXPECT_EQ(SimulateVision(kBlack, vision.vision), kBlack) << vision.name;
   }
-  EXPECT_EQ(SimulateVision(MakeColour(255, 0, 0), ColourVision::kProtanopia), MakeColour(109, 95, 0));
+  EXPECT_EQ(SimulateVision(MakeColour(255, 0, 0), ColourVision::kProtanopia),
+            MakeColour(109, 95, 0));
   // Deuteranopia's first column 0.367322, 0.280085, -0.011820: 163.2, 144.3, 0.
   EXPECT_EQ(SimulateVision(MakeColour(255, 0, 0), ColourVision::kDeuteranopia),
             MakeColour(163, 144, 0));
   // Tritanopia's third column -0.178779, 0.147602, 0.303900: 0, 107.2, 149.8.
-  EXPECT_EQ(SimulateVision(MakeColour(0, 0, 255), ColourVision::kTritanopia), MakeColour(0, 107, 150));
+  EXPECT_EQ(SimulateVision(MakeColour(0, 0, 255), ColourVision::kTritanopia),
+            MakeColour(0, 107, 150));
   // Red's luminance 0.2126 is the grey 127.1: 127.
   EXPECT_EQ(SimulateVision(MakeColour(255, 0, 0), ColourVision::kAchromatopsia), Grey(127));
   EXPECT_EQ(SimulatedContrastRatio(MakeColour(255, 0, 0), kBlack, ColourVision::kAchromatopsia),
@@ -216,10 +250,9 @@ TEST(ColourVision, MatricesKeepNeutralsAndMoveRedAsWorkedByHand) {
 TEST(ContrastReport, ReadsEveryFigureAndOffersOnlyPassingColours) {
   const ContrastReport grey = MakeContrastReport(Grey(0x77), kWhite);
   EXPECT_EQ(grey.ratio, "Contrast ratio 4.47:1");
-  EXPECT_EQ(grey.criteria, (std::array<std::string, 5>{"AA (4.5:1): fail", "AAA (7:1): fail",
-                                                        "large AA (3:1): pass",
-                                                        "large AAA (4.5:1): fail",
-                                                        "non-text (3:1): pass"}));
+  EXPECT_EQ(grey.criteria, (std::array<std::string, 5>{
+                               "AA (4.5:1): fail", "AAA (7:1): fail", "large AA (3:1): pass",
+                               "large AAA (4.5:1): fail", "non-text (3:1): pass"}));
   EXPECT_EQ(grey.apca + " / " + grey.apcaUse, "APCA Lc 71.1 / Good for: content text");
   EXPECT_EQ(grey.suggestions[0].text, "Lighter: none");  // white reaches only 4.48
   EXPECT_EQ(grey.suggestions[1].text, "Darker #767676 4.54:1");

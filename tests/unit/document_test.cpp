@@ -41,9 +41,12 @@ class FakeHost : public DocumentHost {
   const NameList& Names() const override { return names; }
   bool Modified() const override { return modified; }
   void SetModified(bool value) override { modified = value; }
-  void ReplaceColours(const List& value, const NameList& named) override { colours = value, names = named; }
+  void ReplaceColours(const List& value, const NameList& named) override {
+    colours = value, names = named;
+  }
   void AppendColours(const List& value, const NameList& named) override {
-    if (!named.empty()) names.resize(colours.size()), names.insert(names.end(), named.begin(), named.end());
+    if (!named.empty())
+      names.resize(colours.size()), names.insert(names.end(), named.begin(), named.end());
     colours.insert(colours.end(), value.begin(), value.end());
   }
   Chosen ChooseFileToOpen() override { return Next("open-dialog "); }
@@ -67,7 +70,9 @@ class FakeHost : public DocumentHost {
     log += dialog;
     return Pop(chosen, Chosen());
   }
-  void Show(const char* what, const std::string& path) { log += what + path.substr(path.rfind('/') + 1) + " "; }
+  void Show(const char* what, const std::string& path) {
+    log += what + path.substr(path.rfind('/') + 1) + " ";
+  }
 
   List colours;
   NameList names;
@@ -86,7 +91,9 @@ class DocumentTest : public testing_support::TempFolderTest {
     TempFolderTest::SetUp();
     ASSERT_EQ(::mkdir(Path("folder").c_str(), 0755), 0);
   }
-  ChosenFile File(const std::string& name) const { return {Path(name), name.substr(name.rfind('/') + 1)}; }
+  ChosenFile File(const std::string& name) const {
+    return {Path(name), name.substr(name.rfind('/') + 1)};
+  }
   void Put(const std::string& name, const std::string& text) const {
     ASSERT_TRUE(WriteFileReplacing(Path(name), Bytes(text.begin(), text.end())));
   }
@@ -123,7 +130,8 @@ TEST_F(DocumentTest, ASaveThatBreaksOffPartWayKeepsTheEarlierFileWhole) {
   EXPECT_EQ(host.log, "cannot-save:colors.clf ");
   EXPECT_EQ(Contents(Path("colors.clf")), ListFile(List(100, kWhite)));
   EXPECT_EQ(Listing(), "colors.clf/folder/") << "no partial file is left behind";
-  EXPECT_EQ(host.used, NameList(2, Path("colors.clf"))) << "each save that wrote, not the failed one";
+  EXPECT_EQ(host.used, NameList(2, Path("colors.clf")))
+      << "each save that wrote, not the failed one";
   EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
             std::make_tuple(true, std::string("Tintlens - colors.clf"), Path("colors.clf")));
 }
@@ -131,12 +139,24 @@ TEST_F(DocumentTest, ASaveThatBreaksOffPartWayKeepsTheEarlierFileWhole) {
 // New, Clear All, Open and Exit ask before unsaved colours are dropped, and Yes
 // means they must be kept: a save that is cancelled or fails stops the command.
 TEST_F(DocumentTest, EveryCommandThatDropsTheListAsksAndStopsWhenTheColoursCannotBeKept) {
-  const struct { bool modified; List colours; Answer answer; Chosen chosen; bool goesAhead; const char* log; } cases[] = {
+  const struct {
+    bool modified;
+    List colours;
+    Answer answer;
+    Chosen chosen;
+    bool goesAhead;
+    const char* log;
+  } cases[] = {
       {true, {}, Answer::No, std::nullopt, true, ""},  // modified but empty: Exit alone asks
       {true, {1}, Answer::Cancel, std::nullopt, false, "ask "},
       {true, {1}, Answer::Yes, File("colors.clf"), true, "ask save-dialog "},
       {true, {1}, Answer::Yes, std::nullopt, false, "ask save-dialog "},
-      {true, {1}, Answer::Yes, File("no/colors.clf"), false, "ask save-dialog cannot-save:colors.clf "},
+      {true,
+       {1},
+       Answer::Yes,
+       File("no/colors.clf"),
+       false,
+       "ask save-dialog cannot-save:colors.clf "},
   };
   for (const std::string command : {"New", "Clear All", "Open", "Open File", "Exit"}) {
     for (const auto& c : cases) {
@@ -167,7 +187,10 @@ TEST_F(DocumentTest, EveryCommandThatDropsTheListAsksAndStopsWhenTheColoursCanno
       EXPECT_EQ(host.colours, c.goesAhead && !opens ? List{} : c.colours) << why;
       EXPECT_EQ(Contents(Path("colors.clf")), saved ? ListFile(c.colours) : "") << why;
       // New starts afresh; Clear All keeps the list's file and leaves the flag as it was.
-      EXPECT_EQ(host.title, afresh ? "Tintlens" : saved ? "Tintlens - colors.clf" : "Tintlens - old.clf") << why;
+      EXPECT_EQ(host.title, afresh  ? "Tintlens"
+                            : saved ? "Tintlens - colors.clf"
+                                    : "Tintlens - old.clf")
+          << why;
       EXPECT_EQ(host.modified, !afresh && !saved && c.modified) << why;
     }
   }
@@ -182,7 +205,9 @@ TEST_F(DocumentTest, EveryCommandThatDropsTheListAsksAndStopsWhenTheColoursCanno
 TEST_F(DocumentTest, OpenReadsAnotherPaletteKindIntoAnUntitledListAndAnyOtherFileAsAColourList) {
   // Named as a list, but the swatch exchange's magic tells.
   const std::pair<const char*, FileKind> others[] = {{"a.aco", FileKind::PhotoshopSwatches},
-      {"swatches.clf", FileKind::SwatchExchange}, {"a.gpl", FileKind::GimpPalette}, {"a.act", FileKind::ColourTable}};
+                                                     {"swatches.clf", FileKind::SwatchExchange},
+                                                     {"a.gpl", FileKind::GimpPalette},
+                                                     {"a.act", FileKind::ColourTable}};
   for (const auto& [name, kind] : others) {
     const Bytes bytes = EncodePalette(kind, {7}, "p");
     Put(name, std::string(bytes.begin(), bytes.end()));
@@ -194,10 +219,17 @@ TEST_F(DocumentTest, OpenReadsAnotherPaletteKindIntoAnUntitledListAndAnyOtherFil
   Put("bad.aco", "not a palette");
   SparseFile("huge.ase", "ASEF", kLargestPaletteFile + 1);
   const std::tuple<const char*, List, const char*> cases[] = {
-      {"a.aco", {7}, nullptr}, {"swatches.clf", {7}, nullptr}, {"a.gpl", {7}, nullptr}, {"a.act", {7}, nullptr},
-      {"notes.txt", {}, ""}, {"quarter.clf", {5, 6}, ""}, {"legacy.clf", {5, 6}, ""},
-      {"empty.gpl", {9}, "no-colours:empty.gpl "}, {"bad.aco", {9}, "cannot-open:bad.aco "},
-      {"huge.ase", {9}, "too-large:huge.ase "}, {"missing.clf", {9}, "cannot-open:missing.clf "},
+      {"a.aco", {7}, nullptr},
+      {"swatches.clf", {7}, nullptr},
+      {"a.gpl", {7}, nullptr},
+      {"a.act", {7}, nullptr},
+      {"notes.txt", {}, ""},
+      {"quarter.clf", {5, 6}, ""},
+      {"legacy.clf", {5, 6}, ""},
+      {"empty.gpl", {9}, "no-colours:empty.gpl "},
+      {"bad.aco", {9}, "cannot-open:bad.aco "},
+      {"huge.ase", {9}, "too-large:huge.ase "},
+      {"missing.clf", {9}, "cannot-open:missing.clf "},
       {"folder", {9}, "cannot-open:folder "},
   };
   // Open and Import through their dialogs, and the same without one (a file
@@ -216,16 +248,21 @@ TEST_F(DocumentTest, OpenReadsAnotherPaletteKindIntoAnUntitledListAndAnyOtherFil
       if (way == kOpenFile) {
         EXPECT_EQ(document.OpenFile(Path(name)), !log || !*log) << name;
       }
-      way == kOpen ? document.Open() : way == kImport ? document.Import()
-          : way == kImportFile ? document.ImportFile(Path(name)) : void();
+      way == kOpen         ? document.Open()
+      : way == kImport     ? document.Import()
+      : way == kImportFile ? document.ImportFile(Path(name))
+                           : void();
       const std::string path = !log ? "" : *log ? Path("old.clf") : Path(name);
       const char* dialog = way == kOpen ? "open-dialog " : way == kImport ? "import-dialog " : "";
-      EXPECT_EQ(std::make_tuple(host.log, host.colours, host.modified, document.CurrentPath(), host.title),
-                std::make_tuple(dialog + std::string(log ? log : ""), colours,
-                                !log, path, log ? "Tintlens - " + path.substr(path.rfind('/') + 1) : "Tintlens"));
+      EXPECT_EQ(
+          std::make_tuple(host.log, host.colours, host.modified, document.CurrentPath(),
+                          host.title),
+          std::make_tuple(dialog + std::string(log ? log : ""), colours, !log, path,
+                          log ? "Tintlens - " + path.substr(path.rfind('/') + 1) : "Tintlens"));
       // Recent Files gains what was opened, of any kind, and nothing imported.
       const bool opened = !import && (!log || !*log);
-      const NameList used = opened ? NameList{Path("old.clf"), Path(name)} : NameList{Path("old.clf")};
+      const NameList used =
+          opened ? NameList{Path("old.clf"), Path(name)} : NameList{Path("old.clf")};
       EXPECT_EQ(host.used, used) << name;
       document.Save();  // its dialog cancelled: never over the file opened
       EXPECT_EQ(host.log.find("save-dialog") != std::string::npos, !log) << name;
@@ -239,7 +276,8 @@ TEST_F(DocumentTest, AFailedExportSaysSoAndNoExportTouchesPathTitleOrFlag) {
   host.modified = true;
   host.chosen = {File("a.act"), File("no/a.act"), File("folder"), std::nullopt};
   for (int i = 0; i < 4; ++i) document.Export(FileKind::ColourTable);
-  EXPECT_EQ(host.log, "export-dialog export-dialog export-failed export-dialog export-failed export-dialog ");
+  EXPECT_EQ(host.log,
+            "export-dialog export-dialog export-failed export-dialog export-failed export-dialog ");
   EXPECT_EQ(Listing(), "a.act/folder/");
   EXPECT_EQ(std::make_tuple(host.modified, host.title, document.CurrentPath()),
             std::make_tuple(true, std::string("Tintlens"), std::string()));
@@ -247,11 +285,25 @@ TEST_F(DocumentTest, AFailedExportSaysSoAndNoExportTouchesPathTitleOrFlag) {
 
 TEST_F(DocumentTest, RecoveredColoursAreUnsavedAndSaySoInTheTitleUntilSavedOrCleared) {
   Put("brand.gpl", "GIMP Palette\n4 0 0\n");
-  const struct { std::function<void(Document&)> then; Answer answer; Chosen chosen; List colours; const char* title; } cases[] = {
-      {[](Document& d) { d.Save(); }, Answer::No, File("colors.clf"), {3, 2, 1}, "Tintlens - colors.clf"},
+  const struct {
+    std::function<void(Document&)> then;
+    Answer answer;
+    Chosen chosen;
+    List colours;
+    const char* title;
+  } cases[] = {
+      {[](Document& d) { d.Save(); },
+       Answer::No,
+       File("colors.clf"),
+       {3, 2, 1},
+       "Tintlens - colors.clf"},
       {[](Document& d) { d.ClearAll(); }, Answer::No, {}, {}, "Tintlens"},
       {[](Document& d) { d.ClearAll(); }, Answer::Cancel, {}, {3, 2, 1}, "Tintlens - Recovered"},
-      {[](Document& d) { d.Import(); }, Answer::No, File("brand.gpl"), {3, 2, 1, 4}, "Tintlens - Recovered"},
+      {[](Document& d) { d.Import(); },
+       Answer::No,
+       File("brand.gpl"),
+       {3, 2, 1, 4},
+       "Tintlens - Recovered"},
   };
   for (const auto& c : cases) {
     FakeHost host;
@@ -279,7 +331,8 @@ TEST_F(DocumentTest, NamesGoThroughSaveOpenImportAndExport) {
   document.Export(FileKind::GimpPalette);
   host.names = {"gone"};
   document.Open();
-  EXPECT_EQ(std::make_tuple(host.colours, host.names, host.modified), std::make_tuple(List{1, 2}, NameList{"", "two"}, false));
+  EXPECT_EQ(std::make_tuple(host.colours, host.names, host.modified),
+            std::make_tuple(List{1, 2}, NameList{"", "two"}, false));
   document.Import();
   EXPECT_EQ(host.colours, (List{1, 2, 1, 2}));
   EXPECT_EQ(host.names, (NameList{"", "two", "", "two"}));
@@ -296,8 +349,12 @@ class FakeFolder : public RecoveryFiles {
     for (const auto& [name, file] : files) entries.push_back({name, file.second});
     return entries;
   }
-  bool Hold(const std::string& name) override { return !heldElsewhere.count(name) && held.insert(name).second; }
-  void Release(const std::string& name) override { held.erase(name), log += "release:" + name + " "; }
+  bool Hold(const std::string& name) override {
+    return !heldElsewhere.count(name) && held.insert(name).second;
+  }
+  void Release(const std::string& name) override {
+    held.erase(name), log += "release:" + name + " ";
+  }
   std::optional<Bytes> Read(const std::string& name) override {
     if (!held.count(name)) ADD_FAILURE() << "read without holding " << name;
     if (unreadable.count(name)) return std::nullopt;
@@ -338,8 +395,8 @@ TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOurs
       {"headless.clf", {Copy({7}), 15}},    // restores nothing: its header is damaged
       {"short.clf", {Copy({}), 5}},         // or it is shorter than one
       {"own.lock", {{}, 50}},
-      {"own.clf", {Copy({4}), 45}},        // this instance's own, never an orphan
-      {"tl12-1.tmp", {Copy({6}), 50}},     // an earlier version's, its process gone
+      {"own.clf", {Copy({4}), 45}},     // this instance's own, never an orphan
+      {"tl12-1.tmp", {Copy({6}), 50}},  // an earlier version's, its process gone
       {TemporaryNameFor("x.clf", 12), {Copy({6}), 50}},
       {TemporaryNameFor("x.clf", 34), {Copy({6}), 50}},  // still being written
   };
@@ -350,12 +407,14 @@ TEST(Recovery, OrphansAreTheCopiesNoRunningInstanceHoldsNewestFirstAndGoOnceOurs
   folder.unreadable = {"unreadable.clf"};
   RecoveryKeeper keeper(folder, "own.clf", [](std::uint32_t process) { return process != 34; });
   EXPECT_EQ(keeper.TakeOrphans(), (List{3, 3, 2, 1}));
-  const std::string leftForALaterStart = "remove:" + TemporaryNameFor("x.clf", 12) +
+  const std::string leftForALaterStart =
+      "remove:" + TemporaryNameFor("x.clf", 12) +
       " remove:tl12-1.tmp release:unreadable.clf release:headless.clf release:short.clf ";
   EXPECT_EQ(folder.log, leftForALaterStart);
   EXPECT_EQ(folder.held, (std::set<std::string>{"newest.clf", "damaged.clf", "old.clf"}));
   keeper.Keep(1, true, {3, 3, 2, 1});
-  EXPECT_EQ(folder.log, leftForALaterStart + "write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
+  EXPECT_EQ(folder.log, leftForALaterStart +
+                            "write:own.clf remove:newest.clf remove:damaged.clf remove:old.clf ");
   EXPECT_EQ(folder.ColoursIn("own.clf"), (List{3, 3, 2, 1}));
 }
 
@@ -376,7 +435,8 @@ TEST(Recovery, AFailedWriteIsTriedAgainUntilOursIsWrittenAndTheOrphansStayTillTh
     keeper.Keep(1, !saved, {1, 2});
     keeper.Keep(1, !saved, {1, 2});
     EXPECT_EQ(folder.log, "write:own.clf write:own.clf " +
-                              std::string(saved ? "release:own.clf " : "write:own.clf ") + "remove:orphan.clf ");
+                              std::string(saved ? "release:own.clf " : "write:own.clf ") +
+                              "remove:orphan.clf ");
   }
 }
 
@@ -386,8 +446,9 @@ TEST(Recovery, TheOwnCopyFollowsTheUnsavedListOnceEachChangeAndGoesWithTheLastWo
   // after the save; every colour deleted; a pick.
   const char *kWrite = "write:own.clf ", *kRemove = "remove:own.clf ";
   const std::tuple<std::uint64_t, bool, List, const char*> steps[] = {
-      {1, false, {}, ""}, {2, true, {5}, kWrite}, {2, true, {5}, ""}, {3, false, {6, 5}, kRemove},
-      {3, false, {6, 5}, ""}, {4, true, {7, 6, 5}, kWrite}, {5, true, {}, kRemove}, {6, true, {8}, kWrite}};
+      {1, false, {}, ""},          {2, true, {5}, kWrite}, {2, true, {5}, ""},
+      {3, false, {6, 5}, kRemove}, {3, false, {6, 5}, ""}, {4, true, {7, 6, 5}, kWrite},
+      {5, true, {}, kRemove},      {6, true, {8}, kWrite}};
   FakeFolder folder;
   RecoveryKeeper keeper(folder, "own.clf");
   for (const auto& [generation, modified, colours, log] : steps) {
@@ -431,8 +492,13 @@ TEST(Recovery, ADamagedCopyGivesEveryWholeEntryItHolds) {
   std::fill(noCount.begin() + 9, noCount.begin() + 13, 0);
   bigCount[10] = 0x10;  // 4,099 entries claimed
   const std::pair<Bytes, List> cases[] = {
-      {Copy({1, 2, 3}), {1, 2, 3}}, {cutShort, {1, 2}}, {noCount, {1, 2, 3}}, {bigCount, {1, 2, 3}},
-      {Bytes(cutShort.begin(), cutShort.begin() + 12), {}}, {notAList, {}}, {{}, {}},
+      {Copy({1, 2, 3}), {1, 2, 3}},
+      {cutShort, {1, 2}},
+      {noCount, {1, 2, 3}},
+      {bigCount, {1, 2, 3}},
+      {Bytes(cutShort.begin(), cutShort.begin() + 12), {}},
+      {notAList, {}},
+      {{}, {}},
   };
   for (const auto& [bytes, colours] : cases) {
     EXPECT_EQ(ColoursOfRecoveryCopy(bytes), colours) << bytes.size() << " bytes";

@@ -48,9 +48,15 @@ Bytes Utf16Name(const char* name, bool wide) {  // length with the terminator, t
   return out;
 }
 
-struct ReadCase { const char* what; Bytes file; Colours colours; bool ok = true; };
+struct ReadCase {
+  const char* what;
+  Bytes file;
+  Colours colours;
+  bool ok = true;
+};
 
-void ExpectReads(PaletteRead (*reader)(const std::uint8_t*, std::size_t), const std::vector<ReadCase>& cases) {
+void ExpectReads(PaletteRead (*reader)(const std::uint8_t*, std::size_t),
+                 const std::vector<ReadCase>& cases) {
   for (const ReadCase& c : cases) {
     const PaletteRead read = reader(c.file.data(), c.file.size());
     EXPECT_EQ(read.Ok(), c.ok) << c.what << ": " << read.error;
@@ -72,12 +78,12 @@ TEST(ColourListFile, EncodesTheWorkedExampleAndDecodesWhatIsPresentAndNoMore) {
   std::fill(foreignMagic.begin(), foreignMagic.begin() + 9, 0xA0);
   const std::pair<Bytes, Colours> cases[] = {
       {two, {kBlue, kWhite}},
-      {foreignMagic, {kBlue, kWhite}},                               // magic and marker unchecked
+      {foreignMagic, {kBlue, kWhite}},                                // magic and marker unchecked
       {ListHeader(5) + Bytes{1, 0, 0, 0, 2, 0, 0, 0, 9, 9}, {1, 2}},  // whole entries only
       {ListHeader(1) + Bytes{1, 0, 0, 0, 2, 0, 0, 0}, {1}},           // past the count: ignored
       {ListHeader(2) + Bytes{1, 2, 3, 1, 4, 5, 6, 0xFF}, {0x030201, 0x060504}},  // 4th byte ignored
       {ListHeader(0xFFFFFFFF) + Bytes{1, 0, 0, 0}, {}},  // a negative count: no entries
-      {Bytes(two.begin(), two.begin() + 11), {}},  // cut inside the count
+      {Bytes(two.begin(), two.begin() + 11), {}},        // cut inside the count
   };
   for (const auto& [file, colours] : cases) {
     EXPECT_EQ(DecodeColourListFile(file.data(), file.size()), colours) << file.size() << " bytes";
@@ -93,7 +99,8 @@ TEST(ColourListFile, AHugeCountInATinyFileCostsNothing) {
 }
 
 // A names block: "TLNM", the count, then index, 16-bit length and UTF-8 per name.
-Bytes NamesBlock(std::uint32_t count, std::initializer_list<std::pair<std::uint32_t, std::string>> records) {
+Bytes NamesBlock(std::uint32_t count,
+                 std::initializer_list<std::pair<std::uint32_t, std::string>> records) {
   Bytes out = Text("TLNM");
   PutLittleEndian32(out, count);
   for (const auto& [index, name] : records) {
@@ -107,10 +114,12 @@ using Names = std::vector<std::string>;
 TEST(ColourListFile, NamesFollowTheEntriesAndAListWithoutNamesIsWrittenAsEver) {
   const Bytes plain = EncodeColourListFile({kBlue, kWhite, kRed});
   EXPECT_EQ(EncodeColourListFile({kBlue, kWhite, kRed}, {"", ""}), plain);
-  const Bytes named = EncodeColourListFile({kBlue, kWhite, kRed}, {"", "Sn\xC3\xB6", "", "past the end"});
+  const Bytes named =
+      EncodeColourListFile({kBlue, kWhite, kRed}, {"", "Sn\xC3\xB6", "", "past the end"});
   EXPECT_EQ(named, plain + NamesBlock(1, {{1, "Sn\xC3\xB6"}}));
   const PaletteRead read = ReadColourListFile(named.data(), named.size());
-  EXPECT_EQ(std::make_pair(read.colours, read.names), std::make_pair(Colours{kBlue, kWhite, kRed}, Names{"", "Sn\xC3\xB6"}));
+  EXPECT_EQ(std::make_pair(read.colours, read.names),
+            std::make_pair(Colours{kBlue, kWhite, kRed}, Names{"", "Sn\xC3\xB6"}));
 }
 
 // Damage drops the names it touches, never a colour.
@@ -119,10 +128,10 @@ TEST(ColourListFile, ADamagedNamesBlockDropsOnlyTheNamesItTouches) {
   const Bytes good = NamesBlock(2, {{0, "a"}, {1, "b"}});
   const std::pair<Bytes, Names> cases[] = {
       {two + good, {"a", "b"}},
-      {two + Bytes(good.begin(), good.end() - 1), {"a"}},       // the last record cut short
-      {two + Bytes(good.begin(), good.begin() + 6), {}},         // cut inside the count
-      {two + NamesBlock(0xFFFFFFFF, {{1, "b"}}), {"", "b"}},     // a count past the records
-      {two + NamesBlock(1, {{0, "a"}, {1, "b"}}), {"a"}},        // records past the count
+      {two + Bytes(good.begin(), good.end() - 1), {"a"}},     // the last record cut short
+      {two + Bytes(good.begin(), good.begin() + 6), {}},      // cut inside the count
+      {two + NamesBlock(0xFFFFFFFF, {{1, "b"}}), {"", "b"}},  // a count past the records
+      {two + NamesBlock(1, {{0, "a"}, {1, "b"}}), {"a"}},     // records past the count
       {two + NamesBlock(3, {{2, "x"}, {0xFFFFFFFF, "y"}, {1, "b"}}), {"", "b"}},  // no such entry
       {two + NamesBlock(2, {{0, "\xC0\x80"}, {1, "\xED\xA0\x80"}}), {}},  // overlong, a surrogate
       {two + NamesBlock(2, {{1, "first"}, {1, "second"}}), {"", "first"}},
@@ -133,7 +142,8 @@ TEST(ColourListFile, ADamagedNamesBlockDropsOnlyTheNamesItTouches) {
   for (const auto& [file, names] : cases) {
     const PaletteRead read = ReadColourListFile(file.data(), file.size());
     EXPECT_EQ(read.names, names) << file.size() << " bytes";
-    EXPECT_EQ(read.colours, DecodeColourListFile(file.data(), file.size())) << file.size() << " bytes";
+    EXPECT_EQ(read.colours, DecodeColourListFile(file.data(), file.size()))
+        << file.size() << " bytes";
   }
 }
 
@@ -167,31 +177,46 @@ TEST(SwatchExchange, WritesTheWorkedExampleBitForBit) {
   ASSERT_EQ(expected.size(), 68u);
   EXPECT_EQ(EncodeSwatchExchange({kBlue}), expected);
   const Bytes one = {0x3F, 0x80, 0x00, 0x00}, white = EncodeSwatchExchange({kWhite});
-  EXPECT_NE(std::search(white.begin(), white.end(), one.begin(), one.end()), white.end()) << "255 is 1.0";
+  EXPECT_NE(std::search(white.begin(), white.end(), one.begin(), one.end()), white.end())
+      << "255 is 1.0";
 }
 
 TEST(SwatchExchange, ReadsModelsGroupsAndDamage) {
   const Bytes red = AseColour("RGB ", {1, 0, 0});
   const Bytes group = AseBlock(0xC001, Utf16Name("Brand", false)) + AseColour("Gray", {0}) +
                       AseColour("Gray", {1}) + AseBlock(0xC002, {});
-  ExpectReads(ReadSwatchExchange, {
-      {"out of range and NaN are clamped", Ase(AseColour("RGB ", {1.5f, -2, std::nanf("")})), {kRed}},
-      {"Lab D50 of sRGB red", Ase(AseColour("LAB ", {0.5429f, 80.81f, 69.89f})), {kRed}},
-      {"groups flattened in file order", Ase(red + group + red, 6), {kRed, kBlack, kWhite, kRed}},
-      {"unknown model, unknown block and a short entry are skipped",
-       Ase(AseColour("XYZ ", {1, 1, 1}) + AseBlock(0x42, {1, 2, 3}) + AseBlock(1, Utf16Name("cut", false)) + red, 4),
-       {kRed}},
-      {"a name longer than its block", Ase(AseBlock(1, Words({0xFFFF, 0x41})) + red, 2), {kRed}},
-      // The file (copied to a buffer of its exact size) ends inside or before the
-      // model: nothing may be read past it.
-      {"the last block ends before its model", Ase(red + AseBlock(1, Utf16Name("cut", false)), 2), {kRed}},
-      {"the last block ends inside its model", Ase(red + AseBlock(1, Utf16Name("cut", false) + Text("RG")), 2),
-       {kRed}},
-      {"truncated last block", Ase(red + Bytes(red.begin(), red.end() - 1), 2), {kRed}},
-      {"four billion blocks claimed", Ase(red, 0xFFFFFFFF), {kRed}},
-      {"a block claiming four gigabytes", Ase(Words({1, 0xFFFF, 0xFFFF}) + red), {}},
-      {"wrong magic", Text("ASEX") + Bytes(8, 0), {}, false}, {"short header", Text("ASEF") + Bytes{0, 1}, {}, false},
-  });
+  ExpectReads(
+      ReadSwatchExchange,
+      {
+          {"out of range and NaN are clamped",
+           Ase(AseColour("RGB ", {1.5f, -2, std::nanf("")})),
+           {kRed}},
+          {"Lab D50 of sRGB red", Ase(AseColour("LAB ", {0.5429f, 80.81f, 69.89f})), {kRed}},
+          {"groups flattened in file order",
+           Ase(red + group + red, 6),
+           {kRed, kBlack, kWhite, kRed}},
+          {"unknown model, unknown block and a short entry are skipped",
+           Ase(AseColour("XYZ ", {1, 1, 1}) + AseBlock(0x42, {1, 2, 3}) +
+                   AseBlock(1, Utf16Name("cut", false)) + red,
+               4),
+           {kRed}},
+          {"a name longer than its block",
+           Ase(AseBlock(1, Words({0xFFFF, 0x41})) + red, 2),
+           {kRed}},
+          // The file (copied to a buffer of its exact size) ends inside or before the
+          // model: nothing may be read past it.
+          {"the last block ends before its model",
+           Ase(red + AseBlock(1, Utf16Name("cut", false)), 2),
+           {kRed}},
+          {"the last block ends inside its model",
+           Ase(red + AseBlock(1, Utf16Name("cut", false) + Text("RG")), 2),
+           {kRed}},
+          {"truncated last block", Ase(red + Bytes(red.begin(), red.end() - 1), 2), {kRed}},
+          {"four billion blocks claimed", Ase(red, 0xFFFFFFFF), {kRed}},
+          {"a block claiming four gigabytes", Ase(Words({1, 0xFFFF, 0xFFFF}) + red), {}},
+          {"wrong magic", Text("ASEX") + Bytes(8, 0), {}, false},
+          {"short header", Text("ASEF") + Bytes{0, 1}, {}, false},
+      });
 }
 
 // --- Photoshop swatches ---------------------------------------------------------
@@ -199,18 +224,34 @@ TEST(SwatchExchange, ReadsModelsGroupsAndDamage) {
 TEST(PhotoshopSwatches, ReadsSpacesSectionsAndDamage) {
   const Bytes rgb = Words({0, 0x1212, 0x3434, 0x5656, 0});
   const Bytes v1 = Words({1, 1}) + rgb, v2 = Words({2, 1}) + rgb + Utf16Name("Brand blue", true);
-  ExpectReads(ReadPhotoshopSwatches, {
-      {"version 1 alone", v1, {kBlue}}, {"version 1 then 2: read once", v1 + v2, {kBlue}}, {"version 2", v2, {kBlue}},
-      {"CMYK stored inverted: cyan, then no ink",
-       Words({1, 2, 2, 0, 65535, 65535, 65535, 2, 65535, 65535, 65535, 65535}), {MakeColour(0, 255, 255), kWhite}},
-      {"Lab white and red", Words({1, 2, 7, 10000, 0, 0, 0, 7, 5429, 8081, 6989, 0}), {kWhite, kRed}},
-      {"Lab negative a: green", Words({1, 1, 7, 8774, 0x10000 - 7933, 8097, 0}), {MakeColour(0, 255, 0)}},
-      {"grayscale is ink: 0 white", Words({1, 2, 8, 0, 0, 0, 0, 8, 10000, 0, 0, 0}), {kWhite, kBlack}},
-      {"Pantone and unknown spaces skipped", Words({1, 3, 3, 1, 2, 3, 4, 99, 0, 0, 0, 0}) + rgb, {kBlue}},
-      {"truncated record keeps those before", v1 + Words({1, 2}) + rgb + Words({0, 1, 2}), {kBlue}},
-      {"hostile name length", Words({2, 2}) + rgb + Bytes{0xFF, 0xFF, 0xFF, 0xFF} + rgb, {}},
-      {"version 3", Words({3, 1}) + rgb, {}, false}, {"one byte", Bytes{0}, {}, false},
-  });
+  ExpectReads(
+      ReadPhotoshopSwatches,
+      {
+          {"version 1 alone", v1, {kBlue}},
+          {"version 1 then 2: read once", v1 + v2, {kBlue}},
+          {"version 2", v2, {kBlue}},
+          {"CMYK stored inverted: cyan, then no ink",
+           Words({1, 2, 2, 0, 65535, 65535, 65535, 2, 65535, 65535, 65535, 65535}),
+           {MakeColour(0, 255, 255), kWhite}},
+          {"Lab white and red",
+           Words({1, 2, 7, 10000, 0, 0, 0, 7, 5429, 8081, 6989, 0}),
+           {kWhite, kRed}},
+          {"Lab negative a: green",
+           Words({1, 1, 7, 8774, 0x10000 - 7933, 8097, 0}),
+           {MakeColour(0, 255, 0)}},
+          {"grayscale is ink: 0 white",
+           Words({1, 2, 8, 0, 0, 0, 0, 8, 10000, 0, 0, 0}),
+           {kWhite, kBlack}},
+          {"Pantone and unknown spaces skipped",
+           Words({1, 3, 3, 1, 2, 3, 4, 99, 0, 0, 0, 0}) + rgb,
+           {kBlue}},
+          {"truncated record keeps those before",
+           v1 + Words({1, 2}) + rgb + Words({0, 1, 2}),
+           {kBlue}},
+          {"hostile name length", Words({2, 2}) + rgb + Bytes{0xFF, 0xFF, 0xFF, 0xFF} + rgb, {}},
+          {"version 3", Words({3, 1}) + rgb, {}, false},
+          {"one byte", Bytes{0}, {}, false},
+      });
 }
 
 TEST(PhotoshopSwatches, WritesAtMost65535) {
@@ -218,7 +259,8 @@ TEST(PhotoshopSwatches, WritesAtMost65535) {
   many[0] = kBlack;
   const Bytes big = EncodePhotoshopSwatches(many);
   EXPECT_EQ(GetBigEndian16(big.data() + 2), 65535u);
-  EXPECT_EQ(ReadPhotoshopSwatches(big.data(), big.size()).colours, Colours(many.begin(), many.end() - 1))
+  EXPECT_EQ(ReadPhotoshopSwatches(big.data(), big.size()).colours,
+            Colours(many.begin(), many.end() - 1))
       << "the top of the list first";
 }
 
@@ -227,10 +269,12 @@ TEST(PhotoshopSwatches, WritesAtMost65535) {
 // The first 256 colours, then black; then the count and FF FF (no transparent
 // colour), but for a full table, which stands alone.
 TEST(ColourTable, WritesTheFirst256ColoursThenCountAndNoTransparentColour) {
-  const std::pair<std::size_t, Bytes> cases[] = {{1, {0, 1, 0xFF, 0xFF}}, {256, {}}, {300, {1, 0, 0xFF, 0xFF}}};
+  const std::pair<std::size_t, Bytes> cases[] = {
+      {1, {0, 1, 0xFF, 0xFF}}, {256, {}}, {300, {1, 0, 0xFF, 0xFF}}};
   for (const auto& [count, trailer] : cases) {
     Bytes expected;
-    for (std::size_t i = 0; i < std::min<std::size_t>(count, 256); ++i) expected = expected + Bytes{0x12, 0x34, 0x56};
+    for (std::size_t i = 0; i < std::min<std::size_t>(count, 256); ++i)
+      expected = expected + Bytes{0x12, 0x34, 0x56};
     expected.resize(768);
     EXPECT_EQ(EncodeColourTable(Colours(count, kBlue)), expected + trailer) << count;
   }
@@ -246,27 +290,33 @@ TEST(ColourTable, ReadsBySizeAndCount) {
   Colours all;
   for (unsigned i = 0; i < 256; ++i) all.push_back(MakeColour(i, 1, 2));
   ExpectReads(ReadColourTable, {
-      {"768 bytes: all slots", Table(0, false), all}, {"count 3", Table(3), Colours(all.begin(), all.begin() + 3)},
-      {"count 0: an empty list's export", Table(0), {}}, {"count over 256 means all", Table(0xFFFF), all},
-      {"771 bytes", Bytes(771, 0), {}, false},
-  });
+                                   {"768 bytes: all slots", Table(0, false), all},
+                                   {"count 3", Table(3), Colours(all.begin(), all.begin() + 3)},
+                                   {"count 0: an empty list's export", Table(0), {}},
+                                   {"count over 256 means all", Table(0xFFFF), all},
+                                   {"771 bytes", Bytes(771, 0), {}, false},
+                               });
 }
 
 // --- GIMP palette ---------------------------------------------------------------
 
 TEST(GimpPalette, ReadsLinesAndSkipsCommentsAndMalformedColours) {
   const Colours two = {kBlue, kWhite};
-  ExpectReads(ReadGimpPalette, {
-      {"CRLF and no final line end", Text("GIMP Palette\r\nName: B\r\n18 52 86 Blue\r\n255\t255\t255"), two},
-      {"CR alone", Text("GIMP Palette\rName: B\r18 52 86 Blue\r255 255 255\r"), two},
-      {"byte order mark", Text("\xEF\xBB\xBFGIMP Palette\n18 52 86\n255 255 255\n"), two},
-      {"comments and malformed lines skipped",
-       Text("GIMP Palette\n# 1 2 3\n18 52 86\n1 2\n1 2 3x\n- 2 3\n1,2,3\n\n255 255 255\n"), two},
-      {"out of range held to 0..255, the colour kept",
-       Text("GIMP Palette\n256 0 0\n-1 +2 3\n00000000001 2 99999999999\n"),
-       {kRed, MakeColour(0, 2, 3), MakeColour(1, 2, 255)}},
-      {"no magic", Text("18 52 86\n"), {}, false},
-  });
+  ExpectReads(
+      ReadGimpPalette,
+      {
+          {"CRLF and no final line end",
+           Text("GIMP Palette\r\nName: B\r\n18 52 86 Blue\r\n255\t255\t255"), two},
+          {"CR alone", Text("GIMP Palette\rName: B\r18 52 86 Blue\r255 255 255\r"), two},
+          {"byte order mark", Text("\xEF\xBB\xBFGIMP Palette\n18 52 86\n255 255 255\n"), two},
+          {"comments and malformed lines skipped",
+           Text("GIMP Palette\n# 1 2 3\n18 52 86\n1 2\n1 2 3x\n- 2 3\n1,2,3\n\n255 255 255\n"),
+           two},
+          {"out of range held to 0..255, the colour kept",
+           Text("GIMP Palette\n256 0 0\n-1 +2 3\n00000000001 2 99999999999\n"),
+           {kRed, MakeColour(0, 2, 3), MakeColour(1, 2, 255)}},
+          {"no magic", Text("18 52 86\n"), {}, false},
+      });
 }
 
 // A name goes out where the kind holds one and comes back; an entry without one
@@ -274,8 +324,9 @@ TEST(GimpPalette, ReadsLinesAndSkipsCommentsAndMalformedColours) {
 TEST(PaletteWriter, NamesGoOutAndComeBackThroughEveryKindThatHoldsThem) {
   const Colours colours = {kBlue, kWhite, kRed};
   const Names names = {"Brand blue", "", "\xF0\x9F\x8E\xA8 \xE6\xB7\xB1"};  // beyond the BMP, CJK
-  for (const FileKind kind : {FileKind::ColourList, FileKind::SwatchExchange, FileKind::PhotoshopSwatches,
-                              FileKind::GimpPalette, FileKind::ColourTable}) {
+  for (const FileKind kind :
+       {FileKind::ColourList, FileKind::SwatchExchange, FileKind::PhotoshopSwatches,
+        FileKind::GimpPalette, FileKind::ColourTable}) {
     const Bytes file = EncodePalette(kind, colours, "p", names);
     const PaletteRead read = ReadPalette(file.data(), file.size(), "");
     EXPECT_EQ(read.colours, colours) << int(kind);
@@ -284,9 +335,11 @@ TEST(PaletteWriter, NamesGoOutAndComeBackThroughEveryKindThatHoldsThem) {
     PutUtf16Name(wide, "R=255 G=255 B=255");
     const Bytes narrow = Text("R=255 G=255 B=255");
     wide.resize(wide.size() - 2);
-    const bool generated = std::search(file.begin(), file.end(), narrow.begin(), narrow.end()) != file.end() ||
-                           std::search(file.begin(), file.end(), wide.begin(), wide.end()) != file.end();
-    EXPECT_EQ(generated, kind != FileKind::ColourTable && kind != FileKind::ColourList) << int(kind);
+    const bool generated =
+        std::search(file.begin(), file.end(), narrow.begin(), narrow.end()) != file.end() ||
+        std::search(file.begin(), file.end(), wide.begin(), wide.end()) != file.end();
+    EXPECT_EQ(generated, kind != FileKind::ColourTable && kind != FileKind::ColourList)
+        << int(kind);
   }
   EXPECT_EQ(EncodeGimpPalette("p", {kBlue, kWhite}, {"Brand blue"}),
             "GIMP Palette\nName: p\n 18  52  86\tBrand blue\n255 255 255\tR=255 G=255 B=255\n");
@@ -294,18 +347,21 @@ TEST(PaletteWriter, NamesGoOutAndComeBackThroughEveryKindThatHoldsThem) {
 
 TEST(PaletteReader, SwatchNamesAreReadAsTheFilesHoldThem) {
   const Bytes rgb = Words({0, 0x1212, 0x3434, 0x5656, 0});
-  const Bytes unpaired = Ase(AseBlock(1, Words({2, 0xD800, 0}) + Text("Gray") + Bytes(4, 0) + Words({2})));
+  const Bytes unpaired =
+      Ase(AseBlock(1, Words({2, 0xD800, 0}) + Text("Gray") + Bytes(4, 0) + Words({2})));
   const std::pair<Bytes, Names> cases[] = {
       {Words({1, 1}) + rgb + Words({2, 1}) + rgb + Utf16Name("Brand blue", true), {"Brand blue"}},
       {Words({1, 2}) + rgb + rgb + Words({2, 1}) + rgb + Utf16Name("cut", true), {"cut"}},
       {Words({2, 1}) + rgb + Utf16Name("R=18 G=52 B=86", true), {}},  // an export's own: no name
       {Ase(AseColour("RGB ", {1, 0, 0})), {"swatch"}},
       {unpaired, {}},
-      {Text("GIMP Palette\n18 52 86 \t Brand\tblue \r\n1 2 3\n4 5 6  Caf\xE9\n7 8 9 \xE2\x80\x94\n"),
+      {Text(
+           "GIMP Palette\n18 52 86 \t Brand\tblue \r\n1 2 3\n4 5 6  Caf\xE9\n7 8 9 \xE2\x80\x94\n"),
        {"Brand blue", "", "", "\xE2\x80\x94"}},  // Latin-1 is no UTF-8: dropped
   };
   for (const auto& [file, names] : cases) {
-    EXPECT_EQ(ReadPalette(file.data(), file.size(), "x.aco").names, names) << file.size() << " bytes";
+    EXPECT_EQ(ReadPalette(file.data(), file.size(), "x.aco").names, names)
+        << file.size() << " bytes";
   }
 }
 
@@ -314,11 +370,16 @@ TEST(PaletteReader, SwatchNamesAreReadAsTheFilesHoldThem) {
 TEST(PaletteReader, ContentDecidesAndTheExtensionOnlyWhereItCannot) {
   const Bytes tableOrSwatches = Table(2);  // the first slot 00 01 02 reads as version 1
   const std::tuple<const char*, Bytes, std::optional<FileKind>> cases[] = {
-      {"a.gpl", Text("TintLns"), FileKind::ColourList}, {"a.clf", Text("ASEF"), FileKind::SwatchExchange},
-      {"a.aco", Text("GIMP Palette\n"), FileKind::GimpPalette}, {"a.gpl", Table(3), FileKind::ColourTable},
-      {"a.gpl", Words({1, 0}), FileKind::PhotoshopSwatches}, {"a.ACO", tableOrSwatches, FileKind::PhotoshopSwatches},
-      {"a", tableOrSwatches, FileKind::ColourTable}, {"old.clf", Text("anything"), FileKind::ColourList},
-      {"notes.txt", Text("anything"), std::nullopt}, {"dir.gpl/none", Text("anything"), std::nullopt},
+      {"a.gpl", Text("TintLns"), FileKind::ColourList},
+      {"a.clf", Text("ASEF"), FileKind::SwatchExchange},
+      {"a.aco", Text("GIMP Palette\n"), FileKind::GimpPalette},
+      {"a.gpl", Table(3), FileKind::ColourTable},
+      {"a.gpl", Words({1, 0}), FileKind::PhotoshopSwatches},
+      {"a.ACO", tableOrSwatches, FileKind::PhotoshopSwatches},
+      {"a", tableOrSwatches, FileKind::ColourTable},
+      {"old.clf", Text("anything"), FileKind::ColourList},
+      {"notes.txt", Text("anything"), std::nullopt},
+      {"dir.gpl/none", Text("anything"), std::nullopt},
   };
   for (const auto& [path, bytes, kind] : cases) {
     EXPECT_EQ(DetectFileKind(bytes.data(), bytes.size(), path), kind) << path;
@@ -331,7 +392,8 @@ TEST(PaletteReader, ContentDecidesAndTheExtensionOnlyWhereItCannot) {
 // sanitizers of this build. A broken rule fails the test, naming the seed, and
 // the rest of the seeds and tests still run.
 TEST(PaletteReader, FuzzSeedsKeepTheReadersRules) {
-  fuzz::SetRuleBrokenHandler([](const char* rule) { ADD_FAILURE() << "reader rule broken: " << rule; });
+  fuzz::SetRuleBrokenHandler(
+      [](const char* rule) { ADD_FAILURE() << "reader rule broken: " << rule; });
   int replayed = 0;
   for (const fuzz::ReaderCheck& check : fuzz::kReaderChecks) {
     const std::string folder = std::string(TL_SOURCE_DIR) + "/tests/fuzz/seeds/" + check.name;
@@ -382,12 +444,20 @@ TEST(TemporaryFile, ANameIsOursOnlyByItsExactPatternAndTheTargetItWasFor) {
   const std::string forA = TemporaryNameFor("a", 7);
   EXPECT_EQ(forA, ".tl-e40c292c-7.tmp");
   const std::tuple<std::string, const char*, std::optional<std::uint32_t>> cases[] = {
-      {forA, "a", 7}, {forA, "A", 7}, {forA, "", 7}, {forA, "b", std::nullopt},
+      {forA, "a", 7},
+      {forA, "A", 7},
+      {forA, "", 7},
+      {forA, "b", std::nullopt},
       {TemporaryNameFor("colors.clf", 4294967295u), "colors.clf", 4294967295u},
-      {"tl12-3.tmp", "", 12}, {"tl12-3.tmp", "a", std::nullopt},  // an earlier version's
-      {".tl-e40c292c-07.tmp", "a", std::nullopt}, {".tl-e40c292c-4294967296.tmp", "a", std::nullopt},
-      {".tl-E40C292C-7.tmp", "", std::nullopt}, {".tl-e40c292c-7.tmp.bak", "a", std::nullopt},
-      {".tl-e40c292c7.tmp", "a", std::nullopt}, {"tl12-.tmp", "", std::nullopt}, {"a", "a", std::nullopt},
+      {"tl12-3.tmp", "", 12},
+      {"tl12-3.tmp", "a", std::nullopt},  // an earlier version's
+      {".tl-e40c292c-07.tmp", "a", std::nullopt},
+      {".tl-e40c292c-4294967296.tmp", "a", std::nullopt},
+      {".tl-E40C292C-7.tmp", "", std::nullopt},
+      {".tl-e40c292c-7.tmp.bak", "a", std::nullopt},
+      {".tl-e40c292c7.tmp", "a", std::nullopt},
+      {"tl12-.tmp", "", std::nullopt},
+      {"a", "a", std::nullopt},
   };
   for (const auto& [name, target, owner] : cases) {
     EXPECT_EQ(TemporaryFileOwner(name, target), owner) << name << " for " << target;
@@ -404,7 +474,8 @@ TEST_F(FileIoTest, ASaveRemovesTheTemporaryFilesKilledWritesOfTheSameFileLeft) {
             std::make_tuple(false, false, true));
   // The first is stale; a running process's, another file's and an earlier
   // version's (which beside a user's file could be the user's) stay.
-  const std::string names[] = {TemporaryNameFor("colors.clf", 99999999), TemporaryNameFor("colors.clf", ::getppid()),
+  const std::string names[] = {TemporaryNameFor("colors.clf", 99999999),
+                               TemporaryNameFor("colors.clf", ::getppid()),
                                TemporaryNameFor("other.clf", 99999999), "tl99999999-1.tmp"};
   for (const std::string& name : names) ASSERT_TRUE(WriteFileReplacing(Path(name), {1}));
   ASSERT_TRUE(WritePalette(FileKind::ColourList, Path("colors.clf"), {kWhite}, ""));
@@ -419,7 +490,6 @@ TEST_F(FileIoTest, AnExportThatFailsHalfwayLeavesNoFile) {
   EXPECT_FALSE(WritePalette(FileKind::SwatchExchange, Path("new.ase"), {kWhite, kBlack}, ""));
   EXPECT_EQ(Listing(), "") << "no temporary or partial file is left behind";
 }
-
 
 class PaletteToolTest : public testing_support::TempFolderTest {
  protected:
@@ -441,7 +511,10 @@ class PaletteToolTest : public testing_support::TempFolderTest {
 TEST_F(PaletteToolTest, ExportWritesEachKindByItsExtensionAndShowReadsThemBack) {
   const std::tuple<const char*, FileKind, std::vector<std::string>, const char*> cases[] = {
       {"out.ACT", FileKind::ColourTable, {"--format", "html"}, "#123456\n#ffffff\n"},
-      {"out.clf", FileKind::ColourList, {"--format", "css-hsl"}, "hsl(210, 65%, 20%)\nhsl(0, 0%, 100%)\n"}};
+      {"out.clf",
+       FileKind::ColourList,
+       {"--format", "css-hsl"},
+       "hsl(210, 65%, 20%)\nhsl(0, 0%, 100%)\n"}};
   for (const auto& [name, kind, format, shown] : cases) {
     ASSERT_EQ(Run({"export", In(), Path(name)}), 0) << m_err;
     const Bytes expected = EncodePalette(kind, m_colours, "brand colours");
@@ -465,7 +538,9 @@ TEST_F(PaletteToolTest, MistakesAreExplainedAndLeaveNoOutputBehind) {
       {{"export", huge, Path("out.gpl")}, 1, "huge.gpl: it is too large to be a palette"},
       {{"show", Path("notes.txt")}, 1, "not a palette file"},
       {{"export", In(), Path("out.png")}, 1, "unknown output type"},
-      {{"export", In(), Path("no/such/folder/out.ase")}, 1, "cannot write " + Path("no/such/folder/out.ase") + ": No such file or directory"},
+      {{"export", In(), Path("no/such/folder/out.ase")},
+       1,
+       "cannot write " + Path("no/such/folder/out.ase") + ": No such file or directory"},
       {{"convert", "red", "--names"}, 2, "only show takes --names"},
       {{"show", In(), "--format", "hsl"}, 2, "unknown format 'hsl' (use integer, cpp, html"},
       {{"show", In(), "--frob"}, 2, "unknown option '--frob'"},
@@ -507,14 +582,20 @@ TEST_F(PaletteToolTest, ConvertContrastAndSimulateReadTypedColours) {
       {{"convert", "--format=OKLCH", "rgb(18 52 86)"}, 0, "oklch(31.92% 0.0725 251.17)\n", ""},
       {{"convert", "18,52,86", "--format", "Name"}, 0, "~midnightblue\n", ""},
       {{"convert", "#123456", "--template", "{RX}{GX}{BX}"}, 0, "123456\n", ""},
-      {{"convert", "red", "rgb(1 2)", "blue", "nope"}, 1, "255, 0, 0\n0, 0, 255\n",
+      {{"convert", "red", "rgb(1 2)", "blue", "nope"},
+       1,
+       "255, 0, 0\n0, 0, 255\n",
        "tintlens-palette: not a colour: 'rgb(1 2)'\ntintlens-palette: not a colour: 'nope'\n"},
-      {{"contrast", "#777777", "#ffffff"}, 1,
+      {{"contrast", "#777777", "#ffffff"},
+       1,
        "WCAG 2 contrast 4.47:1: AA fail, AAA fail, large AA pass, large AAA fail, non-text pass\n"
-       "APCA Lc 71.1\n", ""},
-      {{"contrast", "white", "rgb(18, 52, 86)"}, 0,
+       "APCA Lc 71.1\n",
+       ""},
+      {{"contrast", "white", "rgb(18, 52, 86)"},
+       0,
        "WCAG 2 contrast 12.71:1: AA pass, AAA pass, large AA pass, large AAA pass, non-text pass\n"
-       "APCA Lc -101.9\n", ""},
+       "APCA Lc -101.9\n",
+       ""},
       {{"contrast", "white", "nope"}, 2, "", "tintlens-palette: not a colour: 'nope'\n"},
       {{"simulate", "achromatopsia", "white", "#000"}, 0, "#ffffff\n#000000\n", ""},
   };
@@ -532,17 +613,29 @@ TEST_F(PaletteToolTest, ConvertContrastAndSimulateReadTypedColours) {
 TEST_F(PaletteToolTest, NamesAreShownAndExportedAndWhatAnExportLeavesOutIsSaid) {
   Colours many(300, kRed);
   many[0] = kBlue;
-  ASSERT_TRUE(WriteFileReplacing(Path("many.clf"), EncodeColourListFile(many, {"Brand blue", "", "Alert"})));
+  ASSERT_TRUE(WriteFileReplacing(Path("many.clf"),
+                                 EncodeColourListFile(many, {"Brand blue", "", "Alert"})));
   ASSERT_TRUE(WriteFileReplacing(Path("empty.clf"), {}));
   const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
-      {{"show", Path("many.clf"), "--names", "--format", "html"}, "#123456\tBrand blue\n#ff0000\t\n#ff0000\tAlert\n", ""},
+      {{"show", Path("many.clf"), "--names", "--format", "html"},
+       "#123456\tBrand blue\n#ff0000\t\n#ff0000\tAlert\n",
+       ""},
       {{"export", Path("many.clf"), Path("out.gpl")}, "", ""},
-      {{"show", Path("out.gpl"), "--names", "--template", "{r}"}, "18\tBrand blue\n255\t\n255\tAlert\n", ""},
-      {{"export", Path("many.clf"), Path("out.act")}, "",
-       "tintlens-palette: " + Path("out.act") + " holds at most 256 colours: the last 44 of 300 are left out\n"
-       "tintlens-palette: " + Path("out.act") + " holds no names: 2 names are left out\n"},
-      {{"show", Path("empty.clf")}, "", "tintlens-palette: no colours in " + Path("empty.clf") + "\n"},
-      {{"export", Path("empty.clf"), Path("empty.gpl")}, "", "tintlens-palette: no colours in " + Path("empty.clf") + "\n"},
+      {{"show", Path("out.gpl"), "--names", "--template", "{r}"},
+       "18\tBrand blue\n255\t\n255\tAlert\n",
+       ""},
+      {{"export", Path("many.clf"), Path("out.act")},
+       "",
+       "tintlens-palette: " + Path("out.act") +
+           " holds at most 256 colours: the last 44 of 300 are left out\n"
+           "tintlens-palette: " +
+           Path("out.act") + " holds no names: 2 names are left out\n"},
+      {{"show", Path("empty.clf")},
+       "",
+       "tintlens-palette: no colours in " + Path("empty.clf") + "\n"},
+      {{"export", Path("empty.clf"), Path("empty.gpl")},
+       "",
+       "tintlens-palette: no colours in " + Path("empty.clf") + "\n"},
   };
   for (const auto& [arguments, out, err] : cases) {
     EXPECT_EQ(Run(arguments), 0) << arguments[2];

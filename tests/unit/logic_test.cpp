@@ -47,14 +47,20 @@ TEST(ColourList, NamesStayWithTheirColoursAndRenamingIsAChange) {
   list.Append({1, 2, 3}, {"", "two"});
   EXPECT_FALSE(list.Modified());
   std::uint64_t generation = list.Generation();
-  const struct { std::function<bool(ColourList&)> step; bool changes; std::vector<std::string> names; } steps[] = {
+  const struct {
+    std::function<bool(ColourList&)> step;
+    bool changes;
+    std::vector<std::string> names;
+  } steps[] = {
       {[](ColourList& l) { return l.SetName(0, "one"); }, true, {"one", "two"}},
       {[](ColourList& l) { return l.SetName(0, "one"); }, false, {"one", "two"}},
       {[](ColourList& l) { return l.SetName(3, "none"); }, false, {"one", "two"}},
       {[](ColourList& l) { return l.SetName(2, "bad \xFF"); }, false, {"one", "two"}},
       {[](ColourList& l) { return l.SetName(1, ""); }, true, {"one", ""}},
       {[](ColourList& l) { return l.AddColour(4), true; }, true, {"", "one", ""}},
-      {[](ColourList& l) { return l.AddColour(5, "line\nend"), true; }, true, {"line end", "", "one", ""}},
+      {[](ColourList& l) { return l.AddColour(5, "line\nend"), true; },
+       true,
+       {"line end", "", "one", ""}},
   };
   for (const auto& s : steps) {
     list.SetModified(false);
@@ -66,20 +72,27 @@ TEST(ColourList, NamesStayWithTheirColoursAndRenamingIsAChange) {
   }
   list.DeleteAt(2);
   EXPECT_EQ(list.Names(), (std::vector<std::string>{"line end", "", ""}));
-  EXPECT_EQ(std::make_pair(list.EntryText(0), list.EntryText(1)), std::make_pair(std::string("line end (5, 0, 0)"), std::string("4, 0, 0")));
+  EXPECT_EQ(std::make_pair(list.EntryText(0), list.EntryText(1)),
+            std::make_pair(std::string("line end (5, 0, 0)"), std::string("4, 0, 0")));
   list.Clear();
-  EXPECT_EQ(std::make_pair(list.Names().size(), list.NameAt(0)), std::make_pair(std::size_t{0}, std::string()));
+  EXPECT_EQ(std::make_pair(list.Names().size(), list.NameAt(0)),
+            std::make_pair(std::size_t{0}, std::string()));
 }
 
 // Names are kept as UTF-8 without control characters and within what every
 // format holds, cut between characters.
 TEST(ColourList, ANameIsKeptAsUtf8WithinTheLongestEveryFormatHolds) {
-  const std::string euro = "\xE2\x82\xAC", tooLong = std::string(kLongestColourName - 1, 'a') + euro;
+  const std::string euro = "\xE2\x82\xAC",
+                    tooLong = std::string(kLongestColourName - 1, 'a') + euro;
   const std::pair<std::string, std::optional<std::string>> cases[] = {
-      {"Caf\xC3\xA9 \xF0\x9F\x8E\xA8", "Caf\xC3\xA9 \xF0\x9F\x8E\xA8"}, {"a\tb\x7F", "a b "},
+      {"Caf\xC3\xA9 \xF0\x9F\x8E\xA8", "Caf\xC3\xA9 \xF0\x9F\x8E\xA8"},
+      {"a\tb\x7F", "a b "},
       {tooLong, std::string(kLongestColourName - 1, 'a')},
-      {"\xC0\xAF", std::nullopt}, {"\xED\xA0\x80", std::nullopt}, {"\xF4\x90\x80\x80", std::nullopt},
-      {"\xE2\x82", std::nullopt}, {"\x80", std::nullopt},
+      {"\xC0\xAF", std::nullopt},
+      {"\xED\xA0\x80", std::nullopt},
+      {"\xF4\x90\x80\x80", std::nullopt},
+      {"\xE2\x82", std::nullopt},
+      {"\x80", std::nullopt},
   };
   for (const auto& [text, name] : cases) EXPECT_EQ(ColourNameOf(text), name) << text.size();
 }
@@ -88,10 +101,15 @@ TEST(Centring, CentresThenPushesBackInsideTheArea) {
   const Rect work{0, 0, 1024, 748};
   // Odd sizes round toward zero; pushed back from the right and bottom, then from the
   // left and top; too wide, it ends at the right; negative coordinates.
-  const struct { int width, height; Rect on, area; int x, y; } cases[] = {
-      {51, 51, {0, 0, 101, 101}, work, 25, 25}, {200, 100, {900, 600, 1100, 700}, work, 824, 600},
-      {200, 100, {-100, -80, 0, 0}, work, 0, 0}, {1200, 100, {700, 0, 1024, 100}, work, -176, 0},
-      {10, 10, {-101, -101, 0, 0}, {-500, -500, 0, 0}, -55, -55}};
+  const struct {
+    int width, height;
+    Rect on, area;
+    int x, y;
+  } cases[] = {{51, 51, {0, 0, 101, 101}, work, 25, 25},
+               {200, 100, {900, 600, 1100, 700}, work, 824, 600},
+               {200, 100, {-100, -80, 0, 0}, work, 0, 0},
+               {1200, 100, {700, 0, 1024, 100}, work, -176, 0},
+               {10, 10, {-101, -101, 0, 0}, {-500, -500, 0, 0}, -55, -55}};
   for (const auto& c : cases) {
     const Point p = CentredOrigin(c.width, c.height, c.on, c.area);
     EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.x, c.y)) << c.width << " at " << c.on.left;
@@ -102,12 +120,14 @@ TEST(Centring, CentresThenPushesBackInsideTheArea) {
 // or 32); a larger stored level stays until the first Zoom In. A stored largest
 // level or sample size other than the choices reads as the default.
 TEST(MagnifierGeometry, ZoomStaysWithinOneAndTheLargestLevel) {
-  const struct { int level, largest, in, out; } cases[] = {
-      {1, 8, 2, 1}, {8, 8, 8, 7}, {12, 8, 8, 11}, {8, 16, 9, 7}, {16, 16, 16, 15}, {31, 32, 32, 30},
-      {32, 32, 32, 31}};
+  const struct {
+    int level, largest, in, out;
+  } cases[] = {{1, 8, 2, 1},     {8, 8, 8, 7},     {12, 8, 8, 11},  {8, 16, 9, 7},
+               {16, 16, 16, 15}, {31, 32, 32, 30}, {32, 32, 32, 31}};
   for (const auto& c : cases) {
     EXPECT_EQ(std::make_pair(ZoomedIn(c.level, c.largest), ZoomedOut(c.level)),
-              std::make_pair(c.in, c.out)) << c.level << " of " << c.largest;
+              std::make_pair(c.in, c.out))
+        << c.level << " of " << c.largest;
   }
   using Stored = std::optional<std::uint16_t>;
   EXPECT_EQ(std::make_tuple(LargestZoomFromStored(Stored{16}), LargestZoomFromStored(Stored{32}),
@@ -149,7 +169,8 @@ TEST(MagnifierGeometry, TheMarksSitOnTheViewPixelsThatShowThePixelRead) {
       EXPECT_EQ(shown(cy, sourceHeight, height), sourceHeight / 2) << zoom;
       EXPECT_EQ(std::make_pair(cross.horizontal.right - cross.horizontal.left,
                                cross.vertical.bottom - cross.vertical.top),
-                std::make_pair(10, 10)) << "the arms keep their length";
+                std::make_pair(10, 10))
+          << "the arms keep their length";
     }
   }
 }
@@ -181,7 +202,10 @@ TEST(MagnifierGeometry, GridShadeAndMeanRounding) {
 // left or up where it has not; never over the source.
 TEST(MagnifierGeometry, TheLoupeGoesBesideTheSourceAndFlipsAtTheScreensEdges) {
   const Rect screen{0, 0, 1024, 768};
-  const struct { Rect source; int x, y; } cases[] = {
+  const struct {
+    Rect source;
+    int x, y;
+  } cases[] = {
       {{479, 381, 522, 420}, 538, 436},  // middle: right of and below the source, 16 apart
       {{950, 381, 993, 420}, 750, 436},  // right edge: left of it (950 - 16 - 184)
       {{479, 700, 522, 739}, 538, 484},  // bottom edge: above it (700 - 16 - 200)
@@ -199,10 +223,14 @@ TEST(MagnifierGeometry, TheLoupeGoesBesideTheSourceAndFlipsAtTheScreensEdges) {
 TEST(MagnifierGeometry, SourceIsTheViewDividedByTheZoomRoundedUpAroundThePointer) {
   // 43 x 39; zoom 1; at the screen's corner, not clamped; a monitor left of the
   // primary; a stored level above 8 used as it is.
-  const struct { int x, y, width, height, zoom; Rect expected; } cases[] = {
-      {500, 400, 171, 156, 4, {479, 381, 522, 420}}, {500, 400, 171, 156, 1, {415, 322, 586, 478}},
-      {0, 0, 171, 156, 4, {-21, -19, 22, 20}}, {-1500, 10, 100, 100, 3, {-1517, -7, -1483, 27}},
-      {500, 400, 171, 156, 12, {493, 394, 508, 407}}};
+  const struct {
+    int x, y, width, height, zoom;
+    Rect expected;
+  } cases[] = {{500, 400, 171, 156, 4, {479, 381, 522, 420}},
+               {500, 400, 171, 156, 1, {415, 322, 586, 478}},
+               {0, 0, 171, 156, 4, {-21, -19, 22, 20}},
+               {-1500, 10, 100, 100, 3, {-1517, -7, -1483, 27}},
+               {500, 400, 171, 156, 12, {493, 394, 508, 407}}};
   for (const auto& c : cases) {
     EXPECT_EQ(Sides(SourceRect(c.x, c.y, c.width, c.height, c.zoom)), Sides(c.expected)) << c.zoom;
   }
@@ -225,11 +253,18 @@ TEST(PickingSession, FollowsTheStateTable) {
   // A refused hook: no session, no message. The button's own click after a press on
   // it only clears the mark; released beside the button, no click comes to clear it.
   const char* kAgain = "install sample remove install sample ";
-  const struct { const char* events; bool installWorks, picking; const char* log; } cases[] = {
-      {"T", true, true, "install sample "}, {"T", false, false, "install "},
-      {"TT", true, false, "install sample remove "}, {"TBTT", true, false, "install sample remove "},
-      {"TBTTT", true, true, kAgain}, {"TBTET", true, true, kAgain},
-      {"TBTTE", true, false, "install sample remove "}, {"TWTT", true, true, kAgain}};
+  const struct {
+    const char* events;
+    bool installWorks, picking;
+    const char* log;
+  } cases[] = {{"T", true, true, "install sample "},
+               {"T", false, false, "install "},
+               {"TT", true, false, "install sample remove "},
+               {"TBTT", true, false, "install sample remove "},
+               {"TBTTT", true, true, kAgain},
+               {"TBTET", true, true, kAgain},
+               {"TBTTE", true, false, "install sample remove "},
+               {"TWTT", true, true, kAgain}};
   for (const auto& c : cases) {
     FakePickingHost host;
     host.installWorks = c.installWorks;
@@ -261,14 +296,15 @@ TEST(PointerHold, RefusesThePlacesANudgeLeftForHalfASecond) {
   PointerHold hold;
   EXPECT_TRUE(hold.AcceptAt(1, 2, 0)) << "nothing left behind";
   const std::uint32_t start = 0xFFFFFF00u;  // across the tick count's wrap
-  hold.Left(100, 50, start);  // nudged to (101, 50)
-  hold.Left(101, 50, start);  // and on to (102, 50)
+  hold.Left(100, 50, start);                // nudged to (101, 50)
+  hold.Left(101, 50, start);                // and on to (102, 50)
   // Late reports of the places left, our own point, an old place after our own, a
   // hand on the mouse, and half a second on, when an old place is like any other.
   const std::tuple<int, int, std::uint32_t, bool> cases[] = {
-      {100, 50, 10, false}, {101, 50, 20, false}, {102, 50, 30, true}, {101, 50, 40, false},
+      {100, 50, 10, false}, {101, 50, 20, false},  {102, 50, 30, true}, {101, 50, 40, false},
       {300, 200, 50, true}, {100, 50, 499, false}, {100, 50, 500, true}};
-  for (const auto& [x, y, at, taken] : cases) EXPECT_EQ(hold.AcceptAt(x, y, start + at), taken) << at;
+  for (const auto& [x, y, at, taken] : cases)
+    EXPECT_EQ(hold.AcceptAt(x, y, start + at), taken) << at;
   hold.Release();
   EXPECT_TRUE(hold.AcceptAt(101, 50, start + 10));
 }
@@ -276,9 +312,12 @@ TEST(PointerHold, RefusesThePlacesANudgeLeftForHalfASecond) {
 TEST(SettingsCodec, ReadsAnyStoredValueThroughAFourByteBufferAndWritesTwoBytes) {
   // The program's own 2 bytes, 1 byte, a 4-byte value of another type; too large
   // (5 bytes already) reads as missing.
-  const std::pair<Bytes8, std::uint32_t> cases[] = {
-      {{0x7A, 0x02}, 0x027A}, {{0x01}, 1}, {{0x0C, 0x00, 0x00, 0x01}, 0x0100000C},
-      {Bytes8(100, 0xFF), 0}, {{0x0C, 0x00, 0x00, 0x00, 0x00}, 0}, {{}, 0}};
+  const std::pair<Bytes8, std::uint32_t> cases[] = {{{0x7A, 0x02}, 0x027A},
+                                                    {{0x01}, 1},
+                                                    {{0x0C, 0x00, 0x00, 0x01}, 0x0100000C},
+                                                    {Bytes8(100, 0xFF), 0},
+                                                    {{0x0C, 0x00, 0x00, 0x00, 0x00}, 0},
+                                                    {{}, 0}};
   for (const auto& [stored, value] : cases) {
     EXPECT_EQ(DecodeSettingValue(stored.data(), stored.size()), value) << stored.size();
   }
@@ -290,8 +329,8 @@ TEST(SettingsCodec, ReadsAnyStoredValueThroughAFourByteBufferAndWritesTwoBytes) 
 TEST(SettingsCodec, AZoomLevelBelowOneMeansTheDefault) {
   // REG_DWORD -1, four binary bytes 00 80 00 80, the largest two-byte value,
   // missing, and 1, the smallest level there is (a level, not a missing one).
-  const std::pair<std::uint32_t, int> zooms[] = {{0xFFFFFFFF, 4}, {0x80008000, 4}, {0xFFFF, 0xFFFF},
-                                                 {0, 4}, {1, 1}};
+  const std::pair<std::uint32_t, int> zooms[] = {
+      {0xFFFFFFFF, 4}, {0x80008000, 4}, {0xFFFF, 0xFFFF}, {0, 4}, {1, 1}};
   for (const auto& [stored, level] : zooms) {
     EXPECT_EQ(ApplyStoredValues(0, 0, 0, stored).zoomLevel, level) << std::hex << stored;
   }
@@ -300,14 +339,21 @@ TEST(SettingsCodec, AZoomLevelBelowOneMeansTheDefault) {
 TEST(SettingsCodec, NotationAndCopyOnKeepTakeOnlyWhatTheProgramWrites) {
   // 107 is CSS hsl() and no "on"; Integer is id 0, a real choice; 114 is no
   // notation and 2 no "on"; then the right bytes as another type or size.
-  const struct { bool binary; Bytes8 stored; int notation; bool copyOnKeep; } cases[] = {
-      {true, {0x6B, 0x00}, 107, false}, {true, {0x00, 0x00}, 0, false}, {true, {0x01, 0x00}, 1, true},
-      {true, {0x72, 0x00}, 1, false},   {true, {0x02, 0x00}, 1, false}, {true, {0x01, 0x01}, 1, false},
-      {false, {0x64, 0x00}, 1, false},  {true, {0x64}, 1, false},       {true, {1, 0, 0, 0}, 1, false}};
+  const struct {
+    bool binary;
+    Bytes8 stored;
+    int notation;
+    bool copyOnKeep;
+  } cases[] = {{true, {0x6B, 0x00}, 107, false}, {true, {0x00, 0x00}, 0, false},
+               {true, {0x01, 0x00}, 1, true},    {true, {0x72, 0x00}, 1, false},
+               {true, {0x02, 0x00}, 1, false},   {true, {0x01, 0x01}, 1, false},
+               {false, {0x64, 0x00}, 1, false},  {true, {0x64}, 1, false},
+               {true, {1, 0, 0, 0}, 1, false}};
   for (const auto& c : cases) {
     const auto stored = DecodeTwoByteValue(c.binary, c.stored.data(), c.stored.size());
     EXPECT_EQ(std::make_pair(NotationFromStored(stored), CopyOnKeepFromStored(stored)),
-              std::make_pair(c.notation, c.copyOnKeep)) << int(c.stored[0]) << " " << c.stored.size();
+              std::make_pair(c.notation, c.copyOnKeep))
+        << int(c.stored[0]) << " " << c.stored.size();
   }
   EXPECT_EQ(NotationFromStored(std::nullopt), kNotationRgb) << "missing";
   EXPECT_FALSE(CopyOnKeepFromStored(std::nullopt));
@@ -320,15 +366,19 @@ TEST(Hotkey, RegistrationNeverUsesTheWindowsKeyAndNamesJoinInOrder) {
   EXPECT_EQ(std::make_pair(r.modifiers, r.virtualKey), std::make_pair(0x7u, 0x41u));
   const std::map<std::pair<unsigned, bool>, std::string> names = {
       {{0x11, false}, "Ctrl"}, {{0x10, false}, "Shift"}, {{0x12, false}, "Alt"},
-      {{0x41, false}, "A"},    {{0x26, true}, "Up"},     {{0x26, false}, "Num 8"}, {{0, false}, ""}};
-  const KeyNameLookup lookup = [&](unsigned key, bool extended) { return names.at({key, extended}); };
-  const std::pair<std::uint32_t, const char*> cases[] = {
-      {0x0741, "Ctrl + Shift + Alt + A"}, {0x0826, "Up"}, {0x0026, "Num 8"}, {0x0600, "Ctrl + Alt + "}};
+      {{0x41, false}, "A"},    {{0x26, true}, "Up"},     {{0x26, false}, "Num 8"},
+      {{0, false}, ""}};
+  const KeyNameLookup lookup = [&](unsigned key, bool extended) {
+    return names.at({key, extended});
+  };
+  const std::pair<std::uint32_t, const char*> cases[] = {{0x0741, "Ctrl + Shift + Alt + A"},
+                                                         {0x0826, "Up"},
+                                                         {0x0026, "Num 8"},
+                                                         {0x0600, "Ctrl + Alt + "}};
   for (const auto& [hotkey, expected] : cases) {
     EXPECT_EQ(HotkeyName(hotkey, lookup), expected) << std::hex << hotkey;
   }
 }
-
 
 // Newest first, eight at most, one entry per file however its path is spelled;
 // the registry's UTF-16 list read as forgivingly as the other multi-strings.
@@ -348,11 +398,13 @@ TEST(RecentFiles, KeepsTheLastEightNewestFirstOnceEach) {
 }
 
 TEST(RecentFiles, MenuTextAndTheStoredForm) {
-  const std::string deep = "C:\\Users\\Ann\\Documents\\Palettes\\Clients\\2026\\Spring campaign\\brand.clf";
+  const std::string deep =
+      "C:\\Users\\Ann\\Documents\\Palettes\\Clients\\2026\\Spring campaign\\brand.clf";
   const std::pair<std::string, std::string> texts[] = {
       {"C:\\R&D\\a.clf", "&3 C:\\R&&D\\a.clf"},
       {deep, "&3 C:\\...\\Spring campaign\\brand.clf"},
-      {"\\\\server\\share\\" + std::string(60, 'x') + "\\f.clf", "&3 \\\\server\\...\\" + std::string(60, 'x') + "\\f.clf"},
+      {"\\\\server\\share\\" + std::string(60, 'x') + "\\f.clf",
+       "&3 \\\\server\\...\\" + std::string(60, 'x') + "\\f.clf"},
   };
   for (const auto& [path, text] : texts) EXPECT_EQ(RecentFileMenuText(2, path), text);
 
@@ -360,7 +412,7 @@ TEST(RecentFiles, MenuTextAndTheStoredForm) {
   const Paths16 two{u"C:\\\u041d\u043e\u0447\u044c.clf", u"C:\\b.clf"};  // "Ночь"
   EXPECT_EQ(SplitStoredPaths(JoinStoredPaths(two)), two);
   const std::pair<std::u16string, Paths16> stored[] = {
-      {u"C:\\a.clf", {u"C:\\a.clf"}},           // no zero at all
+      {u"C:\\a.clf", {u"C:\\a.clf"}},            // no zero at all
       {std::u16string(u"a\0\0b\0", 5), {u"a"}},  // the empty string ends the list
       {std::u16string(), {}},
   };

@@ -27,9 +27,15 @@ TEST_F(MainWindowTest, ListEntriesAreBarsInTheirColourWithReadableTextAndAFocusF
     Pick(colour);
     for (bool focused : {false, true}) {
       Surface surface(width, height);
-      DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_COLOUR_LIST, 0, ODA_DRAWENTIRE,
-                          focused ? UINT{ODS_FOCUS | ODS_SELECTED} : 0u, Item(IDC_COLOUR_LIST),
-                          surface.Get(), {0, 0, width, height}, colour};
+      DRAWITEMSTRUCT item{ODT_LISTBOX,
+                          IDC_COLOUR_LIST,
+                          0,
+                          ODA_DRAWENTIRE,
+                          focused ? UINT{ODS_FOCUS | ODS_SELECTED} : 0u,
+                          Item(IDC_COLOUR_LIST),
+                          surface.Get(),
+                          {0, 0, width, height},
+                          colour};
       ::SendMessageA(Window(), WM_DRAWITEM, IDC_COLOUR_LIST, reinterpret_cast<LPARAM>(&item));
       const ColourValue edge = focused ? kWhite - colour : colour;
       EXPECT_EQ(surface.Pixel(1, 1), colour) << std::hex << colour;
@@ -75,8 +81,8 @@ TEST_F(MainWindowTest, ALinkOpensOnlyOnPressAndReleaseOverItsText) {
 // When the first placing fails and a new taskbar's broadcast places the icon
 // after all, the icon still goes away with its window instead of lingering.
 TEST(TrayIcon, AnIconPlacedOnlyAfterTheTaskbarReturnsIsStillRemoved) {
-  const HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                        nullptr, nullptr, nullptr);
+  const HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        nullptr, nullptr);
   ASSERT_NE(window, nullptr);
   NOTIFYICONDATAA squatter{};
   squatter.cbSize = NOTIFYICONDATAA_V2_SIZE;

@@ -50,7 +50,8 @@ class DocumentsTest : public MainWindowTest {
       const std::string path = Path(name);
       std::wstring wide(path.size(), L'\0');
       wide.resize(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
-                                        static_cast<int>(wide.size())) - 1);
+                                        static_cast<int>(wide.size())) -
+                  1);
       paths += wide + L'\0';
     }
     paths += L'\0';
@@ -87,7 +88,8 @@ class DocumentsTest : public MainWindowTest {
     for (int i = 0; i < ::GetMenuItemCount(recent); ++i) {
       char text[MAX_PATH * 3] = {};
       ::GetMenuStringA(recent, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-      const bool grey = (::GetMenuState(recent, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0;
+      const bool grey =
+          (::GetMenuState(recent, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0;
       items.push_back(std::string(grey ? "grey " : "") + text);
     }
     return items;
@@ -122,14 +124,16 @@ TEST_F(DocumentsTest, DroppedHandedOverAndRecentFilesOpenAsTheExplorerWould) {
   }
   EXPECT_EQ(ListColours(), std::vector<ColourValue>{kB});
   EXPECT_EQ(TextOf(Window()), "Tintlens");
-  EXPECT_EQ(RecentItems(), (std::vector<std::string>{"&1 " + Path("b.gpl"), "&2 " + Path("a.clf")}));
+  EXPECT_EQ(RecentItems(),
+            (std::vector<std::string>{"&1 " + Path("b.gpl"), "&2 " + Path("a.clf")}));
 
   // Kept as UTF-16 in the registry, so the folder's name survives whatever the
   // code page.
   wchar_t stored[2 * MAX_PATH] = {};
   DWORD size = sizeof stored;
   ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Quorvane\\Tintlens", L"RecentFiles",
-                           RRF_RT_REG_MULTI_SZ, nullptr, stored, &size), ERROR_SUCCESS);
+                           RRF_RT_REG_MULTI_SZ, nullptr, stored, &size),
+            ERROR_SUCCESS);
   EXPECT_NE(std::wstring(stored).find(L"\x0412\x043E\x0441 \x5FA9"), std::wstring::npos);
 
   // A file gone from its place says so and leaves the menu; the next one opens.

@@ -115,8 +115,9 @@ TEST_F(MainWindowTest, TheListAndTheReadOutsFollowEachOtherOnly) {
   // Every move of a slider edits the colour (the end of a move adds nothing),
   // and no slider is moved back under the user's hand.
   const HWND green = Item(IDC_GREEN_SLIDER);
-  for (const auto& [code, edits] : {std::pair{TB_THUMBTRACK, true}, std::pair{TB_THUMBPOSITION, true},
-                                    std::pair{TB_LINEUP, true}, std::pair{TB_ENDTRACK, false}}) {
+  for (const auto& [code, edits] :
+       {std::pair{TB_THUMBTRACK, true}, std::pair{TB_THUMBPOSITION, true},
+        std::pair{TB_LINEUP, true}, std::pair{TB_ENDTRACK, false}}) {
     m_window.ShowColour(kSample);
     ::SendMessageA(green, TBM_SETPOS, TRUE, 200);
     ::SendMessageA(Window(), WM_HSCROLL, MAKEWPARAM(code, 200), reinterpret_cast<LPARAM>(green));
@@ -258,7 +259,8 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
     EXPECT_EQ(IconWidth(small), scale.icon) << scale.dpi;
     // A drag shows the drag cursor made for the scale, its hot spot on the tip.
     ::SendMessageA(Item(IDC_PICKER_ICON), WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_EQ(Shape(::GetCursor()), std::make_tuple(2 * scale.icon, DWORD{1}, DWORD(scale.icon - 1)))
+    EXPECT_EQ(Shape(::GetCursor()),
+              std::make_tuple(2 * scale.icon, DWORD{1}, DWORD(scale.icon - 1)))
         << scale.dpi;
     ::ReleaseCapture();  // ends the drag without keeping anything
     EXPECT_EQ(m_window.Tray().Data().hIcon, small) << scale.dpi;
@@ -282,7 +284,8 @@ TEST_F(MainWindowTest, MovingToAnotherScaleRemakesPicturesFontAndHeightsForIt) {
     // cannot both be black.
     DIBSECTION view{};
     ASSERT_TRUE(::GetObjectA(m_window.MagnifierPicture(), sizeof view, &view)) << scale.dpi;
-    const Crosshair cross = CrosshairFor(view.dsBm.bmWidth, view.dsBm.bmHeight, m_window.ZoomLevel());
+    const Crosshair cross =
+        CrosshairFor(view.dsBm.bmWidth, view.dsBm.bmHeight, m_window.ZoomLevel());
     const auto* row = static_cast<const std::uint32_t*>(view.dsBm.bmBits) +
                       static_cast<std::size_t>(cross.horizontal.top) * view.dsBm.bmWidth;
     EXPECT_TRUE(std::any_of(row, row + view.dsBm.bmWidth, [](std::uint32_t p) { return p != 0; }))
@@ -337,7 +340,7 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesWithItsCheckAndHoldsAtTheNextStart) {
   EXPECT_TRUE(topmost(Window()));
   EXPECT_TRUE(MenuChecked(m_window, ID_ALWAYS_ON_TOP));
   GlobalHotkeys::Unregister(Window());  // as its Exit does, for the next start's
-  MainWindow next;  // stored at the toggle, as the next start reads it
+  MainWindow next;                      // stored at the toggle, as the next start reads it
   ASSERT_TRUE(next.Create(m_loop));
   ::ShowWindow(next.Handle(), SW_SHOWNOACTIVATE);
   EXPECT_TRUE(topmost(next.Handle()));

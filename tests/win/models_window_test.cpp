@@ -73,10 +73,8 @@ class ModelsWindowTest : public MainWindowTest {
   void Type(int boxId, const char* text, bool enter) {
     ::SetFocus(Item(boxId));
     ::SetWindowTextA(Item(boxId), text);
-    if (enter)
-      Command(IDOK);
-    else
-      ::SetFocus(Item(IDC_COLOUR_LIST));
+    if (enter) Command(IDOK);
+    else ::SetFocus(Item(IDC_COLOUR_LIST));
   }
   void Key(int sliderId, WPARAM key) {
     ::SendMessageA(Item(sliderId), WM_KEYDOWN, key, 0);

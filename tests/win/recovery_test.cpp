@@ -1,5 +1,6 @@
 // The recovery copies on a real Windows folder: how a running instance keeps
-// others off its copy, and when the main window writes it. The folder's name is in two scripts, as a user's profile can be.
+// others off its copy, and when the main window writes it. The folder's name is in two scripts, as
+// a user's profile can be.
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ class RecoveryFolderPath {
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
       const bool lock = name.size() > 5 && name.substr(name.size() - 5) == ".lock";
       const FileBytes file = ReadWholeFile(path + "\\" + name);
-      copies[name] = lock       ? std::vector<ColourValue>{}
+      copies[name] = lock        ? std::vector<ColourValue>{}
                      : file.Ok() ? DecodeColourListFile(file.bytes.data(), file.bytes.size())
                                  : std::vector<ColourValue>{0xBAD};
     } while (::FindNextFileA(search, &found));
@@ -120,7 +121,8 @@ TEST_F(MainWindowTest, TheCopyIsWrittenAtTheIdleMomentAfterAChangeAndAtOnceWhenT
 TEST_F(MainWindowTest, ARecoveredNamedColourReadsWithItsNameAndCopiesAsItsColour) {
   RecoveryFolderPath folder;
   const std::string root = folder.path.substr(0, folder.path.rfind("\\Tintlens\\Recovery"));
-  for (const std::string& made : {root, root + "\\Tintlens", folder.path}) ::CreateDirectoryA(made.c_str(), nullptr);
+  for (const std::string& made : {root, root + "\\Tintlens", folder.path})
+    ::CreateDirectoryA(made.c_str(), nullptr);
   const std::string name = "Caf\xC3\xA9 \xE6\xB7\xB1";
   ASSERT_TRUE(WriteFileReplacing(folder.path + "\\1-1.clf",
                                  EncodeColourListFile({MakeColour(18, 52, 86), kWhite}, {name})));
@@ -157,7 +159,8 @@ TEST_F(MainWindowTest, ARecoveredNamedColourReadsWithItsNameAndCopiesAsItsColour
     ::SetDlgItemTextW(dialog, IDC_RENAME_NAME, L"\x591c");
     ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   };
-  EXPECT_TRUE(DialogDriver::Run(Window(), [&] { Command(ID_RENAME_COLOUR); }, typeName));
+  EXPECT_TRUE(DialogDriver::Run(
+      Window(), [&] { Command(ID_RENAME_COLOUR); }, typeName));
   EXPECT_EQ(copiedNames(), (std::vector<std::string>{name, "\xE5\xA4\x9C"}));
   DialogCloser closer(Window(), IDNO);
   Command(ID_CLEAR_ALL);

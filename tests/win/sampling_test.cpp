@@ -33,10 +33,10 @@ class SamplingTest : public testing_support::MainWindowTest {
     patchClass.hbrBackground = m_brush.Get();
     patchClass.lpszClassName = "TintlensTestPatch";
     ::RegisterClassA(&patchClass);
-    m_patch = ::CreateWindowExA(WS_EX_TOPMOST, "TintlensTestPatch", "", WS_POPUP | WS_VISIBLE,
-                                kPatchRect.left, kPatchRect.top, kPatchRect.right - kPatchRect.left,
-                                kPatchRect.bottom - kPatchRect.top, nullptr, nullptr, nullptr,
-                                nullptr);
+    m_patch =
+        ::CreateWindowExA(WS_EX_TOPMOST, "TintlensTestPatch", "", WS_POPUP | WS_VISIBLE,
+                          kPatchRect.left, kPatchRect.top, kPatchRect.right - kPatchRect.left,
+                          kPatchRect.bottom - kPatchRect.top, nullptr, nullptr, nullptr, nullptr);
     ::UpdateWindow(m_patch);
     // Wine hands a window's painting to the X server at its own pace (at most
     // every so often, while the thread looks at its queue): wait until the patch
@@ -126,11 +126,11 @@ TEST_F(SamplingTest, AnIconDragKeepsOnlyTheReadableColourUnderItsReleaseOutsideT
     bool captureLost;
     std::size_t entries;
   } drags[] = {
-      {kOnPatch, false, 1},    // over the patch: kept
-      {list, false, 1},          // over the list: nothing more
-      {{6000, 200}, false, 1},   // off the screen: the read fails
+      {kOnPatch, false, 1},          // over the patch: kept
+      {list, false, 1},              // over the list: nothing more
+      {{6000, 200}, false, 1},       // off the screen: the read fails
       {{right + 2, 200}, false, 1},  // just off it, the screen in view beside it: no read either
-      {kOnPatch, true, 1},     // the capture went elsewhere first
+      {kOnPatch, true, 1},           // the capture went elsewhere first
   };
   const HCURSOR arrow = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
   const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
