@@ -171,51 +171,44 @@ bool MainWindow::OnCommand(int id, int code) {
     return code == LBN_SELCHANGE;
   }
   struct Route {
-    int first, last;
+    int id;
     void (*run)(MainWindow& window, int id);
+    int last = 0;  // a range of ids from `id`, when not 0
   };
   static const Route kRoutes[] = {
-      {ID_OPEN_MAIN_WINDOW, ID_OPEN_MAIN_WINDOW, [](MainWindow& w, int) { w.ShowMainWindow(); }},
-      {ID_APP_ABOUT, ID_APP_ABOUT, [](MainWindow& w, int) { w.ShowAbout(); }},
-      {IDCANCEL, IDCANCEL, [](MainWindow& w, int) { w.OnClose(); }},
-      {ID_APP_EXIT, ID_APP_EXIT, [](MainWindow& w, int) { w.OnExit(); }},
-      {ID_ALWAYS_ON_TOP, ID_ALWAYS_ON_TOP, [](MainWindow& w, int) { w.ToggleAlwaysOnTop(); }},
-      {ID_OPTIONS, ID_OPTIONS, [](MainWindow& w, int) { w.m_preferences.EditOptions(w.Handle()); }},
-      {ID_FORMATS, ID_FORMATS, [](MainWindow& w, int) { w.m_input.EditFormats(); }},
-      {ID_ZOOM_IN, ID_ZOOM_IN, [](MainWindow& w, int) { w.m_picking.Zoom(true); }},
-      {ID_ZOOM_OUT, ID_ZOOM_OUT, [](MainWindow& w, int) { w.m_picking.Zoom(false); }},
-      {IDC_PICK_BUTTON, IDC_PICK_BUTTON, [](MainWindow& w, int) { w.m_picking.TogglePicking(); }},
-      {IDC_COPY_BUTTON, IDC_COPY_BUTTON, [](MainWindow& w, int) { w.m_input.CopyColourText(); }},
-      {IDC_MODE_BUTTON, IDC_MODE_BUTTON,
-       [](MainWindow& w, int) { w.m_layout.Set(!w.m_layout.Advanced()); }},
-      {IDC_DELETE_BUTTON, IDC_DELETE_BUTTON,
-       [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
-      {ID_LIST_DELETE, ID_LIST_DELETE,
-       [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
-      {ID_CONTRAST_CHECKER, ID_CONTRAST_CHECKER,
-       [](MainWindow& w, int) { w.OpenContrastChecker(); }},
-      {ID_USE_AS_BACKGROUND, ID_USE_AS_BACKGROUND,
-       [](MainWindow& w, int) { w.UseAsBackground(w.m_list.Selection()); }},
-      {ID_SUPPORT, ID_SUPPORT, [](MainWindow&, int) { OpenWithShell(TL_MAKER_SUPPORT); }},
-      {ID_CHECK_UPDATE, ID_CHECK_UPDATE, [](MainWindow&, int) { OpenWithShell(TL_MAKER_UPDATE); }},
-      {ID_COPY_WHEN_KEPT, ID_COPY_WHEN_KEPT,
-       [](MainWindow& w, int) { w.m_preferences.Toggle(Switch::CopyOnKeep); }},
-      {ID_CLICK_KEEPS, ID_CLICK_KEEPS,
-       [](MainWindow& w, int) { w.m_picking.Toggle(Switch::ClickKeeps); }},
-      {ID_LOUPE_AT_POINTER, ID_LOUPE_AT_POINTER,
-       [](MainWindow& w, int) { w.m_picking.Toggle(Switch::LoupeAtPointer); }},
-      {ID_PIXEL_GRID, ID_PIXEL_GRID,
-       [](MainWindow& w, int) { w.m_picking.Toggle(Switch::PixelGrid); }},
-      {ID_SAMPLE_1, ID_SAMPLE_9,
+      {ID_OPEN_MAIN_WINDOW, [](MainWindow& w, int) { w.ShowMainWindow(); }},
+      {ID_APP_ABOUT, [](MainWindow& w, int) { w.ShowAbout(); }},
+      {IDCANCEL, [](MainWindow& w, int) { w.OnClose(); }},
+      {ID_APP_EXIT, [](MainWindow& w, int) { w.OnExit(); }},
+      {ID_ALWAYS_ON_TOP, [](MainWindow& w, int) { w.ToggleAlwaysOnTop(); }},
+      {ID_OPTIONS, [](MainWindow& w, int) { w.m_preferences.EditOptions(w.Handle()); }},
+      {ID_FORMATS, [](MainWindow& w, int) { w.m_input.EditFormats(); }},
+      {ID_ZOOM_IN, [](MainWindow& w, int) { w.m_picking.Zoom(true); }},
+      {ID_ZOOM_OUT, [](MainWindow& w, int) { w.m_picking.Zoom(false); }},
+      {IDC_PICK_BUTTON, [](MainWindow& w, int) { w.m_picking.TogglePicking(); }},
+      {IDC_COPY_BUTTON, [](MainWindow& w, int) { w.m_input.CopyColourText(); }},
+      {IDC_MODE_BUTTON, [](MainWindow& w, int) { w.m_layout.Set(!w.m_layout.Advanced()); }},
+      {IDC_DELETE_BUTTON, [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
+      {ID_LIST_DELETE, [](MainWindow& w, int) { w.DeleteSelected(w.m_list.Selection()); }},
+      {ID_CONTRAST_CHECKER, [](MainWindow& w, int) { w.OpenContrastChecker(); }},
+      {ID_USE_AS_BACKGROUND, [](MainWindow& w, int) { w.UseAsBackground(w.m_list.Selection()); }},
+      {ID_SUPPORT, [](MainWindow&, int) { OpenWithShell(TL_MAKER_SUPPORT); }},
+      {ID_CHECK_UPDATE, [](MainWindow&, int) { OpenWithShell(TL_MAKER_UPDATE); }},
+      {ID_COPY_WHEN_KEPT, [](MainWindow& w, int) { w.m_preferences.Toggle(Switch::CopyOnKeep); }},
+      {ID_CLICK_KEEPS, [](MainWindow& w, int) { w.m_picking.Toggle(Switch::ClickKeeps); }},
+      {ID_LOUPE_AT_POINTER, [](MainWindow& w, int) { w.m_picking.Toggle(Switch::LoupeAtPointer); }},
+      {ID_PIXEL_GRID, [](MainWindow& w, int) { w.m_picking.Toggle(Switch::PixelGrid); }},
+      {ID_SAMPLE_1,
        [](MainWindow& w, int id) {
          w.m_picking.SetSampleSize(kSampleSizes[static_cast<std::size_t>(id - ID_SAMPLE_1)]);
-       }},
-      {ID_EDIT_COPY, ID_EDIT_CUT, [](MainWindow& w, int id) { w.OnEditCommand(id); }},
-      {ID_EDIT_PASTE, ID_EDIT_PASTE, [](MainWindow& w, int id) { w.OnEditCommand(id); }},
-      {ID_EDIT_UNDO, ID_EDIT_UNDO, [](MainWindow& w, int id) { w.OnEditCommand(id); }},
+       },
+       ID_SAMPLE_9},
+      {ID_EDIT_COPY, [](MainWindow& w, int id) { w.OnEditCommand(id); }, ID_EDIT_CUT},
+      {ID_EDIT_PASTE, [](MainWindow& w, int id) { w.OnEditCommand(id); }},
+      {ID_EDIT_UNDO, [](MainWindow& w, int id) { w.OnEditCommand(id); }},
   };
   for (const Route& route : kRoutes) {
-    if (id >= route.first && id <= route.last) {
+    if (id == route.id || (route.last && id > route.id && id <= route.last)) {
       route.run(*this, id);
       return true;
     }
