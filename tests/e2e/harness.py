@@ -9,7 +9,9 @@ import functools
 import os
 import re
 import shutil
+import struct
 import subprocess
+import tempfile
 import time
 import unittest
 
@@ -146,6 +148,16 @@ def item_text(window, control_id=None):
 
 def list_items(window):
     return [line.rstrip('\r') for line in probe('list-items', window, COLOUR_LIST).splitlines()]
+
+
+def clf_bytes(colours, first_name=None):
+    """A colour list file's bytes; with first_name, a names block naming the first."""
+    data = b'TintLns\x00\x10' + struct.pack('<I', len(colours))
+    data += b''.join(bytes((r, g, b, 0)) for r, g, b in colours)
+    if first_name:
+        name = first_name.encode()
+        data += b'TLNM' + struct.pack('<IIH', 1, 0, len(name)) + name
+    return data
 
 
 def file_bytes(path):
@@ -435,6 +447,25 @@ class Journey(unittest.TestCase):
             wait_for('the test pattern on the screen',
                      lambda: grab(885, 145, 886, 146)[(885, 145)] == PATTERN_BACKGROUND)
         return process
+
+    def make_folder(self, prefix):
+        """A fresh folder for the journey's files, gone with the journey."""
+        self.folder = tempfile.mkdtemp(prefix=prefix)
+        self.addCleanup(shutil.rmtree, self.folder, True)
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def write(self, name, data):
+        with open(self.path(name), 'wb') as f:
+            f.write(data)
+        return self.path(name)
+
+    def title(self, program=None):
+        return item_text((program or self.program).window)
+
+    def items(self):
+        return list_items(self.program.window)
 
     def walk(self, *steps):
         """Runs the steps in order, each as a sub-test named after it."""

@@ -5,9 +5,7 @@ after a Tintlens is killed and are left alone while another one runs. (Which
 command asks about unsaved colours, and what each answer does, the document's
 unit tests cover; here the question is answered as a user meets it.)"""
 import os
-import shutil
 import struct
-import tempfile
 import unittest
 
 from harness import *  # noqa: F403 (the journeys' shared vocabulary)
@@ -16,11 +14,6 @@ OPEN, SAVE, IMPORT = ID['ID_FILE_OPEN'], ID['ID_FILE_SAVE'], ID['ID_FILE_IMPORT'
 EXPORT_ASE, EXPORT_ACT = ID['ID_EXPORT_ASE'], ID['ID_EXPORT_ACT']
 EXPORT_ACO, EXPORT_GPL = ID['ID_EXPORT_ACO'], ID['ID_EXPORT_GPL']
 BACKGROUND = rgb_text(PATTERN_BACKGROUND)
-
-
-def clf_bytes(colours):
-    data = b'TintLns\x00\x10' + struct.pack('<I', len(colours))
-    return data + b''.join(bytes((r, g, b, 0)) for r, g, b in colours)
 
 
 def copies(raw=False):
@@ -53,8 +46,7 @@ class Documents(Journey):
 
     def test_documents_and_the_colours_no_file_holds_yet(self):
         self.helper('pattern')
-        self.folder = tempfile.mkdtemp(prefix='tintlens-doc-')
-        self.addCleanup(shutil.rmtree, self.folder, True)
+        self.make_folder('tintlens-doc-')
         self.program = self.launch()
         self.walk(self.save_writes_a_new_file_and_names_the_list_after_it,
                   self.the_exports_write_each_kind_and_a_refused_one_says_so,
@@ -64,20 +56,6 @@ class Documents(Journey):
                   self.a_file_named_in_any_script_and_the_console_tool,
                   self.a_killed_instances_colours_come_back_beside_a_running_ones,
                   self.exit_without_saving_lets_the_copies_go)
-
-    def path(self, name):
-        return os.path.join(self.folder, name)
-
-    def write(self, name, data):
-        with open(self.path(name), 'wb') as f:
-            f.write(data)
-        return self.path(name)
-
-    def title(self, program=None):
-        return item_text((program or self.program).window)
-
-    def items(self):
-        return list_items(self.program.window)
 
     def add_colour(self, x, y):
         add_colour(self.program.window, x, y)
@@ -157,8 +135,7 @@ class Documents(Journey):
         named = 'Brand red (%s)' % BACKGROUND
         wait_for('the entry named', lambda: self.items() == [named])
         self.program.command(SAVE)  # the rename is a change: Save writes the file again
-        wait_for('the name in the file', lambda: file_bytes(path) == clf_bytes([PATTERN_BACKGROUND]) +
-                 b'TLNM' + struct.pack('<IIH', 1, 0, 9) + b'Brand red')
+        wait_for('the name in the file', lambda: file_bytes(path) == clf_bytes([PATTERN_BACKGROUND], 'Brand red'))
         self.empty_with(NEW)  # saved: no question
         self.program.command(OPEN)
         choose_file('Open', path)
@@ -192,9 +169,8 @@ class Documents(Journey):
                          'GIMP Palette\nName: цвета 色\n220  20  60\tR=220 G=20 B=60\n'.encode())
         # A name in any script goes through a swatch file and back.
         named = os.path.join(folder, 'named.clf')
-        name = 'Красный 赤'.encode()
         with open(named, 'wb') as out:
-            out.write(clf_bytes([PATTERN_BACKGROUND, (1, 2, 3)]) + b'TLNM' + struct.pack('<IIH', 1, 0, len(name)) + name)
+            out.write(clf_bytes([PATTERN_BACKGROUND, (1, 2, 3)], 'Красный 赤'))
         swatches = os.path.join(folder, 'named.ase')
         self.assertEqual(run_tool('export', window_path(named), window_path(swatches)).returncode, 0)
         shown = run_tool('show', window_path(swatches), '--names')
