@@ -38,8 +38,10 @@ mkdir -p "$dist"
 rm -f "$dist/Tintlens-$version-win32.zip" "$dist/Tintlens-$version-win64.zip" \
       "$dist/Tintlens-$version-setup.exe"
 
-# Windows readers expect CRLF, whatever the checkout has; the version is filled in.
-sed -e 's/\r*$/\r/' -e "s/@TL_VERSION@/$version/g" installer/README.txt > "$stage/README.txt"
+# Windows readers expect CRLF, whatever the checkout has; the version is filled
+# in, and the settings from README.md's table, so that the two never differ.
+python3 tools/readme_settings.py README.md < installer/README.txt > "$stage/README.in"
+sed -e 's/\r*$/\r/' -e "s/@TL_VERSION@/$version/g" "$stage/README.in" > "$stage/README.txt"
 
 # Entries carry the time of the last commit rather than of the build, so the
 # same sources and binaries give the same archive.
