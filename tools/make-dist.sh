@@ -30,7 +30,10 @@ version_define() {  # version_define NAME: the quoted text NAME is defined as
 }
 version=$(version_define TL_VERSION)
 version_four=$(version_define TL_VERSION_FOUR)
-[ -n "$version" ] && [ -n "$version_four" ] || { echo "make-dist: no version in $header" >&2; exit 1; }
+if [ -z "$version" ] || [ -z "$version_four" ]; then
+  echo "make-dist: no version in $header" >&2
+  exit 1
+fi
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/tintlens-dist.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
