@@ -30,7 +30,10 @@ version_define() {  # version_define NAME: the quoted text NAME is defined as
 }
 version=$(version_define TL_VERSION)
 version_four=$(version_define TL_VERSION_FOUR)
-[ -n "$version" ] && [ -n "$version_four" ] || { echo "make-dist: no version in $header" >&2; exit 1; }
+if [ -z "$version" ] || [ -z "$version_four" ]; then
+  echo "make-dist: no version in $header" >&2
+  exit 1
+fi
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/tintlens-dist.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
@@ -38,8 +41,10 @@ mkdir -p "$dist"
 rm -f "$dist/Tintlens-$version-win32.zip" "$dist/Tintlens-$version-win64.zip" \
       "$dist/Tintlens-$version-setup.exe"
 
-# Windows readers expect CRLF, whatever the checkout has; the version is filled in.
-sed -e 's/\r*$/\r/' -e "s/@TL_VERSION@/$version/g" installer/README.txt > "$stage/README.txt"
+# Windows readers expect CRLF, whatever the checkout has; the version is filled
+# in, and the settings from README.md's table, so that the two never differ.
+python3 tools/readme_settings.py README.md < installer/README.txt > "$stage/README.in"
+sed -e 's/\r*$/\r/' -e "s/@TL_VERSION@/$version/g" "$stage/README.in" > "$stage/README.txt"
 
 # Entries carry the time of the last commit rather than of the build, so the
 # same sources and binaries give the same archive.

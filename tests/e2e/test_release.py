@@ -2,6 +2,7 @@
 refused while Tintlens runs, and undone by its uninstaller, which keeps the
 settings and a .clf extension that another program has taken over."""
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -15,7 +16,9 @@ VERSION = program_version()
 SETUP = os.path.join(DIST, 'Tintlens-%s-setup.exe' % VERSION)
 BUILDS = {'win64': BUILD, 'win32': os.path.join(os.path.dirname(os.path.abspath(BUILD)), 'win32')}
 PROGRAMS = ('tintlens.exe', 'tintlens-palette.exe')
-README_SOURCE = os.path.join(os.path.dirname(__file__), '..', '..', 'installer', 'README.txt')
+ROOT = os.path.join(os.path.dirname(__file__), '..', '..')
+README_SOURCE = os.path.join(ROOT, 'installer', 'README.txt')
+SETTINGS_TABLE = re.compile(r'<!-- settings table -->(.*)<!-- end of settings table -->', re.S)
 
 UNINSTALL_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tintlens'
 RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -33,6 +36,31 @@ def association(folder):
             '\\' + LIST_PROGID: 'Tintlens Color List',
             '\\%s\\DefaultIcon' % LIST_PROGID: '"%s",0' % program,
             '\\%s\\shell\\open\\command' % LIST_PROGID: '"%s" "%%1"' % program}
+
+
+def source(path):
+    return file_bytes(os.path.join(ROOT, path)).decode('utf-8')
+
+
+def what_the_readmes_name():
+    """Read from the sources: the registry values, the notations (the format box's
+    and the console's names) and every menu command, as their menus spell them
+    without the mnemonic, shortcut, ellipsis or file pattern."""
+    values = re.findall(r'k\w+Value = "([^"]+)"', source('core/settings_codec.h') +
+                        source('core/recent_files.h'))
+    table = source('core/colour.h')
+    notations = [name.strip() for row in re.findall(r'\{kNotation\w+, "([^"]*)", "([^"]*)"\}', table)
+                 for name in row]
+    assert values and len(notations) == 2 * table.count('{kNotation'), 'the sources no longer read'
+    menus = re.findall(r'(?:MENUITEM|POPUP) "([^_"][^"]*)"', source('res/tintlens.rc'))  # not the unseen tops
+    commands = {re.split(r'\\t|\(|\.\.\.', text.replace('&', ''))[0].strip() for text in menus} - {''}
+    return values, notations + sorted(commands)
+
+
+def missing(names, text):
+    """The names the text does not hold, a line break counting as a blank."""
+    text = ' '.join(text.split())
+    return [name for name in names if ' '.join(name.split()) not in text]
 
 
 def wine(*args):
@@ -62,13 +90,25 @@ class Release(Journey):
     def each_zip_holds_its_build_and_the_readme_with_crlf_lines(self):
         readme = file_bytes(README_SOURCE).replace(b'\r\n', b'\n').replace(b'\n', b'\r\n').replace(
             b'@TL_VERSION@', VERSION.encode())
+        # Around the settings, which make-dist writes from README.md's table, the
+        # zip's copy is the source's.
+        before, after = readme.split(b'@SETTINGS@\r\n')
+        values, names = what_the_readmes_name()
+        markdown = source('README.md')
+        self.assertEqual(missing(values, SETTINGS_TABLE.search(markdown)[1]), [], 'README.md settings')
+        self.assertEqual(missing(names, markdown), [], 'README.md')
         for arch, build in BUILDS.items():
             with zipfile.ZipFile(os.path.join(DIST, 'Tintlens-%s-%s.zip' % (VERSION, arch))) as archive:
                 self.assertEqual(sorted(archive.namelist()), sorted(PROGRAMS + ('README.txt',)), arch)
                 for name in PROGRAMS:
                     self.assertEqual(archive.read(name), file_bytes(os.path.join(build, name)),
                                      '%s in the %s zip' % (name, arch))
-                self.assertEqual(archive.read('README.txt'), readme, arch)
+                text = archive.read('README.txt')
+                self.assertTrue(text.startswith(before) and text.endswith(after), arch)
+                settings = text[len(before):len(text) - len(after)]
+                self.assertNotIn(b'\n', settings.replace(b'\r\n', b''), arch)
+                self.assertEqual(missing(values, settings.decode('utf-8')), [], arch + ' settings')
+                self.assertEqual(missing(names, text.decode('utf-8')), [], arch)
 
     def a_silent_install_puts_the_64_bit_build_in_place(self):
         # The installer is a 32-bit program; some kernels are built without the
