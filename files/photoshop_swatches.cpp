@@ -59,7 +59,7 @@ std::vector<SwatchRecord> ReadSection(BigEndianReader& in, bool named) {
     std::uint32_t nameLength = 0;
     if (named && (!in.Read32(nameLength) || nameLength > in.Left() / 2)) return records;
     for (std::uint32_t unit = 0; unit < nameLength; ++unit) {
-      std::uint32_t c;
+      std::uint32_t c = 0;  // the bound above keeps every read in the file
       in.Read16(c);
       if (c == 0) {  // the terminator, and anything after it
         in.Skip(2 * std::size_t(nameLength - unit - 1));
