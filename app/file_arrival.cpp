@@ -9,11 +9,11 @@ constexpr char kReceiverProperty[] = "Tintlens.FileReceiver";
 constexpr ULONG_PTR kHandOverTag = 0x544C4F46;  // "TLOF"
 constexpr UINT kHandOverMilliseconds = 5000;
 
-std::optional<std::string> FullPath(const std::wstring& path) {
-  const DWORD length = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+std::optional<std::string> FullPath(const wchar_t* path) {
+  const DWORD length = ::GetFullPathNameW(path, 0, nullptr, nullptr);
   if (length == 0) return std::nullopt;
-  std::wstring full(length, L'\0');
-  const DWORD written = ::GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+  std::u16string full(length, u'\0');
+  const DWORD written = ::GetFullPathNameW(path, length, WideChars(full), nullptr);
   if (written == 0 || written >= length) return std::nullopt;
   full.resize(written);
   return CodePageOfWide(full);
@@ -84,8 +84,8 @@ std::vector<std::string> DroppedFiles(HDROP drop) {
   const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
-    std::wstring path(length + 1, L'\0');
-    path.resize(::DragQueryFileW(drop, i, path.data(), length + 1));
+    std::u16string path(length + 1, u'\0');
+    path.resize(::DragQueryFileW(drop, i, WideChars(path), length + 1));
     if (std::optional<std::string> file = CodePageOfWide(path)) files.push_back(std::move(*file));
   }
   ::DragFinish(drop);

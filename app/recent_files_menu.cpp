@@ -13,8 +13,8 @@ bool RecentFilesMenu::FillIfOurs(HMENU popup) {
   while (::GetMenuItemCount(popup) > 0) ::DeleteMenu(popup, 0, MF_BYPOSITION);
   const std::vector<std::string> paths = SettingsStore::LoadRecentFiles();
   for (std::size_t i = 0; i < paths.size(); ++i) {
-    const std::wstring text = WideOfCodePage(RecentFileMenuText(i, paths[i]));
-    ::AppendMenuW(popup, MF_STRING, ID_RECENT_FILE_1 + i, text.c_str());
+    const std::u16string text = WideOfCodePage(RecentFileMenuText(i, paths[i]));
+    ::AppendMenuW(popup, MF_STRING, ID_RECENT_FILE_1 + i, WideChars(text));
   }
   // An empty list still has an item, greyed, so that the menu says it is empty.
   if (paths.empty()) ::AppendMenuW(popup, MF_STRING | MF_GRAYED, ID_RECENT_FILE_1, L"(Empty)");

@@ -185,7 +185,7 @@ void WindowDocument::TakeDroppedFiles(const std::vector<std::string>& files) {
 bool WindowDocument::OpenRecentFile(int id) {
   const std::optional<std::string> path = RecentFilesMenu::PathOf(id);
   if (!path) return false;
-  const DWORD attributes = ::GetFileAttributesW(WideOfCodePage(*path).c_str());
+  const DWORD attributes = ::GetFileAttributesW(WideChars(WideOfCodePage(*path)));
   const DWORD error = ::GetLastError();
   if (attributes == INVALID_FILE_ATTRIBUTES &&
       (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {

@@ -130,15 +130,15 @@ std::vector<std::string> SettingsStore::LoadRecentFiles() {
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) {
     return {};
   }
-  const std::wstring name = WideOfCodePage(kRecentFilesValue);
+  const std::u16string name = WideOfCodePage(kRecentFilesValue);
   DWORD size = 0, type = REG_NONE;
-  if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+  if (::RegQueryValueExW(key.Get(), WideChars(name), nullptr, &type, nullptr, &size) !=
           ERROR_SUCCESS ||
       type != REG_MULTI_SZ) {
     return {};
   }
   std::u16string units(size / sizeof(char16_t) + 1, u'\0');
-  if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type,
+  if (::RegQueryValueExW(key.Get(), WideChars(name), nullptr, &type,
                          reinterpret_cast<BYTE*>(units.data()), &size) != ERROR_SUCCESS ||
       type != REG_MULTI_SZ) {
     return {};
@@ -147,8 +147,7 @@ std::vector<std::string> SettingsStore::LoadRecentFiles() {
   // A path the code page cannot hold would name another file: it is left out.
   std::vector<std::string> paths;
   for (const std::u16string& stored : SplitStoredPaths(units)) {
-    if (std::optional<std::string> path =
-            CodePageOfWide(std::wstring(stored.begin(), stored.end()))) {
+    if (std::optional<std::string> path = CodePageOfWide(stored)) {
       paths.push_back(std::move(*path));
     }
   }
@@ -158,18 +157,17 @@ std::vector<std::string> SettingsStore::LoadRecentFiles() {
 void SettingsStore::SaveRecentFiles(const std::vector<std::string>& paths) {
   UniqueKey key;
   if (!OpenForWriting(key)) return;
-  const std::wstring name = WideOfCodePage(kRecentFilesValue);
+  const std::u16string name = WideOfCodePage(kRecentFilesValue);
   if (paths.empty()) {
-    ::RegDeleteValueW(key.Get(), name.c_str());
+    ::RegDeleteValueW(key.Get(), WideChars(name));
     return;
   }
   std::vector<std::u16string> stored;
   for (const std::string& path : paths) {
-    const std::wstring wide = WideOfCodePage(path);
-    stored.emplace_back(wide.begin(), wide.end());
+    stored.push_back(WideOfCodePage(path));
   }
   const std::u16string units = JoinStoredPaths(stored);
-  ::RegSetValueExW(key.Get(), name.c_str(), 0, REG_MULTI_SZ,
+  ::RegSetValueExW(key.Get(), WideChars(name), 0, REG_MULTI_SZ,
                    reinterpret_cast<const BYTE*>(units.data()),
                    static_cast<DWORD>(units.size() * sizeof(char16_t)));
 }
