@@ -127,9 +127,13 @@ void ColourInput::EditFormats() {
   m_formatRow.Fit(m_dpi);
 }
 
+// The sliders' value boxes are edits too: without this the accelerators took
+// their copy and paste keys and did nothing with them.
 bool ColourInput::OnEditKey(int id) {
-  const HWND box = m_readouts.ColourTextBox();
-  if (::GetFocus() != box) return false;
+  const HWND box = ::GetFocus();
+  if (box != m_readouts.ColourTextBox() && m_readouts.Sliders().ValueBoxIndex(box) < 0) {
+    return false;
+  }
   const UINT message = id == ID_EDIT_COPY    ? WM_COPY
                        : id == ID_EDIT_CUT   ? WM_CUT
                        : id == ID_EDIT_PASTE ? WM_PASTE

@@ -49,7 +49,7 @@ bool MainWindow::PreTranslateMessage(MSG& message) {
   return ::IsDialogMessageA(Handle(), &message) != FALSE;
 }
 
-void MainWindow::OnIdle() { m_document.KeepRecoveryCopy(); }
+void MainWindow::OnIdle() { m_document.OnIdle(); }
 
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;

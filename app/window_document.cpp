@@ -157,8 +157,10 @@ void WindowDocument::OpenFilesSoon(const std::vector<std::string>& files) {
 // A window in the tray or minimised comes back first: its question about unsaved
 // colours must be seen.
 void WindowDocument::OpenArrivedFiles() {
+  // A dialog of ours is open (the window is disabled under it): the files wait
+  // for the next idle moment after it closes, rather than ask over it.
+  if (m_arrivedFiles.empty() || !::IsWindowEnabled(Owner())) return;
   const std::vector<std::string> files = std::exchange(m_arrivedFiles, {});
-  if (files.empty()) return;
   if (!::IsWindowVisible(Owner())) ::ShowWindow(Owner(), SW_SHOW);
   if (::IsIconic(Owner())) ::ShowWindow(Owner(), SW_RESTORE);
   ::SetForegroundWindow(Owner());
@@ -221,6 +223,11 @@ void WindowDocument::StartRecovery(const std::string& folder) {
   // At once, not at the first idle moment: the copies restored are removed only
   // once their colours are in ours.
   KeepRecoveryCopy();
+}
+
+void WindowDocument::OnIdle() {
+  KeepRecoveryCopy();
+  OpenArrivedFiles();
 }
 
 void WindowDocument::KeepRecoveryCopy() {

@@ -51,6 +51,9 @@ class WindowDocument final : private DocumentHost {
   // is said to be so and leaves the menu.
   bool OpenRecentFile(int id);
 
+  // The loop's idle moment: the copy brought up to date, and files that arrived
+  // while a dialog was open opened.
+  void OnIdle();
   // Brings the copy up to date when the list changed since it was written.
   void KeepRecoveryCopy();
   // The colours are saved, or the user let them go.

@@ -124,8 +124,25 @@ TEST_F(DocumentsTest, DroppedHandedOverAndRecentFilesOpenAsTheExplorerWould) {
   }
   EXPECT_EQ(ListColours(), std::vector<ColourValue>{kB});
   EXPECT_EQ(TextOf(Window()), "Tintlens");
-  EXPECT_EQ(RecentItems(),
-            (std::vector<std::string>{"&1 " + Path("b.gpl"), "&2 " + Path("a.clf")}));
+
+  // While a dialog of ours is open (the window disabled under it) a hand-over
+  // waits, and opens at the next idle moment after it.
+  ::EnableWindow(Window(), FALSE);
+  {
+    DialogCloser none(Window(), IDCANCEL, 1000);  // a question over the dialog is a fault
+    ASSERT_TRUE(HandFilesToRunningInstance({Path("c.ase")}));
+    Settle();
+    EXPECT_EQ(none.Message(), "");
+  }
+  EXPECT_EQ(ListColours(), std::vector<ColourValue>{kB});
+  ::EnableWindow(Window(), TRUE);
+  {
+    DialogCloser closer(Window(), IDNO);
+    m_window.OnIdle();
+  }
+  EXPECT_EQ(ListColours(), std::vector<ColourValue>{kC});
+  EXPECT_EQ(RecentItems(), (std::vector<std::string>{"&1 " + Path("c.ase"), "&2 " + Path("b.gpl"),
+                                                     "&3 " + Path("a.clf")}));
 
   // Kept as UTF-16 in the registry, so the folder's name survives whatever the
   // code page.
@@ -137,16 +154,17 @@ TEST_F(DocumentsTest, DroppedHandedOverAndRecentFilesOpenAsTheExplorerWould) {
   EXPECT_NE(std::wstring(stored).find(L"\x0412\x043E\x0441 \x5FA9"), std::wstring::npos);
 
   // A file gone from its place says so and leaves the menu; the next one opens.
-  ::DeleteFileA(Path("b.gpl").c_str());
+  ::DeleteFileA(Path("c.ase").c_str());
   {
     DialogCloser closer(Window(), IDOK);
     Command(ID_RECENT_FILE_1);
     EXPECT_NE(closer.Message().find("no longer there"), std::string::npos) << closer.Message();
   }
-  EXPECT_EQ(RecentItems(), std::vector<std::string>{"&1 " + Path("a.clf")});
+  EXPECT_EQ(RecentItems(),
+            (std::vector<std::string>{"&1 " + Path("b.gpl"), "&2 " + Path("a.clf")}));
   {
     DialogCloser closer(Window(), IDNO);
-    Command(ID_RECENT_FILE_1);
+    Command(ID_RECENT_FILE_1 + 1);
   }
   EXPECT_EQ(ListColours(), (std::vector<ColourValue>{kA1, kA2}));
   EXPECT_EQ(TextOf(Window()), "Tintlens - a.clf");

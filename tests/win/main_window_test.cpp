@@ -88,6 +88,13 @@ TEST_F(MainWindowTest, EditKeysActOnTheFocusedControl) {
     EXPECT_EQ(TextOf(box), c.boxAfter);
     EXPECT_EQ(ClipboardText(), c.clipboardAfter);
   }
+  // A slider's value box, shown in the advanced layout, takes its own paste.
+  Command(IDC_MODE_BUTTON);
+  const HWND value = Item(IDC_SLIDER_VALUE_1);
+  CopyTextToClipboard(Window(), "42");
+  ::SetWindowTextA(value, "");
+  EXPECT_TRUE(press(value, 'V'));
+  EXPECT_EQ(TextOf(value), "42");
 }
 
 // Picks go on top with their own text; choosing an entry, a notation or a

@@ -99,11 +99,12 @@ inline bool WasOpened(const std::string& target, int timeoutMs = 10000) {
 class DialogCloser {
  public:
   // Without a main window: the next dialog of the calling thread.
-  DialogCloser(HWND mainWindow, int answer) : m_main(mainWindow) {
+  // `patienceMs`: how long to look for one.
+  DialogCloser(HWND mainWindow, int answer, int patienceMs = 20000) : m_main(mainWindow) {
     const DWORD thread =
         mainWindow ? ::GetWindowThreadProcessId(mainWindow, nullptr) : ::GetCurrentThreadId();
-    m_worker = std::thread([this, thread, answer] {
-      for (int waited = 0; waited < 20000 && !m_found; waited += 20) {
+    m_worker = std::thread([this, thread, answer, patienceMs] {
+      for (int waited = 0; waited < patienceMs && !m_found; waited += 20) {
         ::EnumThreadWindows(thread, &DialogCloser::Visit, reinterpret_cast<LPARAM>(this));
         if (!m_found) std::this_thread::sleep_for(std::chrono::milliseconds(20));
       }
