@@ -75,18 +75,15 @@ void LoupeWindow::Resize(SIZE pictureSize, UINT dpi) {
 void LoupeWindow::Show(HBITMAP picture, ColourValue colour, const std::string& text,
                        const Rect& source, const Rect& screen) {
   if (!m_window) return;
-  const SIZE size = WindowSize();
   Place(source, screen);
   m_picture = picture;
-  const RECT pictureArea{1, 1, 1 + m_pictureSize.cx, 1 + m_pictureSize.cy};
-  ::InvalidateRect(m_window, &pictureArea, FALSE);
-  // The swatch and the text below the picture, painted with it in one pass.
-  if (colour != m_colour || text != m_shownText) {
-    m_colour = colour;
-    m_shownText = text;
-    const RECT strip{0, m_pictureSize.cy + 2, size.cx, size.cy};
-    ::InvalidateRect(m_window, &strip, FALSE);
-  }
+  m_colour = colour;
+  m_shownText = text;
+  // Drawn at once, not through a paint message: the sample is here now, and the
+  // message's round trip would cost as much as the drawing.
+  const HDC dc = ::GetDC(m_window);
+  Draw(dc);
+  ::ReleaseDC(m_window, dc);
 }
 
 bool LoupeWindow::Covers(const Rect& area) const {
@@ -120,6 +117,11 @@ void LoupeWindow::Hide() {
 void LoupeWindow::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = ::BeginPaint(m_window, &paint);
+  Draw(dc);
+  ::EndPaint(m_window, &paint);
+}
+
+void LoupeWindow::Draw(HDC dc) {
   const SIZE size = WindowSize();
   const RECT frame{0, 0, size.cx, m_pictureSize.cy + 2};
   FillSolid(dc, frame, kBlack);
@@ -139,7 +141,6 @@ void LoupeWindow::Paint() {
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   ::SetTextColor(dc, oldColour);
   ::SetBkMode(dc, oldMode);
-  ::EndPaint(m_window, &paint);
 }
 
 LRESULT CALLBACK LoupeWindow::Procedure(HWND window, UINT message, WPARAM wParam,

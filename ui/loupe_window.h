@@ -47,6 +47,7 @@ class LoupeWindow {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
                                     LPARAM lParam) noexcept;
   void Paint();
+  void Draw(HDC dc);
   SIZE WindowSize() const;
 
   HWND m_window = nullptr;
