@@ -127,21 +127,6 @@ void ColourInput::EditFormats() {
   m_formatRow.Fit(m_dpi);
 }
 
-// The sliders' value boxes are edits too: without this the accelerators took
-// their copy and paste keys and did nothing with them.
-bool ColourInput::OnEditKey(int id) {
-  const HWND box = ::GetFocus();
-  if (box != m_readouts.ColourTextBox() && m_readouts.Sliders().ValueBoxIndex(box) < 0) {
-    return false;
-  }
-  const UINT message = id == ID_EDIT_COPY    ? WM_COPY
-                       : id == ID_EDIT_CUT   ? WM_CUT
-                       : id == ID_EDIT_PASTE ? WM_PASTE
-                                             : EM_UNDO;
-  ::SendMessageA(box, message, 0, 0);
-  return true;
-}
-
 void ColourInput::CopyColourText() {
   const HWND box = m_readouts.ColourTextBox();
   ::SendMessageA(box, EM_SETSEL, 0, -1);

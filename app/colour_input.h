@@ -34,9 +34,6 @@ class ColourInput {
   // to the window. False when the wheel was over nothing of ours.
   bool OnMouseWheel(int delta, POINT screen);
   void EditFormats();
-  // An edit key (Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+Z) while the colour text or a
-  // slider's value box has the focus; false when neither has.
-  bool OnEditKey(int id);
   // The copy button: whatever stands in the colour text now, typed or not.
   void CopyColourText();
   void OnDpiChanged(UINT dpi);

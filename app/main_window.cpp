@@ -6,6 +6,7 @@
 
 #include "app/file_arrival.h"
 #include "platform/clipboard.h"
+#include "platform/edit_keys.h"
 #include "platform/module.h"
 #include "platform/shell.h"
 #include "platform/window_centring.h"
@@ -292,7 +293,8 @@ void MainWindow::DeleteSelected(int index) {
 // commands through the accelerator table before any control sees them, so they
 // are carried out here for the control that has the focus.
 void MainWindow::OnEditCommand(int id) {
-  if (m_input.OnEditKey(id) || ::GetFocus() != m_list.Handle() || id != ID_EDIT_COPY) return;
+  if (CarryOutEditKey(Handle(), id) || ::GetFocus() != m_list.Handle() || id != ID_EDIT_COPY)
+    return;
   const int index = m_list.Selection();
   if (index >= 0 && static_cast<std::size_t>(index) < m_list.Model().Count()) {
     // The colour as the colour text writes it: never the entry's name.

@@ -32,29 +32,6 @@ std::vector<std::string> EncodeCustomFormats(const std::vector<CustomFormat>& fo
   return stored;
 }
 
-std::vector<std::string> SplitMultiString(const char* data, std::size_t size) {
-  std::vector<std::string> strings;
-  std::size_t start = 0;
-  while (data && start < size) {
-    const char* end = std::find(data + start, data + size, '\0');
-    const auto length = static_cast<std::size_t>(end - (data + start));
-    if (length == 0) break;
-    strings.emplace_back(data + start, length);
-    start += length + 1;
-  }
-  return strings;
-}
-
-std::string JoinMultiString(const std::vector<std::string>& strings) {
-  std::string joined;
-  for (const std::string& text : strings) {
-    joined += text;
-    joined += '\0';
-  }
-  joined += '\0';
-  return joined;
-}
-
 FormatList::FormatList(const std::vector<CustomFormat>& custom) {
   for (const CustomFormat& format : custom) {
     std::string error;

@@ -35,11 +35,6 @@ std::string CustomFormatError(const CustomFormat& format);
 std::vector<CustomFormat> DecodeCustomFormats(const std::vector<std::string>& stored);
 std::vector<std::string> EncodeCustomFormats(const std::vector<CustomFormat>& formats);
 
-// REG_MULTI_SZ's bytes: strings each ended by a zero, and an empty one after the
-// last. A missing final zero is forgiven; the first empty string ends the list.
-std::vector<std::string> SplitMultiString(const char* data, std::size_t size);
-std::string JoinMultiString(const std::vector<std::string>& strings);
-
 // The format box's rows: the built-in notations, then the custom formats.
 class FormatList {
  public:

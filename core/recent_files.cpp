@@ -74,27 +74,4 @@ std::string RecentFileMenuText(std::size_t index, const std::string& path) {
   return text;
 }
 
-std::vector<std::u16string> SplitStoredPaths(const std::u16string& stored) {
-  std::vector<std::u16string> paths;
-  std::size_t start = 0;
-  while (start < stored.size()) {
-    std::size_t end = stored.find(u'\0', start);
-    if (end == std::u16string::npos) end = stored.size();
-    if (end == start) break;
-    paths.push_back(stored.substr(start, end - start));
-    start = end + 1;
-  }
-  return paths;
-}
-
-std::u16string JoinStoredPaths(const std::vector<std::u16string>& paths) {
-  std::u16string stored;
-  for (const std::u16string& path : paths) {
-    stored += path;
-    stored += u'\0';
-  }
-  stored += u'\0';
-  return stored;
-}
-
 }  // namespace tl

@@ -33,9 +33,4 @@ class RecentFiles {
 // a mnemonic, and a long path shortened in the middle ("C:\...\folder\file.clf").
 std::string RecentFileMenuText(std::size_t index, const std::string& path);
 
-// The registry value's UTF-16 units: strings each ended by a zero; a missing
-// last zero is forgiven and the first empty string ends the list.
-std::vector<std::u16string> SplitStoredPaths(const std::u16string& stored);
-std::u16string JoinStoredPaths(const std::vector<std::u16string>& paths);
-
 }  // namespace tl

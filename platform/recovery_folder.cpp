@@ -4,10 +4,10 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cwchar>
 
 #include "core/number_text.h"
 #include "files/file_io.h"
+#include "platform/code_page.h"
 #include "platform/handles.h"
 #include "res/product.h"
 
@@ -44,17 +44,10 @@ std::optional<std::string> RecoveryFolder::Standard() {
   // The file calls take the code page's bytes. Where that is not UTF-8 (Windows
   // before 10 1903) a user name outside it has no such name: no recovery then,
   // rather than copies written somewhere else.
-  const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return std::nullopt;
-  std::string path(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, wide, -1, path.data(), size, nullptr, nullptr);
-  path.resize(static_cast<std::size_t>(size - 1));
-  wchar_t back[MAX_PATH] = {};
-  if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, back, MAX_PATH) == 0 ||
-      std::wcscmp(back, wide) != 0) {
-    return std::nullopt;
-  }
-  return path + "\\" TL_PROGRAM_NAME "\\Recovery";
+  const std::optional<std::string> path =
+      CodePageOfWide(std::u16string(reinterpret_cast<const char16_t*>(wide)));
+  if (!path || path->empty()) return std::nullopt;
+  return *path + "\\" TL_PROGRAM_NAME "\\Recovery";
 }
 
 std::string RecoveryFolder::NameForThisInstance() {

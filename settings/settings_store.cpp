@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/multi_string.h"
 #include "core/recent_files.h"
 #include "platform/code_page.h"
 #include "platform/handles.h"
@@ -146,7 +147,7 @@ std::vector<std::string> SettingsStore::LoadRecentFiles() {
   units.resize(std::min<std::size_t>(size / sizeof(char16_t), units.size()));
   // A path the code page cannot hold would name another file: it is left out.
   std::vector<std::string> paths;
-  for (const std::u16string& stored : SplitStoredPaths(units)) {
+  for (const std::u16string& stored : SplitMultiString(units.data(), units.size())) {
     if (std::optional<std::string> path = CodePageOfWide(stored)) {
       paths.push_back(std::move(*path));
     }
@@ -166,7 +167,7 @@ void SettingsStore::SaveRecentFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     stored.push_back(WideOfCodePage(path));
   }
-  const std::u16string units = JoinStoredPaths(stored);
+  const std::u16string units = JoinMultiString(stored);
   ::RegSetValueExW(key.Get(), WideChars(name), 0, REG_MULTI_SZ,
                    reinterpret_cast<const BYTE*>(units.data()),
                    static_cast<DWORD>(units.size() * sizeof(char16_t)));

@@ -4,6 +4,7 @@
 
 #include "core/colour_list.h"
 #include "core/unicode_text.h"
+#include "platform/code_page.h"
 #include "platform/window_centring.h"
 #include "res/resource_ids.h"
 
@@ -14,14 +15,12 @@ namespace {
 // it in UTF-16 keeps a name in any script, whatever the system's code page.
 std::u16string EditText(HWND edit) {
   std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, u'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(
-      edit, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(edit, WideChars(text), static_cast<int>(text.size()))));
   return text;
 }
 
-void SetEditText(HWND edit, const std::u16string& text) {
-  ::SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(text.c_str()));
-}
+void SetEditText(HWND edit, const std::u16string& text) { ::SetWindowTextW(edit, WideChars(text)); }
 
 // Spaces (and the control characters the list would make spaces) at either end
 // are left out, so that a name of spaces alone is no name.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/custom_formats.h"
+#include "core/multi_string.h"
 #include "core/settings_codec.h"
 #include "core/slider_model.h"
 
@@ -181,8 +182,8 @@ TEST(CustomFormats, MultiStringsSplitAtZerosAndEndAtTheFirstEmptyOne) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(SplitMultiString(c.bytes.data(), c.bytes.size()), c.strings);
-  EXPECT_EQ(JoinMultiString({"a", "bc"}), std::string("a\0bc\0\0", 6));
-  EXPECT_EQ(SplitMultiString(nullptr, 4), Strings{});
+  EXPECT_EQ(JoinMultiString(Strings{"a", "bc"}), std::string("a\0bc\0\0", 6));
+  EXPECT_EQ(SplitMultiString<char>(nullptr, 4), Strings{});
 }
 
 // Custom formats take the ids from 1000 in their order; a stored id reads as
